@@ -1,0 +1,21 @@
+# Native side: the pure core, unit-tested under sanitizers, and its benchmarks.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+enable_testing()
+
+file(GLOB KOVRANT_CORE_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*.cpp)
+add_executable(kovrant_core_tests ${KOVRANT_CORE_TESTS})
+target_link_libraries(kovrant_core_tests PRIVATE kovrant_lib GTest::gtest_main)
+target_compile_options(kovrant_core_tests PRIVATE ${KOVRANT_WARNINGS})
+target_compile_definitions(kovrant_core_tests PRIVATE KOVRANT_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+gtest_discover_tests(kovrant_core_tests DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  file(GLOB KOVRANT_BENCHES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
+  foreach(bench_source IN LISTS KOVRANT_BENCHES)
+    get_filename_component(bench_name ${bench_source} NAME_WE)
+    add_executable(${bench_name} ${bench_source})
+    target_link_libraries(${bench_name} PRIVATE kovrant_lib benchmark::benchmark)
+  endforeach()
+endif()

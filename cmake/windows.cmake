@@ -1,0 +1,52 @@
+# Windows side: kovrant.exe and the Windows test programs, run through Wine.
+enable_language(RC)
+
+set(KOVRANT_WIN_DEFINES WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00 _WIN32_IE=0x0A00)
+target_compile_definitions(kovrant_lib PUBLIC ${KOVRANT_WIN_DEFINES})
+set(KOVRANT_WIN_LIBS comctl32 shell32 ole32 oleaut32 uuid gdi32 user32 kernel32 comdlg32)
+target_link_libraries(kovrant_lib PUBLIC ${KOVRANT_WIN_LIBS})
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Every Windows program of the build runs under a private Wine prefix inside the build folder.
+set(KOVRANT_WINE_RUN ${CMAKE_BINARY_DIR}/wine-run)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.in ${KOVRANT_WINE_RUN} @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KOVRANT_WINE_RUN})
+
+set(KOVRANT_RESOURCES ${PROJECT_SOURCE_DIR}/src/app/kovrant.rc)
+set_source_files_properties(${KOVRANT_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/app/kovrant.manifest;${PROJECT_SOURCE_DIR}/src/app/kovrant.ico;${PROJECT_SOURCE_DIR}/src/app/info.html;${PROJECT_SOURCE_DIR}/src/shell/catalogue.txt")
+
+add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp ${KOVRANT_RESOURCES})
+target_link_libraries(kovrant PRIVATE kovrant_lib)
+target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
+
+# GoogleTest from the sources Debian's googletest package installs.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+enable_testing()
+file(GLOB KOVRANT_CORE_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*.cpp)
+add_executable(kovrant_core_tests ${KOVRANT_CORE_TESTS})
+target_link_libraries(kovrant_core_tests PRIVATE kovrant_lib GTest::gtest_main)
+target_compile_definitions(kovrant_core_tests PRIVATE KOVRANT_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_test(NAME core_tests_windows COMMAND kovrant_core_tests)
+
+# Helper programs that the Windows tests start: a recorder that writes its command line
+# and current directory to a file, and a minimal window used as the start-up floor.
+add_executable(recorder WIN32 ${PROJECT_SOURCE_DIR}/tests/support/recorder_win.cpp)
+add_executable(empty_window WIN32 ${PROJECT_SOURCE_DIR}/bench/empty_window_win.cpp)
+
+file(GLOB KOVRANT_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(kovrant_win_tests ${KOVRANT_WIN_TESTS} ${KOVRANT_RESOURCES})
+target_link_libraries(kovrant_win_tests PRIVATE kovrant_lib GTest::gtest)
+target_compile_options(kovrant_win_tests PRIVATE ${KOVRANT_WARNINGS})
+target_compile_definitions(kovrant_win_tests PRIVATE
+  KOVRANT_RECORDER_EXE="$<TARGET_FILE_NAME:recorder>")
+add_dependencies(kovrant_win_tests recorder kovrant)
+add_test(NAME gui_tests_windows COMMAND kovrant_win_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_test(NAME exe_imports_only_system_dlls
+  COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/check-imports.sh $<TARGET_FILE:kovrant>)

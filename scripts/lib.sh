@@ -1,0 +1,39 @@
+# Shared by the scripts: build folders, the private Wine prefix and a display.
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+native_build="$root/build/native"
+windows_build="$root/build/windows"
+export WINEPREFIX="$windows_build/wineprefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+configure_and_build() {  # folder, extra cmake arguments...
+  local folder="$1"; shift
+  [ -f "$folder/CMakeCache.txt" ] || cmake -S "$root" -B "$folder" "$@" >/dev/null
+  cmake --build "$folder" -j "$(nproc)"
+}
+
+build_windows() {
+  configure_and_build "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
+}
+
+ensure_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix in $WINEPREFIX (once)..."
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+}
+
+# Starts a virtual display when there is none; it ends with the script.
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
+  local number=99
+  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  Xvfb ":$number" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+  export DISPLAY=":$number"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
+  echo "The virtual display did not start" >&2
+  exit 1
+}

@@ -1,0 +1,56 @@
+// The entry table: the launcher's whole model, one EntryLine per slot, in icon order.
+// An EntryLine is five fields each followed by "*": folder, target, kind, caption,
+// parameters.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "util/text.h"
+
+namespace kov {
+
+enum EntryKind : int { kProgram = 0, kVirtualFolder = 1, kDirectory = 2 };
+
+class EntryTable {
+ public:
+  static constexpr int kCapacity = 99999;
+
+  int Count() const { return static_cast<int>(lines_.size()); }
+  bool IsFull() const { return Count() >= kCapacity; }
+
+  // Slots are 1-based, as everywhere in the program.
+  const Text& Slot(int slot) const { return lines_[static_cast<std::size_t>(slot - 1)]; }
+  Text& Slot(int slot) { return lines_[static_cast<std::size_t>(slot - 1)]; }
+
+  // Appends a line in a new last slot; false (and nothing stored) when the table is full.
+  [[nodiscard]] bool Append(Text line);
+
+  std::vector<Text>& Lines() { return lines_; }
+  const std::vector<Text>& Lines() const { return lines_; }
+
+  // Lines of a settings file beyond the table's capacity. They are not shown, but every
+  // save writes them back after the table, so a file larger than the table loses nothing.
+  std::vector<Text>& Overflow() { return overflow_; }
+  const std::vector<Text>& Overflow() const { return overflow_; }
+
+ private:
+  std::vector<Text> lines_;
+  std::vector<Text> overflow_;
+};
+
+// Fills the table from the text of a settings file, one slot per line. CR LF, a bare CR
+// and a bare LF each end a line. Blank lines become empty slots (holes) for
+// CompactEntries; non-empty lines past the capacity go to the overflow.
+void LoadEntryText(const Text& fileText, EntryTable& table);
+
+// Removes empty slots, keeping order.
+void CompactEntries(EntryTable& table);
+
+// Fills an empty table with the built-in "Windows programs" folder; does nothing otherwise.
+void SeedDefaults(EntryTable& table);
+
+// The settings file's bytes for the table and its overflow: every line followed by CR LF.
+Text EntryFileText(const EntryTable& table);
+
+}  // namespace kov

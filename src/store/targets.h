@@ -1,0 +1,41 @@
+// Stored targets and the paths the shell receives: macros for the system, temporary and
+// Windows directories, and targets relative to the working folder.
+#pragma once
+
+#include "util/text.h"
+
+namespace kov {
+
+// Directory values fixed at start-up and kept for the run.
+struct DirectoryValues {
+  Text workFolder;       // upper-cased, always ending in "\"
+  Text systemDir;        // no trailing "\"
+  Text tempDir;          // no trailing "\"
+  Text windowsDir;       // no trailing "\"
+};
+
+// The working folder as stored: upper-cased, with a trailing "\".
+Text WorkFolderFrom(const Text& currentDirectory);
+
+// Trims blanks and control characters at both ends, then drops one trailing "\".
+Text CleanDirectoryValue(const Text& reported);
+
+// Replaces the lower-case macros %systemdir%, %wintemp% and %windir%, in that order.
+Text ExpandMacros(const Text& target, const DirectoryValues& dirs);
+
+// A target without a colon as its second character is taken relative to the working folder.
+Text MakeAbsolute(const Text& target, const DirectoryValues& dirs);
+
+// A path inside the working folder (compared ignoring case) loses the working-folder prefix.
+Text MakeRelative(const Text& path, const DirectoryValues& dirs);
+
+// Execution parameters with every "@R\" replaced by the working folder.
+Text ExpandRunFolderMarker(const Text& parameters, const DirectoryValues& dirs);
+
+// The directory part of a path: up to and including its last "\" or ":"; empty if none.
+Text DirectoryPart(const Text& path);
+
+// The file-name part: what follows the last "\" or ":".
+Text FileNamePart(const Text& path);
+
+}  // namespace kov

@@ -1,0 +1,45 @@
+// The table side of the folder view: which entries a folder shows, which entry the
+// selected icon names, and where Back leads.
+#pragma once
+
+#include <vector>
+
+#include "store/entry_table.h"
+#include "store/targets.h"
+
+namespace kov {
+
+// The five fields of an entry line, read as the view reads them: target, caption and
+// parameters trimmed, the kind as a number.
+struct EntryView {
+  Text folder;
+  Text target;
+  int kind = kProgram;
+  Text caption;
+  Text parameters;
+};
+EntryView ReadEntry(const Text& line);
+
+// The entry behind the selected icon; slot 0 when there is none.
+struct SelectedEntry {
+  int slot = 0;
+  Text caption;
+  Text target;  // macros expanded, not yet made absolute
+  int kind = kProgram;
+  Text parameters;
+};
+
+// The prefix that the lines of a folder begin with, upper-cased: the folder and "*".
+Text FolderPrefix(const Text& folder);
+
+// Slots of the folder's entries, in table order.
+std::vector<int> FolderSlots(const EntryTable& table, const Text& folder);
+
+// The first entry of the folder whose caption equals caption, ignoring case.
+SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, const Text& caption,
+                                 const DirectoryValues& dirs);
+
+// The folder one level up: "Tools\Net\" gives "Tools\", "Tools\" gives "", "" gives "".
+Text ParentFolder(const Text& folder);
+
+}  // namespace kov

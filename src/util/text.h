@@ -1,0 +1,49 @@
+// Text helpers: the small operations with which the program takes apart and rebuilds
+// entry lines, folder paths and catalogue texts. Texts are 8-bit strings in the system
+// ANSI code page; positions are 1-based and 0 means "not found".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kov {
+
+using Text = std::string;
+
+// A 1-based field array as SplitFields fills it; element 0 is never written.
+using FieldArray = std::vector<Text>;
+
+int TextLength(const Text& text);
+Text UpperText(const Text& text);
+Text LowerText(const Text& text);
+Text IntText(std::int64_t value);
+std::int32_t TextToInt(const Text& text);
+Text SpaceText(int count);
+int TextPos(const Text& text, const Text& pattern);
+int PosFrom(const Text& text, const Text& pattern, int start);
+int LastCharPos(const Text& text, char ch);
+Text LeftText(const Text& text, int n);
+Text RightText(const Text& text, int n);
+Text TailFrom(const Text& text, int position);
+int CountOccurrences(const Text& text, const Text& pattern);
+Text ReplaceAll(const Text& text, const Text& pattern, const Text& replacement);
+Text TrimText(const Text& text, int mode);
+
+// Splits text at every match of separator into fields[1..count] and returns count.
+// The array grows only as far as the fields found; elements above count keep what
+// they held. When more fields are found than highestIndex allows, the last element
+// receives the rest of the text unsplit, so nothing is lost and nothing is written
+// past highestIndex.
+int SplitFields(const Text& text, const Text& separator, FieldArray& fields, int highestIndex);
+
+Text SlashMode(const Text& path, int mode);
+Text CurrentDirSlash();
+
+// The trim used for entry fields: tabs become spaces, leading and trailing spaces go.
+inline constexpr int kTrimField = 13;
+
+// True when the first characters of line, upper-cased, equal the upper-cased prefix.
+bool StartsWithIgnoringCase(const Text& line, const Text& upperPrefix);
+
+}  // namespace kov
