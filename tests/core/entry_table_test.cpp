@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "store/entry_table.h"
+
+namespace kov {
+namespace {
+
+std::vector<Text> Loaded(const Text& fileText) {
+  EntryTable table;
+  LoadEntryText(fileText, table);
+  CompactEntries(table);
+  return table.Lines();
+}
+
+TEST(LoadEntries, FinalLineBreakMakesNoEntry) {
+  const std::vector<Text> expected = {"*a*", "b\\*x**y**"};
+  EXPECT_EQ(Loaded("*a*\r\nb\\*x**y**\r\n"), expected);
+  EXPECT_EQ(Loaded("*a*\r\nb\\*x**y**"), expected);
+}
+
+TEST(LoadEntries, BlankLinesDisappearAndLineEndsOfAnyKindSplit) {
+  const std::vector<Text> expected = {"one", "two", "three", "four"};
+  EXPECT_EQ(Loaded("one\r\n\r\ntwo\r\n\r\n\r\nthree\r\nfour"), expected);
+  EXPECT_EQ(Loaded("one\rtwo\rthree\rfour\r"), expected);
+  EXPECT_EQ(Loaded("one\ntwo\nthree\nfour\n"), expected);
+  EXPECT_EQ(Loaded("one\r\ntwo\rthree\n\nfour"), expected);
+}
+
+TEST(LoadEntries, EmptyAndLineEndOnlyFilesGiveAnEmptyTableThatIsSeeded) {
+  for (const Text& text : {Text(), Text("\r\n\r\n\r\n"), Text("\n\r\r\n")}) {
+    EntryTable table;
+    LoadEntryText(text, table);
+    CompactEntries(table);
+    EXPECT_EQ(table.Count(), 0);
+    SeedDefaults(table);
+    ASSERT_EQ(table.Count(), 22);
+    EXPECT_EQ(table.Slot(1), "*Windows programs*1*Windows programs**");
+    EXPECT_EQ(table.Slot(2), "Windows programs\\*%systemdir%\\compmgmt.msc**Device Manager**");
+    EXPECT_EQ(table.Slot(22), "Windows programs\\*%windir%\\write.exe**Write**");
+  }
+}
+
+TEST(SeedDefaults, NeverTouchesATableWithEntries) {
+  EntryTable table;
+  ASSERT_TRUE(table.Append("*x**x**"));
+  SeedDefaults(table);
+  EXPECT_EQ(table.Lines(), std::vector<Text>{"*x**x**"});
+}
+
+TEST(LoadEntries, OddContentRoundTripsByteForByte) {
+  const Text binary("\x01\x00\xFF*bin\x00" "ary*\t*", 13);
+  const Text manyFields = [] {
+    Text line;
+    for (int i = 0; i < 40; ++i) line += "f" + IntText(i) + "*";
+    return line;
+  }();
+  const Text lines[] = {binary, Text(2 * 1024 * 1024, 'x'), "no star at all", manyFields, "   ", "*\t*"};
+  Text file;
+  for (const Text& line : lines) file += line + "\r\n";
+  EntryTable table;
+  LoadEntryText(file, table);
+  CompactEntries(table);
+  ASSERT_EQ(table.Count(), 6);
+  for (int slot = 1; slot <= 6; ++slot) EXPECT_EQ(table.Slot(slot), lines[slot - 1]) << slot;
+  EXPECT_EQ(EntryFileText(table), file);
+}
+
+TEST(Capacity, LinesBeyondTheTableAreKeptAsideAndSavedAgain) {
+  Text file;
+  for (int i = 1; i <= 150000; ++i) file += "*e" + IntText(i) + "**e" + IntText(i) + "**\r\n" + (i % 1000 == 0 ? "\r\n" : "");
+  EntryTable table;
+  LoadEntryText(file, table);
+  CompactEntries(table);
+  EXPECT_EQ(table.Count(), EntryTable::kCapacity);
+  EXPECT_EQ(table.Overflow().size(), 150000u - EntryTable::kCapacity);
+  EXPECT_EQ(table.Slot(EntryTable::kCapacity), "*e99999**e99999**");
+  EXPECT_EQ(table.Overflow().front(), "*e100000**e100000**");
+  EXPECT_TRUE(table.IsFull());
+  EXPECT_FALSE(table.Append("*more**more**"));
+  EXPECT_EQ(table.Count(), EntryTable::kCapacity);
+  EXPECT_EQ(EntryFileText(table), ReplaceAll(file, "\r\n\r\n", "\r\n"));
+}
+
+TEST(CompactEntries, KeepsOrder) {
+  EntryTable table;
+  for (const char* line : {"a", "", "b", "", "", "c"}) table.Lines().push_back(line);
+  CompactEntries(table);
+  EXPECT_EQ(table.Lines(), (std::vector<Text>{"a", "b", "c"}));
+}
+
+}  // namespace
+}  // namespace kov
