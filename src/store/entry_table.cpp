@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 namespace kov {
@@ -12,34 +13,62 @@ bool EntryTable::Append(Text line) {
   return true;
 }
 
+namespace {
+
+// Finds line ends with memchr, which scans many bytes per step: the next CR and the next
+// LF are each looked up once and reused until the scan passes them.
+class LineEndFinder {
+ public:
+  explicit LineEndFinder(const Text& text) : begin_(text.data()), end_(text.data() + text.size()) {}
+
+  // The first CR or LF at or after from; the end of the text when there is none.
+  const char* Next(const char* from) {
+    if (nextCr_ < from) nextCr_ = Find(from, '\r');
+    if (nextLf_ < from) nextLf_ = Find(from, '\n');
+    return std::min(nextCr_, nextLf_);
+  }
+  const char* End() const { return end_; }
+
+ private:
+  const char* Find(const char* from, char wanted) const {
+    const void* hit = std::memchr(from, wanted, static_cast<std::size_t>(end_ - from));
+    return hit ? static_cast<const char*>(hit) : end_;
+  }
+  const char* begin_;
+  const char* end_;
+  const char* nextCr_ = nullptr;
+  const char* nextLf_ = nullptr;
+};
+
+}  // namespace
+
 void LoadEntryText(const Text& fileText, EntryTable& table) {
   auto& lines = table.Lines();
   auto& overflow = table.Overflow();
   lines.clear();
   overflow.clear();
   int entriesTaken = 0;
-  auto take = [&](std::size_t from, std::size_t to) {
+  auto take = [&](const char* from, const char* to) {
     if (from == to) {
       if (entriesTaken < EntryTable::kCapacity) lines.emplace_back();
       return;
     }
-    if (entriesTaken < EntryTable::kCapacity) {
-      lines.emplace_back(fileText, from, to - from);
-      ++entriesTaken;
-    } else {
-      overflow.emplace_back(fileText, from, to - from);
-    }
+    auto& destination = entriesTaken < EntryTable::kCapacity ? lines : overflow;
+    destination.emplace_back(from, to);
+    ++entriesTaken;
   };
-  std::size_t lineStart = 0;
-  const std::size_t size = fileText.size();
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = fileText[i];
-    if (c != '\r' && c != '\n') continue;
-    take(lineStart, i);
-    if (c == '\r' && i + 1 < size && fileText[i + 1] == '\n') ++i;
-    lineStart = i + 1;
+  // Settings lines are rarely shorter than 40 bytes; reserving for that many avoids
+  // regrowing the table while it fills.
+  lines.reserve(std::min<std::size_t>(fileText.size() / 40 + 1, EntryTable::kCapacity));
+  LineEndFinder finder(fileText);
+  const char* lineStart = fileText.data();
+  while (lineStart < finder.End()) {
+    const char* lineEnd = finder.Next(lineStart);
+    take(lineStart, lineEnd);
+    if (lineEnd == finder.End()) break;
+    const bool crLf = *lineEnd == '\r' && lineEnd + 1 < finder.End() && lineEnd[1] == '\n';
+    lineStart = lineEnd + (crLf ? 2 : 1);
   }
-  if (lineStart < size) take(lineStart, size);
 }
 
 void CompactEntries(EntryTable& table) {

@@ -1,0 +1,109 @@
+// Loading and saving a full settings file, beside the floor of one plain read and one
+// plain write of the same bytes; and choosing a folder's entries out of a full table
+// beside a scan that only compares the prefix.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "store/file_system.h"
+#include "store/settings_file.h"
+#include "ui/folder_logic.h"
+
+namespace kov {
+namespace {
+
+// About 8 MB: 99,999 entries of realistic shape spread over 100 folders of 1,000.
+const std::string& SettingsPath() {
+  static const std::string path = [] {
+    const std::string file = (std::filesystem::temp_directory_path() / "kovrant-bench.ini").string();
+    std::string text;
+    for (int i = 1; i <= EntryTable::kCapacity; ++i) {
+      const std::string folder = "Projects\\Group " + std::to_string(i % 100) + "\\";
+      text += folder + "*Apps\\Suite " + std::to_string(i) + "\\bin\\app" + std::to_string(i) +
+              ".exe**Application " + std::to_string(i) + "*-p @R\\data\\" + std::to_string(i) + ".cfg*\r\n";
+    }
+    std::ofstream(file, std::ios::binary) << text;
+    return file;
+  }();
+  return path;
+}
+
+void FloorRead(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ReadWholeFile(SettingsPath()));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(SettingsPath())));
+}
+BENCHMARK(FloorRead)->Unit(benchmark::kMillisecond);
+
+void LoadAndCompact(benchmark::State& state) {
+  for (auto _ : state) {
+    EntryTable table;
+    LoadEntries(SettingsPath(), table);
+    CompactEntries(table);
+    benchmark::DoNotOptimize(table.Count());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(SettingsPath())));
+}
+BENCHMARK(LoadAndCompact)->Unit(benchmark::kMillisecond);
+
+void FloorWrite(benchmark::State& state) {
+  const std::string bytes = ReadWholeFile(SettingsPath());
+  const std::string target = SettingsPath() + ".floor";
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(target.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+  std::remove(target.c_str());
+}
+BENCHMARK(FloorWrite)->Unit(benchmark::kMillisecond);
+
+void Save(benchmark::State& state) {
+  EntryTable table;
+  LoadEntries(SettingsPath(), table);
+  const std::string target = SettingsPath() + ".saved";
+  for (auto _ : state) benchmark::DoNotOptimize(SaveEntries(target, table));
+  std::remove(target.c_str());
+}
+BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+
+const EntryTable& FullTable() {
+  static const EntryTable table = [] {
+    EntryTable loaded;
+    LoadEntries(SettingsPath(), loaded);
+    return loaded;
+  }();
+  return table;
+}
+
+void FloorPrefixScan(benchmark::State& state) {
+  const std::string prefix = "Projects\\Group 42\\*";
+  for (auto _ : state) {
+    int found = 0;
+    for (const std::string& line : FullTable().Lines()) {
+      found += line.size() >= prefix.size() && std::memcmp(line.data(), prefix.data(), prefix.size()) == 0;
+    }
+    benchmark::DoNotOptimize(found);
+  }
+}
+BENCHMARK(FloorPrefixScan)->Unit(benchmark::kMicrosecond);
+
+void FolderSlotsScan(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(FolderSlots(FullTable(), "Projects\\Group 42\\"));
+}
+BENCHMARK(FolderSlotsScan)->Unit(benchmark::kMicrosecond);
+
+void FindSelectedScan(benchmark::State& state) {
+  DirectoryValues dirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FindEntryByCaption(FullTable(), "Projects\\Group 42\\", "application 99942", dirs));
+  }
+}
+BENCHMARK(FindSelectedScan)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kov
+
+BENCHMARK_MAIN();

@@ -1,0 +1,19 @@
+// The program's own pictures: tool-button glyphs and the stock images of the view.
+#pragma once
+
+#include "util/glyph_painter_win.h"
+
+namespace kov {
+
+enum class ToolGlyph { Back, NewFolder, ShellFolders, GodMode, MoveLeft, MoveRight, Info };
+
+GlyphArt ToolGlyphArt(ToolGlyph glyph);
+
+// The six stock images of the view, in image-list order. Image 2 marks a missing
+// target and image 5 a virtual folder.
+inline constexpr int kStockImageCount = 6;
+inline constexpr int kStockMissingTarget = 2;
+inline constexpr int kStockVirtualFolder = 5;
+GlyphArt StockImageArt(int index);
+
+}  // namespace kov

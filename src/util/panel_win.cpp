@@ -1,0 +1,50 @@
+#include "util/panel_win.h"
+
+namespace kov {
+
+bool Panel::Create(HWND parent, COLORREF color, int id) {
+  if (!RegisterClassOnce("KovrantPanel", nullptr)) return false;
+  color_ = color;
+  brush_.reset(CreateSolidBrush(color));
+  return CreateBound(0, "KovrantPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
+}
+
+void Panel::SetText(const std::string& text) {
+  text_ = text;
+  SetWindowTextA(hwnd(), text.c_str());
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Panel::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  FillRect(dc, &client, brush_.get());
+  if (!text_.empty()) {
+    SelectedObject selectedFont(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &client,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+  }
+  EndPaint(hwnd(), &paint);
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      return SendMessageA(GetParent(hwnd()), message, wParam, lParam);
+    default:
+      return Window::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace kov

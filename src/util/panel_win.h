@@ -1,0 +1,29 @@
+// A plain coloured panel that may show one line of text, left-aligned and vertically
+// centred. Commands and notifications of its children go on to its parent.
+#pragma once
+
+#include <string>
+
+#include "util/handles_win.h"
+#include "util/window_win.h"
+
+namespace kov {
+
+class Panel : public Window {
+ public:
+  [[nodiscard]] bool Create(HWND parent, COLORREF color, int id);
+  void SetText(const std::string& text);
+  void SetFont(HFONT font) { font_ = font; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnPaint();
+  BrushHandle brush_;
+  COLORREF color_ = 0;
+  HFONT font_ = nullptr;
+  std::string text_;
+};
+
+}  // namespace kov

@@ -1,0 +1,215 @@
+// The launcher window driven by the messages a user's actions produce.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/artwork_win.h"
+#include "app/form1_win.h"
+#include "gui_support_win.h"
+#include "store/file_system.h"
+#include "util/current_dir.h"
+
+namespace kov {
+namespace {
+
+using namespace kov::test;
+
+class Form1Test : public testing::Test {
+ protected:
+  Form1Test() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
+    settings_ = work_.Path() + "kovrant.ini";
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    previousDirectory_ = current;
+    SetCurrentDirectoryA(work_.Path().c_str());
+  }
+  ~Form1Test() override {
+    if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
+    form_.reset();
+    SetCurrentDirectoryA(previousDirectory_.c_str());
+  }
+
+  void Start() {
+    form_ = std::make_unique<Form1>(settings_);
+    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
+    PumpMessages(50);
+  }
+  void CloseWindow() {
+    SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
+    PumpMessages(20);
+  }
+  HWND View() const { return form_->ListView(); }
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
+    return captions;
+  }
+  std::string Bar() const { return WindowText(form_->StatusBar()); }
+  void Open(int index) {
+    SelectIcon(View(), index);
+    DoubleClickIcon(View(), index);
+    PumpMessages(20);
+  }
+
+  TempFolder work_;
+  std::string settings_;
+  std::string previousDirectory_;
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(Form1Test, FirstStartShowsTheSeededFolderAndClosingWritesIt) {
+  Start();
+  EXPECT_EQ(WindowText(form_->hwnd()), "Kovrant 2024.02.01");
+  ASSERT_EQ(Captions(), std::vector<std::string>{"Windows programs"});
+  EXPECT_TRUE(SameImage(form_->ViewImages(), IconImage(View(), 0), form_->StockImages(), kStockVirtualFolder));
+  EXPECT_EQ(Bar(), "  ");
+  EXPECT_EQ(form_->Dirs().workFolder, UpperText(work_.Path()));
+  CloseWindow();
+  EXPECT_EQ(form_->hwnd(), nullptr);
+  const std::string saved = ReadBytes(settings_);
+  EXPECT_EQ(CountOccurrences(saved, "\r\n"), 22);
+  EXPECT_EQ(saved.rfind("*Windows programs*1*Windows programs**\r\nWindows programs\\*", 0), 0u);
+}
+
+TEST_F(Form1Test, ComponentsStandWhereTheLayoutPutsThem) {
+  Start();
+  RECT outer{};
+  GetWindowRect(form_->hwnd(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 661);
+  EXPECT_EQ(outer.bottom - outer.top, 525);
+  RECT client{};
+  GetClientRect(form_->hwnd(), &client);
+  auto placeOf = [this](HWND window) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    MapWindowPoints(nullptr, form_->hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    return box;
+  };
+  const RECT view = placeOf(View());
+  EXPECT_EQ(view.top, 41 + 16);
+  const RECT bar = placeOf(form_->StatusBar());
+  EXPECT_EQ(bar.bottom - bar.top, 25);
+  EXPECT_EQ(bar.bottom, client.bottom);
+  EXPECT_EQ(view.bottom, bar.top);
+  const RECT back = placeOf(form_->ToolButtonWindow(kTagBack));
+  EXPECT_EQ(back.left, 0);
+  EXPECT_EQ(back.right - back.left, 60);
+  EXPECT_EQ(placeOf(form_->ToolButtonWindow(kTagGodMode)).left, 208);
+  const RECT about = placeOf(form_->ToolButtonWindow(kTagAbout));
+  EXPECT_EQ(about.left, client.right - 165 + 104);
+  EXPECT_EQ(placeOf(form_->ToolButtonWindow(kTagMoveLeft)).left, client.right - 165 + 2);
+}
+
+TEST_F(Form1Test, NavigatesIntoFoldersAndBack) {
+  WriteBytes(settings_,
+             "*Tools*1*Tools**\r\n*notes.txt**Notes**\r\ntools\\*Net*1*Net**\r\nTools\\Net\\*x.exe**X**\r\n"
+             "Tools\\*gone.exe**Gone**\r\nTools2\\*y.exe**Y**\r\n*Empty*1*Empty**\r\n");
+  WriteBytes(work_.Path() + "notes.txt", "notes");
+  Start();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "Notes", "Empty"}));
+  EXPECT_TRUE(SameImage(form_->ViewImages(), IconImage(View(), 0), form_->StockImages(), kStockVirtualFolder));
+  EXPECT_FALSE(SameImage(form_->ViewImages(), IconImage(View(), 1), form_->StockImages(), kStockMissingTarget));
+
+  Open(0);
+  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  EXPECT_EQ(Bar(), "  Tools\\");
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Net", "Gone"}));
+  EXPECT_TRUE(SameImage(form_->ViewImages(), IconImage(View(), 1), form_->StockImages(), kStockMissingTarget));
+
+  SelectIcon(View(), 0);
+  KeyDown(View(), VK_RETURN);
+  EXPECT_EQ(form_->CurrentFolder(), "Tools\\Net\\");
+  EXPECT_EQ(Captions(), std::vector<std::string>{"X"});
+
+  KeyDown(View(), VK_BACK);
+  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  SendMessageA(form_->ToolButtonWindow(kTagBack), BM_CLICK, 0, 0);
+  EXPECT_EQ(form_->CurrentFolder(), "");
+  SendMessageA(form_->ToolButtonWindow(kTagBack), BM_CLICK, 0, 0);
+  EXPECT_EQ(form_->CurrentFolder(), "");
+
+  Open(2);
+  EXPECT_EQ(Bar(), "  Empty\\");
+  EXPECT_EQ(IconCount(View()), 0);
+}
+
+TEST_F(Form1Test, KeysDoNothingWhileACaptionIsEdited) {
+  WriteBytes(settings_, "*Tools*1*Tools**\r\nTools\\*a.exe**A**\r\n");
+  Start();
+  Open(0);
+  ASSERT_EQ(form_->CurrentFolder(), "Tools\\");
+  form_->SetEditingFlag(1);
+  KeyDown(View(), VK_BACK);
+  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  form_->SetEditingFlag(0);
+  KeyDown(View(), VK_BACK);
+  EXPECT_EQ(form_->CurrentFolder(), "");
+  form_->SetEditingFlag(1);
+  SelectIcon(View(), 0);
+  KeyDown(View(), VK_RETURN);
+  EXPECT_EQ(form_->CurrentFolder(), "");
+}
+
+TEST_F(Form1Test, MissingTargetSaysFileNotFound) {
+  WriteBytes(settings_, "*Apps\\gone.exe**Gone**\r\n");
+  Start();
+  DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
+  Open(0);
+  ASSERT_TRUE(notice.Answered());
+  EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
+  EXPECT_EQ(CurrentDirectory() + "\\", work_.Path());
+}
+
+TEST_F(Form1Test, SessionEndSavesLikeClosing) {
+  WriteBytes(settings_, "*a.exe**A**\r\n");
+  Start();
+  form_->Table().Slot(1) = "*b.exe**B**";
+  SendMessageA(form_->hwnd(), WM_QUERYENDSESSION, 0, 0);
+  SendMessageA(form_->hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
+}
+
+TEST_F(Form1Test, FailedSaveKeepsTheOldFileAndAsksBeforeClosing) {
+  WriteBytes(settings_, "*a.exe**A**\r\n");
+  Start();
+  form_->Table().Slot(1) = "*b.exe**B**";
+  CreateDirectoryA(TemporaryFileFor(settings_).c_str(), nullptr);
+  {
+    DialogAnswerer stay("Warning", [](HWND dialog) { ClickButton(dialog, "&No"); });
+    CloseWindow();
+    ASSERT_TRUE(stay.Answered());
+    EXPECT_NE(stay.Text().find(settings_), std::string::npos);
+  }
+  EXPECT_NE(form_->hwnd(), nullptr);
+  EXPECT_EQ(ReadBytes(settings_), "*a.exe**A**\r\n");
+  RemoveDirectoryA(TemporaryFileFor(settings_).c_str());
+  CloseWindow();
+  EXPECT_EQ(form_->hwnd(), nullptr);
+  EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
+}
+
+TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewritten) {
+  WriteBytes(settings_, "*a.exe**A**\r\n");
+  SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  Start();
+  form_->Table().Slot(1) = "*b.exe**B**";
+  CloseWindow();
+  EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
+  EXPECT_EQ(GetFileAttributesA(settings_.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
+}
+
+TEST_F(Form1Test, OversizedFileIsReportedAndKeptWhole) {
+  std::string file;
+  for (int i = 1; i <= EntryTable::kCapacity + 5; ++i) file += "Deep\\*e" + IntText(i) + "**e" + IntText(i) + "**\r\n";
+  WriteBytes(settings_, file);
+  DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
+  Start();
+  ASSERT_TRUE(WaitFor([&] { return notice.Answered(); }, 10000));
+  EXPECT_NE(notice.Text().find("100004"), std::string::npos);
+  EXPECT_EQ(form_->Table().Count(), EntryTable::kCapacity);
+  CloseWindow();
+  EXPECT_EQ(ReadBytes(settings_), file);
+}
+
+}  // namespace
+}  // namespace kov
