@@ -236,6 +236,22 @@ void Form1::OnCommand(int id) {
     case kTagBack:
       BACKClick();
       break;
+    case kTagNewFolder:
+      NEW_FOLDERClick();
+      break;
+    case kTagShellFolders:
+      PCClick();
+      break;
+    case kTagGodMode:
+      GODMODEClick();
+      break;
+    case kTagMoveLeft:
+    case kTagMoveRight:
+      moveleftClick(id);
+      break;
+    case kTagAbout:
+      popup(id);
+      break;
     default:
       break;
   }
@@ -249,6 +265,17 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
       return 0;
     case LVN_KEYDOWN:
       LVKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+      return 0;
+    case NM_RCLICK:
+      LVMouseDown();
+      return 0;
+    case LVN_BEGINLABELEDITA:
+      LVEditing();
+      return FALSE;
+    case LVN_ENDLABELEDITA:
+      return OnEndLabelEdit(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)));
+    case LVN_ITEMCHANGED:
+      LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
     default:
       return 0;
@@ -284,6 +311,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Layout();
       return 0;
     }
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case kReportOverflowMessage:
       ReportOverflow();
       return 0;

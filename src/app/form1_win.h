@@ -2,6 +2,10 @@
 // and status bar, over the entry table that is its only model.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
 #include <array>
 #include <memory>
 #include <vector>
@@ -60,6 +64,30 @@ class Form1 : public Window {
   void LVDblClick();
   void LVKeyDown(WORD key);
   void BACKClick();
+
+  // Adding entries (ui/adding_win.cpp).
+  void OnDropFiles(HDROP drop);
+  void NEW_FOLDERClick();
+
+  // Rename in place and reorder (ui/rename_win.cpp).
+  void LVEditing();
+  // The edited text as the view should write it into the icon, or false to keep the
+  // old caption.
+  bool LVEdited(int index, Text& text);
+  void LVChange(int index);
+  void moveleftClick(int tag);
+  // The view's end-of-edit notification: runs LVEdited for a committed edit and writes
+  // the resulting caption into the icon.
+  LRESULT OnEndLabelEdit(NMLVDISPINFOA& edit);
+
+  // Entry commands and the Info page (ui/commands_win.cpp).
+  void LVMouseDown();
+  void popup(int tag);
+  void DeleteEntry();
+
+  // Shell shortcuts (app/shell_shortcuts_win.cpp).
+  void PCClick();
+  void GODMODEClick();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
