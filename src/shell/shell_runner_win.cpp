@@ -9,8 +9,7 @@ namespace {
 
 void ExecuteWithShell(const ShellRequest& request) {
   const char* parameters = request.parameters.empty() ? nullptr : request.parameters.c_str();
-  ShellExecuteA(request.owner, request.verb.c_str(), request.file.c_str(), parameters, nullptr,
-                request.showCommand);
+  ShellExecuteA(request.owner, request.verb.c_str(), request.file.c_str(), parameters, nullptr, request.showCommand);
 }
 
 ShellRunner& CurrentRunner() {

@@ -12,34 +12,36 @@ constexpr int kHighestPathComponent = 999;
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// The length of a sequence, the smallest code point it may carry (anything below is an
+// overlong form) and the payload bits of its lead byte; length 0 for an invalid lead.
+struct SequenceShape {
+  std::size_t length;
+  std::uint32_t smallest;
+  std::uint32_t leadBits;
+};
+
+SequenceShape ShapeOf(unsigned char lead) {
+  if (lead < 0x80) return {1, 0, lead};
+  if ((lead & 0xE0) == 0xC0) return {2, 0x80, lead & 0x1Fu};
+  if ((lead & 0xF0) == 0xE0) return {3, 0x800, lead & 0x0Fu};
+  if ((lead & 0xF8) == 0xF0) return {4, 0x10000, lead & 0x07u};
+  return {0, 0, 0};
+}
+
 // Decodes the sequence starting at text[at]; returns its length in bytes, or 0 when the
-// sequence is malformed. The smallest code point per length rejects overlong forms.
+// sequence is malformed.
 std::size_t DecodeOne(const std::string& text, std::size_t at, std::uint32_t& codePoint) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  std::uint32_t smallest = 0;
-  if (lead < 0x80) {
-    codePoint = lead;
-    return 1;
-  }
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, smallest = 0x80, codePoint = lead & 0x1Fu;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, smallest = 0x800, codePoint = lead & 0x0Fu;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, smallest = 0x10000, codePoint = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() - at < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
+  const SequenceShape shape = ShapeOf(static_cast<unsigned char>(text[at]));
+  if (shape.length == 0 || text.size() - at < shape.length) return 0;
+  codePoint = shape.leadBits;
+  for (std::size_t i = 1; i < shape.length; ++i) {
     const auto byte = static_cast<unsigned char>(text[at + i]);
     if (!IsContinuation(byte)) return 0;
     codePoint = (codePoint << 6) | (byte & 0x3Fu);
   }
   const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-  if (codePoint < smallest || surrogate || codePoint > 0x10FFFF) return 0;
-  return length;
+  if (codePoint < shape.smallest || surrogate || codePoint > 0x10FFFF) return 0;
+  return shape.length;
 }
 
 void AppendUtf16(std::wstring& out, std::uint32_t codePoint) {

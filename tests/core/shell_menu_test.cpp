@@ -66,8 +66,9 @@ TEST_F(ShellCatalogue, HasEightHeadingsWithTheirItemCountsAndTags) {
   ASSERT_EQ(model_->headings.size(), 8u);
   EXPECT_TRUE(model_->looseItems.empty());
   const std::vector<std::pair<Text, int>> expected = {
-      {"Basic folders", 8},  {"Internet Explorer", 4}, {"Applets and applications", 14}, {"Multimedia", 13},
-      {"Windows Sync Centre", 4}, {"System folders", 26}, {"Libraries", 7}, {"User folders", 34}};
+      {"Basic folders", 8}, {"Internet Explorer", 4},   {"Applets and applications", 14},
+      {"Multimedia", 13},   {"Windows Sync Centre", 4}, {"System folders", 26},
+      {"Libraries", 7},     {"User folders", 34}};
   const std::vector<int> headingTags = {1, 37, 57, 117, 173, 193, 301, 333};
   for (std::size_t i = 0; i < expected.size(); ++i) {
     const ShellHeading& heading = model_->headings[i];
@@ -95,8 +96,9 @@ TEST_F(ShellCatalogue, FolderItemsTakeEveryOtherGroupStartInOrder) {
 TEST_F(ShellCatalogue, CaptionsDropThePrefixAndAddTheDescriptionWhenThereIsOne) {
   const ShellHeading& basic = Heading("Basic folders");
   ASSERT_EQ(basic.items.size(), 8u);
-  const std::vector<Text> bare = {"desktop",        "MyComputerFolder", "ControlPanelFolder", "NetworkPlacesFolder",
-                                  "PrintersFolder", "Quick Launch",     "Start Menu",         "Common Administrative Tools"};
+  const std::vector<Text> bare = {
+      "desktop",        "MyComputerFolder", "ControlPanelFolder", "NetworkPlacesFolder",
+      "PrintersFolder", "Quick Launch",     "Start Menu",         "Common Administrative Tools"};
   for (std::size_t i = 0; i < bare.size(); ++i) EXPECT_EQ(basic.items[i].caption, bare[i]);
 
   EXPECT_EQ(Heading("Internet Explorer").items.at(0).caption, "Cache  -  Open the Temporary Internet Files folder");

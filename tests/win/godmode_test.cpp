@@ -15,8 +15,8 @@ class GodMode : public testing::Test {
   void SetUp() override {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    folder_ = Text(temp) + "kovrant-godmode-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(GetTickCount());
+    folder_ =
+        Text(temp) + "kovrant-godmode-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
     ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
@@ -111,8 +111,8 @@ TEST_F(GodMode, OnlyAnExistingNonDirectoryCountsAsAFile) {
 
 TEST_F(GodMode, FoldersWithAccentedNamesAreCreatedFromAnsiAndUtf8Alike) {
   ASSERT_TRUE(CreateFolderAt("sub"));
-  ASSERT_TRUE(CreateFolderAt("sub\\D\xE9j\xE0"));                // ANSI
-  EXPECT_FALSE(CreateFolderAt("sub\\D\xC3\xA9j\xC3\xA0"));       // the same name in UTF-8
+  ASSERT_TRUE(CreateFolderAt("sub\\D\xE9j\xE0"));           // ANSI
+  EXPECT_FALSE(CreateFolderAt("sub\\D\xC3\xA9j\xC3\xA0"));  // the same name in UTF-8
   const Text ansiPath = folder_ + "\\sub\\D\xE9j\xE0";
   EXPECT_TRUE(IsDirectory(ansiPath));
   EXPECT_TRUE(RemoveDirectoryA(ansiPath.c_str()));

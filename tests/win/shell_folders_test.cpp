@@ -129,8 +129,8 @@ struct MenuDriver {
 };
 
 TEST_F(ShellFoldersMenu, PoppedUpTwiceItIsNotDoubledAndOpensTheChoice) {
-  const WindowHandle window(CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                            nullptr, nullptr, nullptr));
+  const WindowHandle window(
+      CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr));
   ASSERT_TRUE(window);
   SetForegroundWindow(window.get());
   MenuDriver::owner = window.get();
