@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "store/entry_table.h"
+#include "store/targets.h"
+#include "ui/folder_logic.h"
+
+namespace kov {
+namespace {
+
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Users\\me\\Temp", "C:\\Windows"};
+
+TEST(Targets, OnlyLowerCaseMacrosExpand) {
+  EXPECT_EQ(ExpandMacros("%systemdir%\\cmd.exe", kDirs), "C:\\Windows\\system32\\cmd.exe");
+  EXPECT_EQ(ExpandMacros("%SYSTEMDIR%\\cmd.exe", kDirs), "%SYSTEMDIR%\\cmd.exe");
+  EXPECT_EQ(ExpandMacros("%windir%\\notepad.exe", kDirs), "C:\\Windows\\notepad.exe");
+  EXPECT_EQ(ExpandMacros("%wintemp%\\a;%windir%", kDirs), "C:\\Users\\me\\Temp\\a;C:\\Windows");
+}
+
+TEST(Targets, AbsoluteAndRelative) {
+  EXPECT_EQ(MakeAbsolute("Apps\\tool.exe", kDirs), "E:\\KOVRANT\\Apps\\tool.exe");
+  EXPECT_EQ(MakeAbsolute("D:\\x.exe", kDirs), "D:\\x.exe");
+  EXPECT_EQ(MakeAbsolute("\\\\server\\share\\x.exe", kDirs), "E:\\KOVRANT\\\\\\server\\share\\x.exe");
+  EXPECT_EQ(MakeAbsolute("", kDirs), "E:\\KOVRANT\\");
+  EXPECT_EQ(MakeRelative("E:\\Kovrant\\Apps\\tool.exe", kDirs), "Apps\\tool.exe");
+  EXPECT_EQ(MakeRelative("E:\\Kovrant2\\tool.exe", kDirs), "E:\\Kovrant2\\tool.exe");
+  EXPECT_EQ(MakeRelative("F:\\Kovrant\\tool.exe", kDirs), "F:\\Kovrant\\tool.exe");
+  EXPECT_EQ(ExpandRunFolderMarker("-f \"@R\\data\\list.txt\" @r\\x", kDirs),
+            "-f \"E:\\KOVRANT\\data\\list.txt\" @r\\x");
+}
+
+TEST(Targets, PathParts) {
+  EXPECT_EQ(DirectoryPart("E:\\KOVRANT\\Apps\\tool.exe"), "E:\\KOVRANT\\Apps\\");
+  EXPECT_EQ(FileNamePart("E:\\KOVRANT\\Apps\\tool.exe"), "tool.exe");
+  EXPECT_EQ(DirectoryPart("C:tool.exe"), "C:");
+  EXPECT_EQ(FileNamePart("tool.exe"), "tool.exe");
+  EXPECT_EQ(DirectoryPart("tool.exe"), "");
+}
+
+TEST(Targets, DirectoryValuesAreCleaned) {
+  EXPECT_EQ(WorkFolderFrom("e:\\kovrant"), "E:\\KOVRANT\\");
+  EXPECT_EQ(WorkFolderFrom("E:\\"), "E:\\");
+  EXPECT_EQ(CleanDirectoryValue("  C:\\Temp\\\r\n"), "C:\\Temp");
+  EXPECT_EQ(CleanDirectoryValue(""), "");
+}
+
+EntryTable TableOf(std::initializer_list<const char*> lines) {
+  EntryTable table;
+  for (const char* line : lines) EXPECT_TRUE(table.Append(line));
+  return table;
+}
+
+TEST(FolderView, FolderMembershipIsByUpperCasedPrefix) {
+  const EntryTable table = TableOf({"*Tools*1*Tools**", "tools\\*Net*1*Net**", "TOOLS\\NET\\*x.exe**X**",
+                                    "Tools2\\*y.exe**Y**", "Tools\\*%windir%\\a.exe**A*-p*"});
+  EXPECT_EQ(FolderSlots(table, ""), std::vector<int>{1});
+  EXPECT_EQ(FolderSlots(table, "Tools\\"), (std::vector<int>{2, 5}));
+  EXPECT_EQ(FolderSlots(table, "Tools\\Net\\"), std::vector<int>{3});
+  EXPECT_TRUE(FolderSlots(table, "Empty\\").empty());
+}
+
+TEST(FolderView, FindSelectedTakesTheFirstCaptionMatchIgnoringCase) {
+  const EntryTable table = TableOf({"Tools\\* %windir%\\a.exe **A one* -p x *", "Other\\*b.exe**a one**",
+                                    "Tools\\*c.exe**A ONE**", "Tools\\*d.exe**Last**"});
+  const SelectedEntry found = FindEntryByCaption(table, "tools\\", "a one", kDirs);
+  EXPECT_EQ(found.slot, 1);
+  EXPECT_EQ(found.caption, "A one");
+  EXPECT_EQ(found.target, "C:\\Windows\\a.exe");
+  EXPECT_EQ(found.kind, kProgram);
+  EXPECT_EQ(found.parameters, "-p x");
+  const SelectedEntry missing = FindEntryByCaption(table, "Tools\\", "nothing", kDirs);
+  EXPECT_EQ(missing.slot, 0);
+  EXPECT_EQ(missing.caption, "Last");
+}
+
+TEST(FolderView, ReadEntryCopesWithShortAndOddLines) {
+  EXPECT_EQ(ReadEntry("").caption, "");
+  EXPECT_EQ(ReadEntry("no star at all").folder, "no star at all");
+  const EntryView folder = ReadEntry("*Net*1*Net**");
+  EXPECT_EQ(folder.kind, kVirtualFolder);
+  EXPECT_EQ(folder.target, "Net");
+  EXPECT_EQ(ReadEntry("*d:\\x*2*X**").kind, kDirectory);
+  EXPECT_EQ(ReadEntry("*x.exe*abc*X**").kind, kProgram);
+}
+
+TEST(FolderView, BackGoesUpOneLevel) {
+  EXPECT_EQ(ParentFolder(""), "");
+  EXPECT_EQ(ParentFolder("Tools\\"), "");
+  EXPECT_EQ(ParentFolder("Tools\\Net\\"), "Tools\\");
+  EXPECT_EQ(ParentFolder("A\\B\\C\\"), "A\\B\\");
+}
+
+}  // namespace
+}  // namespace kov
