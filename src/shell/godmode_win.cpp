@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/shell_runner_win.h"
+#include "store/launch_win.h"
 #include "shell/widen_path.h"
 #include "util/handles_win.h"
 
@@ -36,7 +36,7 @@ void OpenGodModeFolder() {
   const Text name = kGodModeFolderName;
   // Creating over an existing folder just fails, so the call runs on every click.
   if (!IsExistingFile(name)) static_cast<void>(CreateFolderAt(name));
-  RunShellRequest(ShellRequest{GetDesktopWindow(), "open", name, "", SW_SHOWNORMAL});
+  ShellOpen(name);
 }
 
 }  // namespace kov

@@ -1,6 +1,6 @@
 #include "shell/shell_menu_win.h"
 
-#include "shell/shell_runner_win.h"
+#include "store/launch_win.h"
 
 namespace kov {
 namespace {
@@ -51,7 +51,7 @@ bool OpenChosenShellFolder(HWND owner, const ShellMenuModel& model, UINT command
   if (command <= kShellMenuCommandBase) return false;
   const Text parameter = ExplorerParameterFor(model, static_cast<int>(command - kShellMenuCommandBase));
   if (parameter.empty()) return false;
-  RunShellRequest(ShellRequest{owner, "OPEN", "explorer.exe", parameter, SW_SHOWNORMAL});
+  OpenInExplorer(owner, parameter);
   return true;
 }
 

@@ -56,7 +56,7 @@ class GodMode : public testing::Test {
     EXPECT_EQ(request.verb, "open");
     EXPECT_EQ(request.file, kGodModeFolderName);
     EXPECT_EQ(request.parameters, "");
-    EXPECT_EQ(request.showCommand, SW_SHOWNORMAL);
+    EXPECT_EQ(request.show, SW_SHOWNORMAL);
   }
 
   Text folder_;

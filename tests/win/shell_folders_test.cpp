@@ -77,7 +77,7 @@ TEST_F(ShellFoldersMenu, ChosenItemsOpenExplorerOnTheirShellName) {
     EXPECT_EQ(request.owner, owner);
     EXPECT_EQ(request.verb, "OPEN");
     EXPECT_EQ(request.file, "explorer.exe");
-    EXPECT_EQ(request.showCommand, SW_SHOWNORMAL);
+    EXPECT_EQ(request.show, SW_SHOWNORMAL);
   }
   EXPECT_EQ(recorder.requests()[0].parameters, kComputerByClassId);
   EXPECT_EQ(recorder.requests()[1].parameters, kComputerByClassId);

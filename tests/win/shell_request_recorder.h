@@ -1,20 +1,24 @@
-// Puts a recorder in place of the shell for one test: every request the shell shortcuts
-// make is kept instead of reaching ShellExecuteA.
+// Puts a recorder in place of the shell for one test: every request the program makes
+// is kept instead of reaching ShellExecuteA.
 #pragma once
 
+#include <utility>
 #include <vector>
 
-#include "shell/shell_runner_win.h"
+#include "store/launch_win.h"
 
 namespace kov {
 
 class ShellRequestRecorder {
  public:
   ShellRequestRecorder()
-      : previous_(ReplaceShellRunner([this](const ShellRequest& request) { requests_.push_back(request); })) {}
+      : previous_(std::exchange(CurrentShellRunner(), [this](const ShellRequest& request) {
+          requests_.push_back(request);
+          return true;
+        })) {}
   ShellRequestRecorder(const ShellRequestRecorder&) = delete;
   ShellRequestRecorder& operator=(const ShellRequestRecorder&) = delete;
-  ~ShellRequestRecorder() { ReplaceShellRunner(std::move(previous_)); }
+  ~ShellRequestRecorder() { CurrentShellRunner() = std::move(previous_); }
 
   const std::vector<ShellRequest>& requests() const { return requests_; }
 
