@@ -1,0 +1,112 @@
+// Entries started for real through the shell: a recorder program stands in for the
+// user's programs and writes down its command line and current directory.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/form1_win.h"
+#include "gui_support_win.h"
+#include "shell_request_recorder.h"
+#include "util/current_dir.h"
+
+namespace kov {
+namespace {
+
+using namespace kov::test;
+
+class LaunchTest : public testing::Test {
+ protected:
+  LaunchTest() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    previousDirectory_ = current;
+    SetCurrentDirectoryA(work_.Path().c_str());
+    record_ = work_.Path() + "record.txt";
+    SetEnvironmentVariableA("KOVRANT_RECORD", record_.c_str());
+    CreateDirectoryA((work_.Path() + "Apps").c_str(), nullptr);
+    CopyProgram(TestProgramFolder() + KOVRANT_RECORDER_EXE, work_.Path() + "Apps\\rec.exe");
+  }
+  ~LaunchTest() override {
+    if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
+    SetEnvironmentVariableA("KOVRANT_RECORD", nullptr);
+    SetCurrentDirectoryA(previousDirectory_.c_str());
+  }
+
+  void Start(const std::string& settings) {
+    WriteBytes(work_.Path() + "kovrant.ini", settings);
+    form_ = std::make_unique<Form1>(work_.Path() + "kovrant.ini");
+    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
+    PumpMessages(50);
+  }
+  void Open(int index) {
+    SelectIcon(form_->ListView(), index);
+    DoubleClickIcon(form_->ListView(), index);
+  }
+  // The recorder's two lines, once it has written them.
+  std::string Recorded() {
+    WaitFor([this] { return ReadBytes(record_).find("current directory") != std::string::npos; }, 15000);
+    return ReadBytes(record_);
+  }
+  std::string WorkFolder() const { return form_->Dirs().workFolder; }
+
+  TempFolder work_;
+  std::string previousDirectory_;
+  std::string record_;
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(LaunchTest, RelativeTargetStartsInItsOwnFolderWithTheWorkFolderInItsParameters) {
+  Start("*Apps\\rec.exe**Recorder* -f @R\\data\\list.txt *\r\n");
+  Open(0);
+  EXPECT_EQ(CurrentDirectory() + "\\", WorkFolder());
+  const std::string recorded = UpperText(Recorded());
+  EXPECT_NE(recorded.find("REC.EXE"), std::string::npos) << recorded;
+  EXPECT_NE(recorded.find("-F " + WorkFolder() + "DATA\\LIST.TXT"), std::string::npos) << recorded;
+  EXPECT_NE(recorded.find("CURRENT DIRECTORY: " + WorkFolder() + "APPS\r\n"), std::string::npos) << recorded;
+}
+
+TEST_F(LaunchTest, MacroTargetIsExpandedAndEnterStartsLikeADoubleClick) {
+  const std::string name = "kovrant-rec-" + std::to_string(GetCurrentProcessId()) + ".exe";
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string tempDir = temp;
+  ASSERT_TRUE(CopyProgram(work_.Path() + "Apps\\rec.exe", tempDir + name));
+  Start("*%wintemp%\\" + name + "**Temp recorder**\r\n");
+  SelectIcon(form_->ListView(), 0);
+  KeyDown(form_->ListView(), VK_RETURN);
+  const std::string recorded = UpperText(Recorded());
+  DeleteFileA((tempDir + name).c_str());
+  EXPECT_NE(recorded.find(UpperText(name)), std::string::npos) << recorded;
+  EXPECT_NE(recorded.find("CURRENT DIRECTORY: " + UpperText(form_->Dirs().tempDir) + "\r\n"), std::string::npos)
+      << recorded;
+  EXPECT_EQ(CurrentDirectory() + "\\", WorkFolder());
+}
+
+TEST_F(LaunchTest, DirectoryEntryOpensTheDirectoryItself) {
+  Start("*Box*1*Box**\r\nBox\\*Apps*2*Apps**\r\n");
+  ShellRequestRecorder shell;
+  Open(0);
+  Open(0);
+  ASSERT_EQ(shell.requests().size(), 1u);
+  EXPECT_EQ(shell.requests()[0].verb, "open");
+  EXPECT_EQ(shell.requests()[0].file, WorkFolder() + "Apps");
+  EXPECT_EQ(shell.requests()[0].show, SW_SHOWNORMAL);
+}
+
+TEST_F(LaunchTest, MissingTargetStartsNothing) {
+  Start("*Apps\\gone.exe**Gone**\r\n*Apps\\rec.exe**Recorder**\r\n");
+  ShellRequestRecorder shell;
+  DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); });
+  Open(0);
+  ASSERT_TRUE(notice.Answered());
+  EXPECT_TRUE(shell.requests().empty());
+  Open(1);
+  ASSERT_EQ(shell.requests().size(), 1u);
+  EXPECT_EQ(shell.requests()[0].verb, "");
+  EXPECT_EQ(shell.requests()[0].file, "rec.exe");
+  EXPECT_EQ(UpperText(shell.requests()[0].directory), WorkFolder() + "APPS\\");
+  EXPECT_EQ(shell.requests()[0].show, SW_SHOW);
+}
+
+}  // namespace
+}  // namespace kov
