@@ -1,0 +1,52 @@
+#include "ui/commands.h"
+
+#include <algorithm>
+
+namespace kov {
+
+namespace {
+
+// Split with room for every field a hand-edited line may carry, so that fields 1 to 4
+// are always read as they stand.
+constexpr int kHighestLineField = 999;
+
+// Typed text becomes one entry field: "*" would end the field and a line break would
+// split the settings file's line in two, so neither may stay.
+Text FieldFromTyped(const Text& typed) {
+  Text field = ReplaceAll(typed, "*", "");
+  field = ReplaceAll(field, "\r", " ");
+  field = ReplaceAll(field, "\n", " ");
+  return TrimText(field, kTrimField);
+}
+
+}  // namespace
+
+void DeleteFromTable(EntryTable& table, const Text& currentFolder, const SelectedEntry& selected) {
+  if (selected.slot < 1 || selected.slot > table.Count()) return;
+  table.Slot(selected.slot).clear();
+  if (selected.kind == kVirtualFolder) {
+    // The folder's own entries carry this path in their first field, and the entries
+    // of folders nested in it begin with it too; the closing "\" keeps Tools2 apart.
+    const Text insideFolder = UpperText(currentFolder + selected.target + "\\");
+    for (Text& line : table.Lines()) {
+      if (StartsWithIgnoringCase(line, insideFolder)) line.clear();
+    }
+  }
+  CompactEntries(table);
+}
+
+Text LineWithParameters(const Text& line, const Text& typed) {
+  FieldArray fields;
+  SplitFields(line, "*", fields, kHighestLineField);
+  fields.resize(std::max<std::size_t>(fields.size(), 5));
+  return fields[1] + "*" + fields[2] + "*" + fields[3] + "*" + fields[4] + "*" + FieldFromTyped(typed) + "*";
+}
+
+Text EntryLocation(const Text& target, const DirectoryValues& dirs, const PathExists& exists) {
+  const Text path = MakeAbsolute(target, dirs);
+  return exists(path) ? path : DirectoryPart(path);
+}
+
+Text SelectInExplorerParameter(const Text& path) { return "/select,\"" + path + "\""; }
+
+}  // namespace kov

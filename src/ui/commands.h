@@ -1,0 +1,37 @@
+// The table side of the entry commands: deleting an entry (a virtual folder with
+// everything inside it), new execution parameters for an entry, and the path that
+// Open File Location and Properties show.
+#pragma once
+
+#include <functional>
+
+#include "store/entry_table.h"
+#include "store/targets.h"
+#include "ui/folder_logic.h"
+
+namespace kov {
+
+// Removes the selected entry of currentFolder from the table. A virtual folder goes
+// together with every entry inside it, at any depth; a folder whose name merely
+// begins with the same letters (Tools2 beside Tools) stays. The remaining entries
+// keep their order. A slot outside the table changes nothing.
+void DeleteFromTable(EntryTable& table, const Text& currentFolder, const SelectedEntry& selected);
+
+// The entry line with its parameters replaced by what the user typed: folder, target,
+// kind and caption exactly as they stand in line, then the typed text without "*" and
+// line breaks, trimmed, and a closing "*". Anything after the parameters is dropped.
+Text LineWithParameters(const Text& line, const Text& typed);
+
+// Whether a file or directory exists at an absolute path.
+using PathExists = std::function<bool(const Text& path)>;
+
+// The path that Open File Location and Properties show for a target (macros already
+// expanded): made absolute against the working folder (an empty target is relative
+// like any other, so it names the working folder itself), or the directory that held
+// it when nothing exists there any more.
+Text EntryLocation(const Text& target, const DirectoryValues& dirs, const PathExists& exists);
+
+// Explorer's parameter text that opens the folder holding path with path selected.
+Text SelectInExplorerParameter(const Text& path);
+
+}  // namespace kov

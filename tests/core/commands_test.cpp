@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "ui/commands.h"
+
+namespace kov {
+namespace {
+
+EntryTable TableOf(const std::vector<Text>& lines) {
+  EntryTable table;
+  for (const Text& line : lines) EXPECT_TRUE(table.Append(line));
+  return table;
+}
+
+SelectedEntry Selected(int slot, const Text& target, int kind) {
+  SelectedEntry selected;
+  selected.slot = slot;
+  selected.target = target;
+  selected.caption = target;
+  selected.kind = kind;
+  return selected;
+}
+
+TEST(CommandDelete, FolderGoesWithEverythingInsideItInAnyCaseAndTools2Stays) {
+  EntryTable table = TableOf({
+      "*Tools*1*Tools**",
+      "*Tools2*1*Tools2**",
+      "Tools\\*a.exe**A**",
+      "TOOLS\\*Net*1*Net**",
+      "tools\\Net\\*x.exe**X**",
+      "ToOlS\\net\\Deep\\*y.exe**Y**",
+      "Tools2\\*b.exe**B**",
+      "Tools2\\Tools\\*c.exe**C**",
+      "*notes.txt**Notes**",
+  });
+  DeleteFromTable(table, "", Selected(1, "Tools", kVirtualFolder));
+  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**",
+                                               "Tools2\\Tools\\*c.exe**C**", "*notes.txt**Notes**"}));
+}
+
+TEST(CommandDelete, NestedFolderTakesOnlyItsOwnSubtree) {
+  EntryTable table = TableOf({
+      "*Tools*1*Tools**",
+      "Tools\\*Net*1*Net**",
+      "Tools\\*Network*1*Network**",
+      "Tools\\Net\\*x.exe**X**",
+      "Tools\\Net\\Deep\\*y.exe**Y**",
+      "Tools\\Network\\*z.exe**Z**",
+      "Net\\*w.exe**W**",
+  });
+  DeleteFromTable(table, "tools\\", Selected(2, "Net", kVirtualFolder));
+  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*Network*1*Network**",
+                                               "Tools\\Network\\*z.exe**Z**", "Net\\*w.exe**W**"}));
+}
+
+TEST(CommandDelete, ProgramOrDirectoryTakesOnlyItsOwnLine) {
+  const std::vector<Text> lines = {"*a.exe**A**", "*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"};
+  EntryTable table = TableOf(lines);
+  DeleteFromTable(table, "", Selected(1, "a.exe", kProgram));
+  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"}));
+  // A directory entry is no virtual folder: the entries of a folder of the same name stay.
+  DeleteFromTable(table, "", Selected(1, "Apps", kDirectory));
+  EXPECT_EQ(table.Lines(), (std::vector<Text>{"Apps\\*b.exe**B**", "*c.exe**C**"}));
+}
+
+TEST(CommandDelete, SlotOutsideTheTableChangesNothing) {
+  const std::vector<Text> lines = {"*a.exe**A**", "*b.exe**B**"};
+  EntryTable table = TableOf(lines);
+  DeleteFromTable(table, "", Selected(0, "a.exe", kProgram));
+  DeleteFromTable(table, "", Selected(3, "a.exe", kProgram));
+  EXPECT_EQ(table.Lines(), lines);
+}
+
+TEST(CommandParameters, TypedTextIsCleanedAndTheLineEndsWithAStar) {
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool*old*", "  -x  "), "*tool.exe**Tool*-x*");
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool*old*", "a*b"), "*tool.exe**Tool*ab*");
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool*old*", "\t-v\t*"), "*tool.exe**Tool*-v*");
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool*old*", ""), "*tool.exe**Tool**");
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool*old*", "@R\\data\\list.txt"), "*tool.exe**Tool*@R\\data\\list.txt*");
+}
+
+TEST(CommandParameters, LineBreaksCannotSplitTheStoredLine) {
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool**", "-a\r\n*x.exe**X**"), "*tool.exe**Tool*-a  x.exeX*");
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool**", "\n-b\r"), "*tool.exe**Tool*-b*");
+}
+
+TEST(CommandParameters, FirstFourFieldsStayAsTheyStandAndExtraPiecesGo) {
+  EXPECT_EQ(LineWithParameters("Tools\\ * tool.exe *\t* Tool *old*extra*more*", "-y"),
+            "Tools\\ * tool.exe *\t* Tool *-y*");
+  EXPECT_EQ(LineWithParameters("*tool.exe**Tool*", "-z"), "*tool.exe**Tool*-z*");
+}
+
+TEST(CommandParameters, ShortOrHugeLinesStillGiveFiveFields) {
+  EXPECT_EQ(LineWithParameters("*tool.exe", "-z"), "*tool.exe***-z*");
+  EXPECT_EQ(LineWithParameters("", "-z"), "****-z*");
+  Text manyPieces = "*tool.exe**Tool*p";
+  for (int i = 0; i < 2000; ++i) manyPieces += "*x";
+  EXPECT_EQ(LineWithParameters(manyPieces, "-q"), "*tool.exe**Tool*-q*");
+}
+
+class CommandLocation : public testing::Test {
+ protected:
+  CommandLocation() { dirs_.workFolder = "E:\\STICK\\"; }
+  Text Location(const Text& target) const {
+    return EntryLocation(target, dirs_, [this](const Text& path) { return existing_.count(path) > 0; });
+  }
+
+  DirectoryValues dirs_;
+  std::set<Text> existing_ = {"E:\\STICK\\", "E:\\STICK\\Apps\\tool.exe", "C:\\Tools\\run.exe"};
+};
+
+TEST_F(CommandLocation, RelativeTargetsLieInTheWorkingFolder) {
+  EXPECT_EQ(SelectInExplorerParameter(Location("Apps\\tool.exe")), "/select,\"E:\\STICK\\Apps\\tool.exe\"");
+}
+
+TEST_F(CommandLocation, AbsoluteTargetsStayAsTheyAre) {
+  EXPECT_EQ(SelectInExplorerParameter(Location("C:\\Tools\\run.exe")), "/select,\"C:\\Tools\\run.exe\"");
+}
+
+TEST_F(CommandLocation, MissingTargetsShowTheDirectoryThatHeldThem) {
+  EXPECT_EQ(Location("Apps\\gone.exe"), "E:\\STICK\\Apps\\");
+  EXPECT_EQ(Location("D:\\Old\\gone.exe"), "D:\\Old\\");
+  EXPECT_EQ(Location("D:gone.exe"), "D:");
+}
+
+TEST_F(CommandLocation, EmptyTargetNamesTheWorkingFolder) {
+  EXPECT_EQ(SelectInExplorerParameter(Location("")), "/select,\"E:\\STICK\\\"");
+  EXPECT_EQ(Location("x"), "E:\\STICK\\");
+}
+
+}  // namespace
+}  // namespace kov
