@@ -21,6 +21,9 @@ ensure_wine_prefix() {
     echo "Creating the Wine prefix in $WINEPREFIX (once)..."
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
+    # Without a window manager Wine draws the window frames itself, caption included.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wineserver -w
   fi
 }
 
