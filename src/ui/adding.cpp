@@ -1,0 +1,43 @@
+#include "ui/adding.h"
+
+#include "ui/entry_fields.h"
+#include "ui/folder_logic.h"
+
+namespace kov {
+
+Text NewEntryCaption(const NewEntry& entry) {
+  if (entry.kind == kVirtualFolder) return entry.text;
+  const Text name = FileNamePart(entry.text);
+  return name.empty() ? entry.text : name;
+}
+
+Text NewEntryLine(const Text& folder, const NewEntry& entry, const DirectoryValues& dirs) {
+  if (entry.kind == kVirtualFolder) return folder + "*" + entry.text + "*1*" + entry.text + "**";
+  const Text kindField = entry.kind == kDirectory ? "2" : "";
+  return folder + "*" + MakeRelative(entry.text, dirs) + "*" + kindField + "*" + NewEntryCaption(entry) + "**";
+}
+
+bool FolderHoldsCaption(const EntryTable& table, const Text& folder, const Text& caption) {
+  return FindCaptionInFolder(table, FolderPrefix(folder), UpperText(caption)) != 0;
+}
+
+AddResult AddEntryToTable(EntryTable& table, const Text& folder, const NewEntry& entry, const DirectoryValues& dirs) {
+  AddResult result;
+  if (FolderHoldsCaption(table, folder, NewEntryCaption(entry))) {
+    result.outcome = AddOutcome::DuplicateSkipped;
+    return result;
+  }
+  Text line = NewEntryLine(folder, entry, dirs);
+  if (!table.Append(line)) {
+    result.outcome = AddOutcome::TableFull;
+    return result;
+  }
+  result.line = std::move(line);
+  return result;
+}
+
+Text CleanEntryName(const Text& typed) { return TrimText(ReplaceAll(typed, "*", ""), kTrimField); }
+
+bool IsValidFolderName(const Text& name) { return !name.empty() && name.find('\\') == Text::npos; }
+
+}  // namespace kov

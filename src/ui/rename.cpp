@@ -1,0 +1,87 @@
+#include "ui/rename.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/adding.h"
+#include "ui/entry_fields.h"
+#include "ui/folder_logic.h"
+
+namespace kov {
+
+namespace {
+
+// The entry's line after the rename: folder and caption from the rename, target and
+// parameters exactly as they stood, the kind in decimal.
+Text RenamedLine(const Text& folder, const Text& target, int kind, const Text& name, const Text& parameters) {
+  return folder + "*" + target + "*" + IntText(kind) + "*" + name + "*" + parameters + "*";
+}
+
+// Every line under oldPath, at any depth, moves under newPath. Only the folder's own
+// level changes: the parent part keeps its letter case, and the deeper levels and the
+// other fields stay as they are. The folder's own line continues with "*" after its
+// parent path and so is not matched, nor is a sibling whose name merely begins with the
+// old name, since oldPath ends in "\".
+void CarryFolderContents(EntryTable& table, const Text& parentFolder, const Text& oldPath, const Text& newName) {
+  const Text upperOldPath = UpperText(oldPath);
+  for (Text& line : table.Lines()) {
+    if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
+    line = line.substr(0, parentFolder.size()) + newName + "\\" + line.substr(oldPath.size());
+  }
+}
+
+}  // namespace
+
+RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed) {
+  RenameResult result;
+  result.name = CleanEntryName(typed);
+  if (result.name.empty()) {
+    result.outcome = RenameOutcome::EmptyName;
+    return result;
+  }
+  const Text prefix = FolderPrefix(folder);
+  if (FindCaptionInFolder(table, prefix, UpperText(result.name)) != 0) {
+    result.outcome = RenameOutcome::DuplicateName;
+    return result;
+  }
+  const int slot = FindCaptionInFolder(table, prefix, UpperText(oldCaption));
+  if (slot == 0) {
+    result.outcome = RenameOutcome::EntryNotFound;
+    return result;
+  }
+  FieldArray fields;
+  SplitFields(table.Slot(slot), "*", fields, 999);
+  fields.resize(std::max<std::size_t>(fields.size(), 6));
+  const int kind = TextToInt(fields[3]);
+  if (kind != kVirtualFolder) {
+    table.Slot(slot) = RenamedLine(folder, fields[2], kind, result.name, fields[5]);
+  } else {
+    if (!IsValidFolderName(result.name)) {
+      result.outcome = RenameOutcome::BackslashInFolder;
+      return result;
+    }
+    table.Slot(slot) = RenamedLine(folder, result.name, kind, result.name, fields[5]);
+    // The folder's children carry the target as the view enters it: trimmed.
+    CarryFolderContents(table, folder, folder + TrimText(fields[2], kTrimField) + "\\", result.name);
+  }
+  result.outcome = RenameOutcome::Renamed;
+  result.slot = slot;
+  return result;
+}
+
+bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA, const Text& captionB) {
+  int slotA = 0;
+  int slotB = 0;
+  for (int slot = 1; slot <= table.Count(); ++slot) {
+    const Text& line = table.Slot(slot);
+    if (FieldOf(line, 1) != folder) continue;
+    const Text caption = FieldOf(line, 4);
+    if (caption == captionA) slotA = slot;
+    if (caption == captionB) slotB = slot;
+  }
+  if (slotA == 0 || slotB == 0) return false;
+  std::swap(table.Slot(slotA), table.Slot(slotB));
+  return true;
+}
+
+}  // namespace kov

@@ -1,0 +1,34 @@
+// The table side of renaming an icon in place and of moving an icon within its folder.
+#pragma once
+
+#include "store/entry_table.h"
+
+namespace kov {
+
+enum class RenameOutcome {
+  Renamed,
+  EmptyName,          // nothing left once "*" and the blanks around are removed
+  DuplicateName,      // an entry of the folder, the renamed one included, carries it
+  BackslashInFolder,  // a virtual folder's name would become two folder levels
+  EntryNotFound,      // no entry of the folder carries the old caption
+};
+
+struct RenameResult {
+  RenameOutcome outcome = RenameOutcome::EntryNotFound;
+  Text name;     // the new name as stored: without "*", trimmed
+  int slot = 0;  // the renamed entry's slot; 0 unless renamed
+};
+
+// Renames the entry of folder whose caption is oldCaption (ignoring case and the blanks
+// around the stored caption) to the name typed. The line is rebuilt with the kind in
+// decimal; target and parameters are kept exactly as they stand. A virtual folder also
+// takes the name as its target, and every entry inside it, at any depth, is carried to
+// the new folder path. A refused rename leaves the table as it was.
+RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed);
+
+// Exchanges the lines of the two entries of folder whose captions are captionA and
+// captionB. Folder and captions are compared exactly, as stored; when several lines
+// match, the last one counts. False, and the table unchanged, when either is missing.
+bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA, const Text& captionB);
+
+}  // namespace kov

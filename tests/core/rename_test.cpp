@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "ui/rename.h"
+
+namespace kov {
+namespace {
+
+EntryTable TableOf(const std::vector<Text>& lines) {
+  EntryTable table;
+  table.Lines() = lines;
+  return table;
+}
+
+TEST(RenameEntry, AFolderCarriesEverythingInsideItAtEveryDepth) {
+  EntryTable table = TableOf({
+      "*Tools*1*Tools**",
+      "Tools\\*Net*1*Net*-p*",
+      "Tools\\Net\\*ping.exe** Ping **",
+      "Tools\\Net\\*Old*1*Old**",
+      "tools\\net\\Old\\*%windir%\\notes.txt**notes* x *",
+      "Tools\\*Network*1*Network**",
+      "Tools\\Network\\*share.exe**share**",
+      "*Net*1*Net**",
+  });
+  const RenameResult result = RenameEntry(table, "Tools\\", "net", " W*eb\t");
+  EXPECT_EQ(result.outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(result.name, "Web");
+  EXPECT_EQ(result.slot, 2);
+  const std::vector<Text> expected = {
+      "*Tools*1*Tools**",
+      "Tools\\*Web*1*Web*-p*",
+      "Tools\\Web\\*ping.exe** Ping **",
+      "Tools\\Web\\*Old*1*Old**",
+      "tools\\Web\\Old\\*%windir%\\notes.txt**notes* x *",
+      "Tools\\*Network*1*Network**",
+      "Tools\\Network\\*share.exe**share**",
+      "*Net*1*Net**",
+  };
+  EXPECT_EQ(table.Lines(), expected);
+}
+
+TEST(RenameEntry, AtTheRootADeeperFolderPathChangesOnlyItsFirstLevel) {
+  EntryTable table = TableOf({"*Net*1*Net**", "Net\\Old\\*a.exe**a**", "Net\\*Old*1*Old**", "Netz\\*b.exe**b**"});
+  ASSERT_EQ(RenameEntry(table, "", "Net", "Web").outcome, RenameOutcome::Renamed);
+  const std::vector<Text> expected = {"*Web*1*Web**", "Web\\Old\\*a.exe**a**", "Web\\*Old*1*Old**",
+                                      "Netz\\*b.exe**b**"};
+  EXPECT_EQ(table.Lines(), expected);
+
+  // The view enters a folder by its trimmed target, so that is the path carried along.
+  EntryTable padded = TableOf({"* Net\t*1*Net**", "Net\\*a.exe**a**"});
+  ASSERT_EQ(RenameEntry(padded, "", "Net", "Web").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(padded.Slot(2), "Web\\*a.exe**a**");
+}
+
+TEST(RenameEntry, TheSeededFolderRenamedToAdminTakesItsTwentyOnePrograms) {
+  EntryTable table;
+  SeedDefaults(table);
+  ASSERT_EQ(RenameEntry(table, "", "Windows programs", "Admin").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(table.Slot(1), "*Admin*1*Admin**");
+  for (int slot = 2; slot <= 22; ++slot) EXPECT_EQ(table.Slot(slot).rfind("Admin\\*%", 0), 0u) << table.Slot(slot);
+  EXPECT_EQ(table.Slot(22), "Admin\\*%windir%\\write.exe**Write**");
+}
+
+TEST(RenameEntry, OtherKindsKeepTheirTargetAndParametersAsTheyStand) {
+  EntryTable table = TableOf({
+      "Tools\\* Apps\\tool.exe ** Tool * -x  *extra*",
+      "tools\\*D:\\Data*2*Data**",
+      "Tools\\*D:\\Data\\x*7*Odd**",
+      "Tools\\D:\\Data\\*inner.exe**inner**",
+  });
+  // An empty kind is written as 0; pieces after the parameters are dropped; the folder
+  // field becomes the current folder's own text.
+  ASSERT_EQ(RenameEntry(table, "Tools\\", "tool", "Hammer").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(table.Slot(1), "Tools\\* Apps\\tool.exe *0*Hammer* -x  *");
+  ASSERT_EQ(RenameEntry(table, "Tools\\", "DATA", "Files").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(table.Slot(2), "Tools\\*D:\\Data*2*Files**");
+  // A kind the program does not know is no folder: its target stays, nothing is carried.
+  ASSERT_EQ(RenameEntry(table, "Tools\\", "odd", "Even").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(table.Slot(3), "Tools\\*D:\\Data\\x*7*Even**");
+  EXPECT_EQ(table.Slot(4), "Tools\\D:\\Data\\*inner.exe**inner**");
+}
+
+TEST(RenameEntry, ABackslashIsRefusedInAFolderNameButNotInACaption) {
+  EntryTable table = TableOf({"*Net*1*Net**", "Net\\*a.exe**a**", "*run.exe**run**"});
+  const EntryTable before = table;
+  EXPECT_EQ(RenameEntry(table, "", "Net", "Web\\Old").outcome, RenameOutcome::BackslashInFolder);
+  EXPECT_EQ(table.Lines(), before.Lines());
+  EXPECT_EQ(RenameEntry(table, "", "run", "run\\fast").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(table.Slot(3), "*run.exe*0*run\\fast**");
+}
+
+TEST(RenameEntry, RefusalsLeaveTheTableUnchanged) {
+  EntryTable table = TableOf({"*notepad.exe**notepad**", "* calc.exe ** Calc **", "Sub\\*x.exe**Other**"});
+  const EntryTable before = table;
+  const struct {
+    Text oldCaption;
+    Text typed;
+    RenameOutcome outcome;
+  } cases[] = {
+      {"notepad", "", RenameOutcome::EmptyName},
+      {"notepad", " \t ", RenameOutcome::EmptyName},
+      {"notepad", "***", RenameOutcome::EmptyName},
+      {"notepad", "CALC", RenameOutcome::DuplicateName},
+      {"notepad", " c*alc ", RenameOutcome::DuplicateName},
+      {"notepad", "Notepad", RenameOutcome::DuplicateName},
+      {"missing", "Fresh", RenameOutcome::EntryNotFound},
+      {"Other", "Fresh", RenameOutcome::EntryNotFound},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RenameEntry(table, "", c.oldCaption, c.typed).outcome, c.outcome) << c.typed;
+    EXPECT_EQ(table.Lines(), before.Lines()) << c.typed;
+  }
+  // The same name is free in another folder.
+  EXPECT_EQ(RenameEntry(table, "Sub\\", "other", "Calc").outcome, RenameOutcome::Renamed);
+}
+
+TEST(ExchangeEntries, SwapsOnlyTheTwoSlotsAcrossEntriesOfOtherFolders) {
+  EntryTable table = TableOf({"*a.exe**A**", "Sub\\*s.exe**S**", "*Sub*1*Sub**", "*b.exe**B**", "*c.exe**C**"});
+  ASSERT_TRUE(ExchangeEntries(table, "", "A", "Sub"));
+  const std::vector<Text> expected = {"*Sub*1*Sub**", "Sub\\*s.exe**S**", "*a.exe**A**", "*b.exe**B**",
+                                      "*c.exe**C**"};
+  EXPECT_EQ(table.Lines(), expected);
+}
+
+TEST(ExchangeEntries, ComparesExactlyAndChangesNothingWhenEitherIsMissing) {
+  EntryTable table = TableOf({"*a.exe**A**", "*b.exe**B**", "sub\\*c.exe**C**", "Sub\\*d.exe**D**"});
+  const EntryTable before = table;
+  EXPECT_FALSE(ExchangeEntries(table, "", "a", "B"));
+  EXPECT_FALSE(ExchangeEntries(table, "", "A", "Missing"));
+  EXPECT_FALSE(ExchangeEntries(table, "Sub\\", "C", "D"));
+  EXPECT_EQ(table.Lines(), before.Lines());
+}
+
+TEST(ExchangeEntries, TheLastOfSeveralMatchesCounts) {
+  EntryTable table = TableOf({"*1**A**", "*2**B**", "*3**A**"});
+  ASSERT_TRUE(ExchangeEntries(table, "", "B", "A"));
+  const std::vector<Text> expected = {"*1**A**", "*3**A**", "*2**B**"};
+  EXPECT_EQ(table.Lines(), expected);
+}
+
+}  // namespace
+}  // namespace kov
