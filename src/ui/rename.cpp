@@ -26,8 +26,13 @@ void CarryFolderContents(EntryTable& table, const Text& parentFolder, const Text
   const Text upperOldPath = UpperText(oldPath);
   for (Text& line : table.Lines()) {
     if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
-    line = line.substr(0, parentFolder.size()) + newName + "\\" + line.substr(oldPath.size());
+    line.replace(parentFolder.size(), oldPath.size() - parentFolder.size() - 1, newName);
   }
+}
+
+// True when field 1 of the line is exactly folder, compared without copying the field.
+bool InFolderExactly(const Text& line, const Text& folder) {
+  return line.size() > folder.size() && line[folder.size()] == '*' && line.compare(0, folder.size(), folder) == 0;
 }
 
 }  // namespace
@@ -70,11 +75,13 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
 }
 
 bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA, const Text& captionB) {
+  // No field holds "*", so no entry can be in such a folder.
+  if (folder.find('*') != Text::npos) return false;
   int slotA = 0;
   int slotB = 0;
   for (int slot = 1; slot <= table.Count(); ++slot) {
     const Text& line = table.Slot(slot);
-    if (FieldOf(line, 1) != folder) continue;
+    if (!InFolderExactly(line, folder)) continue;
     const Text caption = FieldOf(line, 4);
     if (caption == captionA) slotA = slot;
     if (caption == captionB) slotB = slot;
