@@ -117,8 +117,7 @@ TEST(RenameEntry, RefusalsLeaveTheTableUnchanged) {
 TEST(ExchangeEntries, SwapsOnlyTheTwoSlotsAcrossEntriesOfOtherFolders) {
   EntryTable table = TableOf({"*a.exe**A**", "Sub\\*s.exe**S**", "*Sub*1*Sub**", "*b.exe**B**", "*c.exe**C**"});
   ASSERT_TRUE(ExchangeEntries(table, "", "A", "Sub"));
-  const std::vector<Text> expected = {"*Sub*1*Sub**", "Sub\\*s.exe**S**", "*a.exe**A**", "*b.exe**B**",
-                                      "*c.exe**C**"};
+  const std::vector<Text> expected = {"*Sub*1*Sub**", "Sub\\*s.exe**S**", "*a.exe**A**", "*b.exe**B**", "*c.exe**C**"};
   EXPECT_EQ(table.Lines(), expected);
 }
 
