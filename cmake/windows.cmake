@@ -50,3 +50,7 @@ add_test(NAME gui_tests_windows COMMAND kovrant_win_tests WORKING_DIRECTORY ${CM
 
 add_test(NAME exe_imports_only_system_dlls
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/check-imports.sh $<TARGET_FILE:kovrant>)
+
+# Benchmarks of the window under Wine; run by hand, never as tests.
+add_executable(redraw_bench ${PROJECT_SOURCE_DIR}/bench/redraw_bench_win.cpp ${KOVRANT_RESOURCES})
+target_link_libraries(redraw_bench PRIVATE kovrant_lib)

@@ -122,15 +122,13 @@ void Form1::CreateFonts() {
 
 void Form1::CreateImageLists() {
   const int size = Scaled(32, dpi_);
-  iml_.reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 16, 64));
+  static_cast<void>(iml_.Reset(size, GetSysColor(COLOR_WINDOW)));
   iml1_.reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kStockImageCount, 0));
   for (int index = 0; index < kStockImageCount; ++index) {
     IconHandle icon = RenderGlyphIcon(StockImageArt(index), size);
     ImageList_AddIcon(iml1_.get(), icon.get());
   }
-  missingTargetIcon_.reset(ImageList_GetIcon(iml1_.get(), kStockMissingTarget, ILD_NORMAL));
-  virtualFolderIcon_.reset(ImageList_GetIcon(iml1_.get(), kStockVirtualFolder, ILD_NORMAL));
-  if (lv_) ListView_SetImageList(lv_, iml_.get(), LVSIL_NORMAL);
+  if (lv_) ListView_SetImageList(lv_, iml_.List(), LVSIL_NORMAL);
 }
 
 void Form1::AddToolButton(Panel& panel, int tag, int glyph, const char* hint) {

@@ -13,6 +13,7 @@
 #include "store/entry_table.h"
 #include "store/targets.h"
 #include "ui/folder_logic.h"
+#include "ui/view_image_list_win.h"
 #include "util/handles_win.h"
 #include "util/panel_win.h"
 #include "util/tool_button_win.h"
@@ -29,6 +30,16 @@ enum ToolTag : int {
   kTagNewFolder = 102,
   kTagShellFolders = 103,
   kTagGodMode = 104,
+};
+
+// Tags of the context menu's items; they are also the items' command identifiers.
+enum CommandTag : int {
+  kTagOpen = 1,
+  kTagRunAsAdministrator = 2,
+  kTagOpenFileLocation = 3,
+  kTagProperties = 4,
+  kTagExecutionParameters = 5,
+  kTagDelete = 8,
 };
 
 class Form1 : public Window {
@@ -51,7 +62,7 @@ class Form1 : public Window {
   const Text& SettingsFile() const { return settingsFile_; }
   HWND ListView() const { return lv_; }
   HWND StatusBar() const { return bar_.hwnd(); }
-  HIMAGELIST ViewImages() const { return iml_.get(); }
+  HIMAGELIST ViewImages() const { return iml_.List(); }
   HIMAGELIST StockImages() const { return iml1_.get(); }
   HWND ToolButtonWindow(int tag) const;
   int EditingFlag() const { return editing_; }
@@ -68,13 +79,20 @@ class Form1 : public Window {
   // Adding entries (ui/adding_win.cpp).
   void OnDropFiles(HDROP drop);
   void NEW_FOLDERClick();
+  // Adds one entry to the current folder and appends its icon: mode 1 for a dropped
+  // path, 0 for a new virtual folder's cleaned name. A caption the folder already holds
+  // is skipped. False only when the table is full and the entry could not be added.
+  [[nodiscard]] bool AddEntry(const Text& text, int mode);
 
   // Rename in place and reorder (ui/rename_win.cpp).
   void LVEditing();
-  // The edited text as the view should write it into the icon, or false to keep the
-  // old caption.
+  // Renames the entry behind the icon to the committed text and leaves in text what
+  // the icon is to show: the name as stored when the rename is accepted (true). When it
+  // is refused (false) the old caption is kept as the caption before the edit, which
+  // LVChange writes back.
   bool LVEdited(int index, Text& text);
   void LVChange(int index);
+  // Moves the selected icon one place left (Tag 1) or right (Tag 2) within the folder.
   void moveleftClick(int tag);
   // The view's end-of-edit notification: runs LVEdited for a committed edit and writes
   // the resulting caption into the icon.
@@ -84,6 +102,11 @@ class Form1 : public Window {
   void LVMouseDown();
   void popup(int tag);
   void DeleteEntry();
+  // The context menu, built on first use; its command ids are the items' Tags.
+  HMENU PopupMenu1();
+  // Enables the items that need a file or directory exactly when kind is not a
+  // virtual folder; Open and Delete are left as they are.
+  static void EnableEntryItems(HMENU menu, int kind);
 
   // Shell shortcuts (app/shell_shortcuts_win.cpp).
   void PCClick();
@@ -104,6 +127,9 @@ class Form1 : public Window {
   LRESULT OnNotify(const NMHDR& header);
   void AddToolButton(Panel& panel, int tag, int glyph, const char* hint);
   void ReportOverflow();
+  // Entry commands (ui/commands_win.cpp).
+  void ShowEntryLocation(int tag);
+  void EditExecutionParameters();
 
   // Window state.
   EntryTable table_;
@@ -122,15 +148,17 @@ class Form1 : public Window {
   HWND lv_ = nullptr;
   WindowHandle tooltip_;
   std::vector<std::unique_ptr<ToolButton>> buttons_;
-  ImageListHandle iml_;
+  ViewImageList iml_;
   ImageListHandle iml1_;
-  IconHandle missingTargetIcon_;
-  IconHandle virtualFolderIcon_;
   FontHandle formFont_;
   FontHandle viewFont_;
   FontHandle barFont_;
   int dpi_ = 96;
   bool quitWhenDestroyed_ = false;
+  // The context menu's images outlive the menu that shows them.
+  std::vector<BitmapHandle> menuImages_;
+  MenuHandle popupMenu1_;
+  int popupMenu1Dpi_ = 0;
 };
 
 }  // namespace kov

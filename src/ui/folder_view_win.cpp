@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/artwork_win.h"
 #include "app/form1_win.h"
 #include "store/launch_win.h"
 #include "ui/list_view_win.h"
@@ -14,7 +15,7 @@ void Form1::ShowFolder(const Text& folder) {
   bar_.SetText("  " + folder);
   SendMessageA(lv_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(lv_);
-  ImageList_RemoveAll(iml_.get());
+  iml_.Clear();
   std::vector<Text> lines;
   for (int slot : FolderSlots(table_, folder)) lines.push_back(table_.Slot(slot));
   AddIcons(lines);
@@ -26,15 +27,12 @@ void Form1::AddIcons(const std::vector<Text>& lines) {
   for (const Text& line : lines) {
     const EntryView entry = ReadEntry(line);
     const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+    const DWORD attributes = entry.kind == kVirtualFolder ? 0 : GetFileAttributesA(path.c_str());
     if (entry.kind == kVirtualFolder) {
-      ImageList_AddIcon(iml_.get(), virtualFolderIcon_.get());
-    } else if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-      ImageList_AddIcon(iml_.get(), missingTargetIcon_.get());
-    } else {
-      SHFILEINFOA info{};
-      SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON);
-      IconHandle icon(info.hIcon);
-      ImageList_AddIcon(iml_.get(), icon ? icon.get() : missingTargetIcon_.get());
+      iml_.AppendCopy(iml1_.get(), kStockVirtualFolder);
+    } else if (attributes == INVALID_FILE_ATTRIBUTES ||
+               !iml_.AppendShellIcon(path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
+      iml_.AppendCopy(iml1_.get(), kStockMissingTarget);
     }
     InsertIcon(lv_, position, entry.caption, position);
     ++position;
@@ -68,6 +66,7 @@ void Form1::LVDblClick() {
 
 void Form1::LVKeyDown(WORD key) {
   if (editing_ > 0) return;
+  if (key == VK_DELETE) DeleteEntry();
   if (key == VK_RETURN) {
     runElevated_ = 0;
     LVDblClick();

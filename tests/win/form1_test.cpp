@@ -144,8 +144,8 @@ TEST_F(Form1Test, KeysDoNothingWhileACaptionIsEdited) {
   form_->SetEditingFlag(0);
   KeyDown(View(), VK_BACK);
   EXPECT_EQ(form_->CurrentFolder(), "");
-  form_->SetEditingFlag(1);
   SelectIcon(View(), 0);
+  form_->SetEditingFlag(1);
   KeyDown(View(), VK_RETURN);
   EXPECT_EQ(form_->CurrentFolder(), "");
 }

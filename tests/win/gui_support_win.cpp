@@ -243,8 +243,12 @@ std::vector<unsigned char> ImagePixels(HIMAGELIST list, int index) {
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL);
   GdiFlush();
-  std::vector<unsigned char> pixels(static_cast<const unsigned char*>(bits),
-                                    static_cast<const unsigned char*>(bits) + width * height * 4);
+  // Colours only: drawing leaves the alpha byte of the target as the image list likes.
+  std::vector<unsigned char> pixels;
+  const auto* bytes = static_cast<const unsigned char*>(bits);
+  for (int i = 0; i < width * height * 4; ++i) {
+    if (i % 4 != 3) pixels.push_back(bytes[i]);
+  }
   SelectObject(dc, previous);
   DeleteObject(bitmap);
   DeleteDC(dc);
