@@ -2,6 +2,7 @@
 // plain write of the same bytes; and choosing a folder's entries out of a full table
 // beside a scan that only compares the prefix.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <cstdio>
 #include <cstring>
@@ -47,6 +48,23 @@ void LoadAndCompact(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(SettingsPath())));
 }
 BENCHMARK(LoadAndCompact)->Unit(benchmark::kMillisecond);
+
+// Heap held by the loaded table, beside the file's size. While loading, the file's text
+// is held too, so the peak is the two together.
+void LoadedTableMemory(benchmark::State& state) {
+  const double fileBytes = static_cast<double>(std::filesystem::file_size(SettingsPath()));
+  for (auto _ : state) {
+    const std::size_t before = mallinfo2().uordblks;
+    EntryTable table;
+    LoadEntries(SettingsPath(), table);
+    CompactEntries(table);
+    const double tableBytes = static_cast<double>(mallinfo2().uordblks - before);
+    state.counters["file_MB"] = fileBytes / 1e6;
+    state.counters["table_MB"] = tableBytes / 1e6;
+    state.counters["peak_to_file"] = (tableBytes + fileBytes) / fileBytes;
+  }
+}
+BENCHMARK(LoadedTableMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void FloorWrite(benchmark::State& state) {
   const std::string bytes = ReadWholeFile(SettingsPath());
