@@ -5,6 +5,7 @@
 
 #include "app/artwork_win.h"
 #include "app/resource_ids.h"
+#include "app/single_instance_win.h"
 #include "store/settings_file.h"
 #include "util/current_dir.h"
 #include "util/dialogs_win.h"
@@ -325,6 +326,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) static_cast<void>(SaveEntries(settingsFile_, table_));
       return 0;
     case WM_DESTROY:
+      SingleInstance::UnmarkWindow(hwnd());
       if (quitWhenDestroyed_) PostQuitMessage(0);
       return 0;
     default:

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/form1_win.h"
+#include "app/single_instance_win.h"
 #include "store/settings_file.h"
 
 namespace {
@@ -35,10 +36,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   RestrictLibrarySearch();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  const kov::Text settingsFile = kov::SettingsPathFor(ProgramPath());
+  const kov::SingleInstance instance(settingsFile);
+  if (instance.AnotherIsRunning()) {
+    // The first copy may still be starting: give its window a moment to appear.
+    for (int attempt = 0; attempt < 50 && !instance.ActivateOther(); ++attempt) Sleep(100);
+    return 0;
+  }
   kov::OleInitialization ole;
-  kov::Form1 form(kov::SettingsPathFor(ProgramPath()));
+  kov::Form1 form(settingsFile);
   form.QuitWhenDestroyed();
   if (!form.Create(showCommand)) return 1;
+  instance.MarkWindow(form.hwnd());
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

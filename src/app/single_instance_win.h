@@ -1,0 +1,30 @@
+// One running copy per menu: a second copy started on the same settings file would
+// overwrite the first copy's changes when it closes. The second copy instead brings the
+// first one's window to the front and ends.
+#pragma once
+
+#include <windows.h>
+
+#include "util/handles_win.h"
+#include "util/text.h"
+
+namespace kov {
+
+class SingleInstance {
+ public:
+  explicit SingleInstance(const Text& settingsFile);
+  // True when another copy already runs on this settings file.
+  bool AnotherIsRunning() const { return anotherIsRunning_; }
+  // Brings the other copy's window to the front; false when it has none yet.
+  bool ActivateOther() const;
+  // Marks a window as the one that shows this settings file.
+  void MarkWindow(HWND window) const;
+  static void UnmarkWindow(HWND window);
+
+ private:
+  unsigned long long key_;
+  KernelHandle mutex_;
+  bool anotherIsRunning_ = false;
+};
+
+}  // namespace kov
