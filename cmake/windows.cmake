@@ -38,6 +38,8 @@ add_test(NAME core_tests_windows COMMAND kovrant_core_tests)
 # and current directory to a file, and a minimal window used as the start-up floor.
 add_executable(recorder WIN32 ${PROJECT_SOURCE_DIR}/tests/support/recorder_win.cpp)
 add_executable(empty_window WIN32 ${PROJECT_SOURCE_DIR}/bench/empty_window_win.cpp)
+add_executable(save_loop ${PROJECT_SOURCE_DIR}/tests/support/save_loop_win.cpp)
+target_link_libraries(save_loop PRIVATE kovrant_lib)
 
 file(GLOB KOVRANT_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(kovrant_win_tests ${KOVRANT_WIN_TESTS} ${KOVRANT_RESOURCES})
@@ -45,7 +47,7 @@ target_link_libraries(kovrant_win_tests PRIVATE kovrant_lib GTest::gtest)
 target_compile_options(kovrant_win_tests PRIVATE ${KOVRANT_WARNINGS})
 target_compile_definitions(kovrant_win_tests PRIVATE
   KOVRANT_RECORDER_EXE="$<TARGET_FILE_NAME:recorder>")
-add_dependencies(kovrant_win_tests recorder kovrant)
+add_dependencies(kovrant_win_tests recorder kovrant save_loop)
 add_test(NAME gui_tests_windows COMMAND kovrant_win_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_test(NAME exe_imports_only_system_dlls
