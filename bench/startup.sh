@@ -25,7 +25,8 @@ time_to_window() {  # program, window name pattern
   start=$(date +%s%N)
   wine "$1" &
   pid=$!
-  window=$(xdotool search --sync --onlyvisible --name "$2" | head -n 1)
+  # Polled in a tight loop: xdotool's own --sync waits half a second between looks.
+  until window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) && [ -n "$window" ]; do :; done
   end=$(date +%s%N)
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key --clearmodifiers alt+F4
