@@ -38,6 +38,9 @@ add_test(NAME core_tests_windows COMMAND kovrant_core_tests)
 # and current directory to a file, and a minimal window used as the start-up floor.
 add_executable(recorder WIN32 ${PROJECT_SOURCE_DIR}/tests/support/recorder_win.cpp)
 add_executable(empty_window WIN32 ${PROJECT_SOURCE_DIR}/bench/empty_window_win.cpp)
+add_library(planted SHARED ${PROJECT_SOURCE_DIR}/tests/support/planted_dll_win.cpp)
+set_target_properties(planted PROPERTIES PREFIX "")
+add_executable(window_probe ${PROJECT_SOURCE_DIR}/tests/support/window_probe_win.cpp)
 add_executable(save_loop ${PROJECT_SOURCE_DIR}/tests/support/save_loop_win.cpp)
 target_link_libraries(save_loop PRIVATE kovrant_lib)
 
@@ -47,7 +50,7 @@ target_link_libraries(kovrant_win_tests PRIVATE kovrant_lib GTest::gtest)
 target_compile_options(kovrant_win_tests PRIVATE ${KOVRANT_WARNINGS})
 target_compile_definitions(kovrant_win_tests PRIVATE
   KOVRANT_RECORDER_EXE="$<TARGET_FILE_NAME:recorder>")
-add_dependencies(kovrant_win_tests recorder kovrant save_loop)
+add_dependencies(kovrant_win_tests recorder kovrant save_loop window_probe planted)
 add_test(NAME gui_tests_windows COMMAND kovrant_win_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_test(NAME exe_imports_only_system_dlls
@@ -56,3 +59,6 @@ add_test(NAME exe_imports_only_system_dlls
 # Benchmarks of the window under Wine; run by hand, never as tests.
 add_executable(redraw_bench ${PROJECT_SOURCE_DIR}/bench/redraw_bench_win.cpp ${KOVRANT_RESOURCES})
 target_link_libraries(redraw_bench PRIVATE kovrant_lib)
+
+# A user's session with the real program, driven through mouse and keyboard on the display.
+add_test(NAME user_session COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/user_session.sh ${CMAKE_BINARY_DIR})

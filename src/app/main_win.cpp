@@ -3,20 +3,11 @@
 #include <commctrl.h>
 
 #include "app/form1_win.h"
+#include "app/library_search_win.h"
 #include "app/single_instance_win.h"
 #include "store/settings_file.h"
 
 namespace {
-
-// A program run from a removable drive must not load a DLL planted beside it or in the
-// current folder: system libraries come from the system folder only.
-void RestrictLibrarySearch() {
-  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-  const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
-  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-  SetDllDirectoryA("");
-}
 
 std::string ProgramPath() {
   std::string path(MAX_PATH, '\0');
@@ -33,7 +24,7 @@ std::string ProgramPath() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-  RestrictLibrarySearch();
+  kov::RestrictLibrarySearch();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   const kov::Text settingsFile = kov::SettingsPathFor(ProgramPath());

@@ -1,6 +1,7 @@
 // kovrant.exe as a whole process, started the way a user starts it from a drive.
 #include <gtest/gtest.h>
 
+#include "app/library_search_win.h"
 #include "gui_support_win.h"
 #include "util/text.h"
 
@@ -95,6 +96,32 @@ TEST(Program, ASecondCopyOnTheSameMenuHandsOverToTheFirst) {
   EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&all));
   EXPECT_EQ(all.count, 1);
   CloseAndWait(first, window);
+}
+
+}  // namespace
+}  // namespace kov
+
+namespace kov {
+namespace {
+
+using namespace kov::test;
+
+TEST(LibrarySearch, APlantedLibraryBesideTheProgramIsNoLongerFoundByName) {
+  const std::string name = "kovrant-planted-" + std::to_string(GetCurrentProcessId()) + ".dll";
+  const std::string planted = TestProgramFolder() + name;
+  ASSERT_TRUE(CopyProgram(TestProgramFolder() + "planted.dll", planted));
+  HMODULE before = LoadLibraryA(name.c_str());
+  EXPECT_NE(before, nullptr) << "without the restriction the library beside the program is found";
+  if (before) FreeLibrary(before);
+  RestrictLibrarySearch();
+  HMODULE after = LoadLibraryA(name.c_str());
+  EXPECT_EQ(after, nullptr);
+  if (after) FreeLibrary(after);
+  EXPECT_NE(LoadLibraryA("shell32.dll"), nullptr);
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+  SetDllDirectoryA(nullptr);
+  DeleteFileA(planted.c_str());
+  DeleteFileA((planted + ".was-loaded").c_str());
 }
 
 }  // namespace

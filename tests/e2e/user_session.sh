@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# A user's session with the real kovrant.exe under Wine, driven only through the mouse
+# and the keyboard: add a folder, enter and leave it, rename in place, move, delete
+# with the dialog, start a program, open the Shell Folders menu and the Info window,
+# close; then start again and find the menu as it was left. Screenshots of the main
+# states are kept in the build folder. Usage: user_session.sh <windows build folder>
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+run="$build/wine-run"
+drive="$build/e2e-drive"
+shots="$build/e2e-shots"
+caption='Kovrant 2024.02.01'
+rm -rf "$drive" "$shots"
+mkdir -p "$drive/Apps" "$drive/Docs" "$shots"
+cp "$build/kovrant.exe" "$drive/"
+cp "$build/recorder.exe" "$drive/Apps/tool.exe"
+printf 'notes\r\n' >"$drive/Docs/notes.txt"
+# The menu as three earlier drops left it: a program, a document and a directory.
+printf '*Apps\\tool.exe**tool.exe**\r\n*Docs\\notes.txt**notes.txt**\r\n*Docs*2*Docs**\r\n' >"$drive/kovrant.ini"
+unset KOVRANT_RECORD
+
+fail() { echo "user session: $*" >&2; exit 1; }
+step() { echo "user session: $*"; }
+shot() { import -window root "$shots/$1.png"; }
+
+wait_for_window() {  # caption -> X window id
+  local window=""
+  for _ in $(seq 150); do
+    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && { echo "$window"; return 0; }
+    sleep 0.1
+  done
+  fail "no window \"$1\""
+}
+wait_until_gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window \"$1\" did not close"
+}
+
+probe() { "$run" "$build/window_probe.exe" "$caption" | tr -d '\r'; }
+captions() { probe | sed -n 's/^icon [0-9]* [-0-9]* [-0-9]* //p' | paste -sd '|'; }
+client_xy() { probe | awk -v dx="$1" -v dy="$2" '/^client /{print $2 + dx, $3 + dy}'; }
+client_width() { probe | awk '/^client /{print $4}'; }
+icon_xy() { probe | awk -v name="$1" '$1 == "icon" { text = $0; sub(/^icon [0-9]+ [-0-9]+ [-0-9]+ /, "", text); if (text == name) print $3, $4 }'; }
+label_xy() {
+  local index
+  index=$(probe | awk -v name="$1" '$1 == "icon" { text = $0; sub(/^icon [0-9]+ [-0-9]+ [-0-9]+ /, "", text); if (text == name) print $2 }')
+  probe | awk -v i="$index" '$1 == "label" && $2 == i {print $3, $4}'
+}
+click_at() { xdotool mousemove $1 $2 click 1; sleep 0.3; }
+double_click_at() { xdotool mousemove $1 $2 click --repeat 2 --delay 60 1; sleep 0.5; }
+tool_button() {  # left and width of the button in its panel, right-hand panel or not
+  local x=$(($1 + $2 / 2))
+  [ "${3:-}" = right ] && x=$(($(client_width) - 165 + x))
+  click_at $(client_xy "$x" 20)
+}
+expect_captions() {
+  local seen
+  for _ in $(seq 20); do
+    seen=$(captions)
+    [ "$seen" = "$1" ] && return 0
+    sleep 0.2
+  done
+  fail "icons are \"$seen\", expected \"$1\""
+}
+
+cd "$drive"
+step "start"
+"$run" kovrant.exe &
+program=$!
+main=$(wait_for_window "$caption")
+xdotool windowfocus "$main" 2>/dev/null || true
+expect_captions "tool.exe|notes.txt|Docs"
+shot 1-start
+
+step "new folder"
+tool_button 51 60
+wait_for_window "New Folder" >/dev/null
+xdotool type --delay 40 "Tools"
+xdotool key Return
+wait_until_gone "New Folder"
+expect_captions "tool.exe|notes.txt|Docs|Tools"
+
+step "enter the folder and go back"
+double_click_at $(icon_xy Tools)
+expect_captions ""
+xdotool key BackSpace
+expect_captions "tool.exe|notes.txt|Docs|Tools"
+
+step "rename in place"
+click_at $(icon_xy notes.txt)
+sleep 1
+click_at $(label_xy notes.txt)
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 40 "Notes"
+xdotool key Return
+expect_captions "tool.exe|Notes|Docs|Tools"
+shot 2-renamed
+
+step "move left"
+tool_button 2 45 right
+expect_captions "Notes|tool.exe|Docs|Tools"
+
+step "delete with the dialog"
+click_at $(icon_xy Docs)
+xdotool key Delete
+wait_for_window "Warning" >/dev/null
+shot 3-delete-question
+xdotool key y
+wait_until_gone "Warning"
+expect_captions "Notes|tool.exe|Tools"
+
+step "start a program"
+double_click_at $(icon_xy tool.exe)
+for _ in $(seq 100); do [ -s "$drive/Apps/recorded.txt" ] && break; sleep 0.1; done
+grep -qi 'current directory: .*\\APPS' "$drive/Apps/recorded.txt" || fail "the program did not start in its folder"
+
+step "shell folders menu"
+tool_button 151 60
+sleep 1
+shot 4-shell-folders
+xdotool key Escape Escape
+sleep 0.3
+
+step "info window"
+tool_button 104 60 right
+wait_for_window "Info" >/dev/null
+sleep 0.5
+shot 5-info
+xdotool key Escape
+wait_until_gone "Info"
+
+step "close"
+xdotool windowfocus "$main" 2>/dev/null || true
+xdotool key alt+F4
+wait "$program"
+printf '*Docs\\notes.txt*0*Notes**\r\n*Apps\\tool.exe**tool.exe**\r\n*Tools*1*Tools**\r\n' >"$shots/expected.ini"
+cmp -s kovrant.ini "$shots/expected.ini" || fail "the saved menu differs: $(cat -A kovrant.ini)"
+
+step "restart"
+"$run" kovrant.exe &
+program=$!
+main=$(wait_for_window "$caption")
+expect_captions "Notes|tool.exe|Tools"
+shot 6-restarted
+xdotool windowfocus "$main" 2>/dev/null || true
+xdotool key alt+F4
+wait "$program"
+cmp -s kovrant.ini "$shots/expected.ini" || fail "the menu changed on a close without changes"
+echo "user session: passed; screenshots in $shots"
