@@ -35,10 +35,12 @@ time_to_window() {  # program, window name pattern
 }
 
 wine "$folder/empty_window.exe" --close-when-shown  # warm the prefix and the file cache
-printf 'run  empty window (ms)  kovrant, 99,999 entries (ms)\n'
+printf 'run  empty window (ms)  kovrant, no menu (ms)  kovrant, 99,999 entries (ms)\n'
 for run in $(seq 1 "$runs"); do
   empty=$(time_to_window empty_window.exe '^Empty$')
+  rm -f kovrant.ini
+  fresh=$(time_to_window kovrant.exe '^Kovrant 2024')
   cp full.ini kovrant.ini
   kovrant=$(time_to_window kovrant.exe '^Kovrant 2024')
-  printf '%3d  %17d  %28d\n' "$run" "$empty" "$kovrant"
+  printf '%3d  %17d  %22d  %28d\n' "$run" "$empty" "$fresh" "$kovrant"
 done
