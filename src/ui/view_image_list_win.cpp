@@ -11,32 +11,23 @@ bool ViewImageList::Reset(int size, COLORREF background) {
   background_ = background;
   list_.reset(ImageList_Create(size, size, ILC_COLOR32, 16, 64));
   dc_.reset(CreateCompatibleDC(nullptr));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  canvas_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  pixels_ = static_cast<std::uint32_t*>(bits);
+  canvas_ = MakePixelBitmap(size);
   shellIconIndex_.clear();
-  return list_ && dc_ && canvas_;
+  return list_ && dc_ && canvas_.bitmap;
 }
 
 void ViewImageList::AppendCopy(HIMAGELIST source, int index) {
   {
-    SelectedObject selected(dc_.get(), canvas_.get());
+    SelectedObject selected(dc_.get(), canvas_.bitmap.get());
     BrushHandle backgroundBrush(CreateSolidBrush(background_));
     RECT all{0, 0, size_, size_};
     FillRect(dc_.get(), &all, backgroundBrush.get());
     ImageList_Draw(source, index, dc_.get(), 0, 0, ILD_NORMAL);
     GdiFlush();
     // Every pixel is opaque: the picture already stands on the view's background.
-    std::for_each(pixels_, pixels_ + size_ * size_, [](std::uint32_t& pixel) { pixel |= 0xFF000000u; });
+    std::for_each(canvas_.pixels, canvas_.pixels + size_ * size_, [](std::uint32_t& pixel) { pixel |= 0xFF000000u; });
   }
-  ImageList_Add(list_.get(), canvas_.get(), nullptr);
+  ImageList_Add(list_.get(), canvas_.bitmap.get(), nullptr);
 }
 
 namespace {

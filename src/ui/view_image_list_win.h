@@ -6,6 +6,7 @@
 
 #include <unordered_map>
 
+#include "util/glyph_painter_win.h"
 #include "util/handles_win.h"
 #include "util/text.h"
 
@@ -27,8 +28,7 @@ class ViewImageList {
  private:
   ImageListHandle list_;
   MemoryDcHandle dc_;
-  BitmapHandle canvas_;
-  std::uint32_t* pixels_ = nullptr;
+  PixelBitmap canvas_;
   int size_ = 0;
   COLORREF background_ = 0;
   // Where the shell keeps each icon in its own image list, asked once per file type or,

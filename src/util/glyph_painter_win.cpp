@@ -12,35 +12,12 @@ namespace {
 constexpr int kSupersampling = 4;
 constexpr double kDesignUnits = 32.0;
 
-// A top-down 32-bit DIB section with direct access to its pixels.
-struct PixelBitmap {
-  BitmapHandle bitmap;
-  std::uint32_t* pixels = nullptr;
-  int size = 0;
-};
-
-PixelBitmap MakePixelBitmap(HDC reference, int size) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  PixelBitmap result;
-  result.bitmap.reset(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  result.pixels = static_cast<std::uint32_t*>(bits);
-  result.size = size;
-  return result;
-}
-
 // Renders the art at four times the size over background and returns the averaged
 // 0x00RRGGBB pixels, row by row.
 std::vector<std::uint32_t> RenderAveraged(const GlyphArt& art, int size, COLORREF background) {
   const int big = size * kSupersampling;
   MemoryDcHandle dc(CreateCompatibleDC(nullptr));
-  PixelBitmap canvasBitmap = MakePixelBitmap(dc.get(), big);
+  PixelBitmap canvasBitmap = MakePixelBitmap(big);
   std::vector<std::uint32_t> averaged(static_cast<std::size_t>(size) * size);
   if (!canvasBitmap.bitmap) return averaged;
   {
@@ -71,6 +48,22 @@ std::vector<std::uint32_t> RenderAveraged(const GlyphArt& art, int size, COLORRE
 }
 
 }  // namespace
+
+PixelBitmap MakePixelBitmap(int size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  PixelBitmap result;
+  result.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  result.pixels = static_cast<std::uint32_t*>(bits);
+  result.size = size;
+  return result;
+}
 
 int GlyphCanvas::Px(double units) const { return static_cast<int>(std::lround(units * scale_)); }
 
@@ -134,8 +127,7 @@ void GlyphCanvas::Star(double centerX, double centerY, double outer, double inne
 
 BitmapHandle RenderGlyphOnColor(const GlyphArt& art, int size, COLORREF background) {
   const std::vector<std::uint32_t> averaged = RenderAveraged(art, size, background);
-  MemoryDcHandle dc(CreateCompatibleDC(nullptr));
-  PixelBitmap result = MakePixelBitmap(dc.get(), size);
+  PixelBitmap result = MakePixelBitmap(size);
   if (result.pixels) std::copy(averaged.begin(), averaged.end(), result.pixels);
   return std::move(result.bitmap);
 }
@@ -145,8 +137,7 @@ BitmapHandle RenderGlyphOnColor(const GlyphArt& art, int size, COLORREF backgrou
 IconHandle RenderGlyphIcon(const GlyphArt& art, int size) {
   const std::vector<std::uint32_t> overBlack = RenderAveraged(art, size, RGB(0, 0, 0));
   const std::vector<std::uint32_t> overWhite = RenderAveraged(art, size, RGB(255, 255, 255));
-  MemoryDcHandle dc(CreateCompatibleDC(nullptr));
-  PixelBitmap color = MakePixelBitmap(dc.get(), size);
+  PixelBitmap color = MakePixelBitmap(size);
   if (!color.pixels) return IconHandle();
   for (std::size_t i = 0; i < overBlack.size(); ++i) {
     const int difference = static_cast<int>((overWhite[i] >> 8) & 0xFF) - static_cast<int>((overBlack[i] >> 8) & 0xFF);

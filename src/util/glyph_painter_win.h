@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 
@@ -37,6 +38,14 @@ class GlyphCanvas {
 };
 
 using GlyphArt = std::function<void(GlyphCanvas&)>;
+
+// A square top-down 32-bit bitmap whose pixels (0xAARRGGBB) the caller may write.
+struct PixelBitmap {
+  BitmapHandle bitmap;
+  std::uint32_t* pixels = nullptr;
+  int size = 0;
+};
+PixelBitmap MakePixelBitmap(int size);
 
 // The art drawn over a solid background, as a bitmap of size x size pixels.
 BitmapHandle RenderGlyphOnColor(const GlyphArt& art, int size, COLORREF background);

@@ -1,11 +1,9 @@
 // The launcher window driven by the messages a user's actions produce.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/artwork_win.h"
 #include "app/form1_win.h"
-#include "gui_support_win.h"
+#include "form1_session.h"
 #include "store/file_system.h"
 #include "util/current_dir.h"
 
@@ -14,48 +12,7 @@ namespace {
 
 using namespace kov::test;
 
-class Form1Test : public testing::Test {
- protected:
-  Form1Test() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
-    settings_ = work_.Path() + "kovrant.ini";
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    previousDirectory_ = current;
-    SetCurrentDirectoryA(work_.Path().c_str());
-  }
-  ~Form1Test() override {
-    if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
-    form_.reset();
-    SetCurrentDirectoryA(previousDirectory_.c_str());
-  }
-
-  void Start() {
-    form_ = std::make_unique<Form1>(settings_);
-    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
-    PumpMessages(50);
-  }
-  void CloseWindow() {
-    SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
-    PumpMessages(20);
-  }
-  HWND View() const { return form_->ListView(); }
-  std::vector<std::string> Captions() const {
-    std::vector<std::string> captions;
-    for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
-    return captions;
-  }
-  std::string Bar() const { return WindowText(form_->StatusBar()); }
-  void Open(int index) {
-    SelectIcon(View(), index);
-    DoubleClickIcon(View(), index);
-    PumpMessages(20);
-  }
-
-  TempFolder work_;
-  std::string settings_;
-  std::string previousDirectory_;
-  std::unique_ptr<Form1> form_;
-};
+using Form1Test = Form1Session;
 
 TEST_F(Form1Test, FirstStartShowsTheSeededFolderAndClosingWritesIt) {
   Start();

@@ -2,10 +2,8 @@
 // user's programs and writes down its command line and current directory.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/form1_win.h"
-#include "gui_support_win.h"
+#include "form1_session.h"
 #include "shell_request_recorder.h"
 #include "util/current_dir.h"
 
@@ -14,33 +12,19 @@ namespace {
 
 using namespace kov::test;
 
-class LaunchTest : public testing::Test {
+class LaunchTest : public Form1Session {
  protected:
-  LaunchTest() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    previousDirectory_ = current;
-    SetCurrentDirectoryA(work_.Path().c_str());
+  LaunchTest() {
     record_ = work_.Path() + "record.txt";
     SetEnvironmentVariableA("KOVRANT_RECORD", record_.c_str());
     CreateDirectoryA((work_.Path() + "Apps").c_str(), nullptr);
     CopyProgram(TestProgramFolder() + KOVRANT_RECORDER_EXE, work_.Path() + "Apps\\rec.exe");
   }
-  ~LaunchTest() override {
-    if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
-    SetEnvironmentVariableA("KOVRANT_RECORD", nullptr);
-    SetCurrentDirectoryA(previousDirectory_.c_str());
-  }
+  ~LaunchTest() override { SetEnvironmentVariableA("KOVRANT_RECORD", nullptr); }
 
   void Start(const std::string& settings) {
-    WriteBytes(work_.Path() + "kovrant.ini", settings);
-    form_ = std::make_unique<Form1>(work_.Path() + "kovrant.ini");
-    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
-    PumpMessages(50);
-  }
-  void Open(int index) {
-    SelectIcon(form_->ListView(), index);
-    DoubleClickIcon(form_->ListView(), index);
+    WriteBytes(settings_, settings);
+    Restart();
   }
   // The recorder's two lines, once it has written them.
   std::string Recorded() {
@@ -49,10 +33,7 @@ class LaunchTest : public testing::Test {
   }
   std::string WorkFolder() const { return form_->Dirs().workFolder; }
 
-  TempFolder work_;
-  std::string previousDirectory_;
   std::string record_;
-  std::unique_ptr<Form1> form_;
 };
 
 TEST_F(LaunchTest, RelativeTargetStartsInItsOwnFolderWithTheWorkFolderInItsParameters) {
