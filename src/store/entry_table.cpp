@@ -48,13 +48,20 @@ void LoadEntryText(const Text& fileText, EntryTable& table) {
   lines.clear();
   overflow.clear();
   int entriesTaken = 0;
+  // The table never holds more slots than its capacity, holes included, so that a file of
+  // blank lines costs no memory beyond a full table's.
   auto take = [&](const char* from, const char* to) {
     if (from == to) {
-      if (entriesTaken < EntryTable::kCapacity) lines.emplace_back();
+      if (lines.size() < EntryTable::kCapacity) lines.emplace_back();
       return;
     }
-    auto& destination = entriesTaken < EntryTable::kCapacity ? lines : overflow;
-    destination.emplace_back(from, to);
+    if (entriesTaken == EntryTable::kCapacity) {
+      overflow.emplace_back(from, to);
+      return;
+    }
+    // Holes have taken the slots that entries still need; they would be compacted away.
+    if (lines.size() == EntryTable::kCapacity) CompactEntries(table);
+    lines.emplace_back(from, to);
     ++entriesTaken;
   };
   // Settings lines are rarely shorter than 40 bytes; reserving for that many avoids

@@ -41,7 +41,8 @@ class EntryTable {
 
 // Fills the table from the text of a settings file, one slot per line. CR LF, a bare CR
 // and a bare LF each end a line. Blank lines become empty slots (holes) for
-// CompactEntries; non-empty lines past the capacity go to the overflow.
+// CompactEntries while the table has room for them; non-empty lines past the capacity go
+// to the overflow. The table never holds more than its capacity of slots.
 void LoadEntryText(const Text& fileText, EntryTable& table);
 
 // Removes empty slots, keeping order.

@@ -81,6 +81,22 @@ TEST(Capacity, LinesBeyondTheTableAreKeptAsideAndSavedAgain) {
   EXPECT_EQ(EntryFileText(table), ReplaceAll(file, "\r\n\r\n", "\r\n"));
 }
 
+TEST(Capacity, BlankLinesNeverTakeTheTableBeyondItsCapacity) {
+  // Blank lines ahead of and between the entries would otherwise each hold a slot until
+  // the table is compacted: a file of blank lines could exhaust the memory.
+  Text file(2 * 150000, '\n');
+  for (int i = 1; i <= EntryTable::kCapacity; ++i) file += "*e" + IntText(i) + "*\r\n\r\n";
+  file += "*last*\r\n";
+  EntryTable table;
+  LoadEntryText(file, table);
+  EXPECT_LE(table.Count(), EntryTable::kCapacity);
+  CompactEntries(table);
+  ASSERT_EQ(table.Count(), EntryTable::kCapacity);
+  EXPECT_EQ(table.Slot(1), "*e1*");
+  EXPECT_EQ(table.Slot(EntryTable::kCapacity), "*e99999*");
+  EXPECT_EQ(table.Overflow(), std::vector<Text>{"*last*"});
+}
+
 TEST(CompactEntries, KeepsOrder) {
   EntryTable table;
   for (const char* line : {"a", "", "b", "", "", "c"}) table.Lines().push_back(line);

@@ -1,0 +1,51 @@
+// Deleting on random tables: the entry behind the caption goes, a virtual folder goes
+// with every entry inside it at any depth, and every other entry stays, in order.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz_input.h"
+#include "random_table.h"
+#include "ui/commands.h"
+#include "ui/folder_logic.h"
+
+namespace kov::fuzz {
+namespace {
+
+const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+
+bool BeginsIgnoringCase(const std::string& line, const std::string& prefix) {
+  return UpperText(line.substr(0, prefix.size())) == UpperText(prefix);
+}
+
+}  // namespace
+}  // namespace kov::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kov;
+  using namespace kov::fuzz;
+  FuzzInput input(data, size);
+  const EntryTable before = TakeTable(input);
+  const std::string folder = TakeFolder(input);
+  const std::string caption = TakeName(input);
+  const SelectedEntry selected = FindEntryByCaption(before, folder, caption, kDirectories);
+
+  EntryTable after = before;
+  DeleteFromTable(after, folder, selected);
+
+  std::vector<std::string> kept;
+  const std::string insidePath = folder + selected.target + "\\";
+  for (int slot = 1; slot <= before.Count(); ++slot) {
+    const std::string& line = before.Slot(slot);
+    const bool inside = selected.kind == kVirtualFolder && BeginsIgnoringCase(line, insidePath);
+    if (slot != selected.slot && !inside) kept.push_back(line);
+  }
+  Require(after.Count() <= EntryTable::kCapacity, "the table holds at most its capacity");
+  Require(after.Lines() == kept, "exactly the entry and what lies inside it go; the rest stays in order");
+  if (selected.slot != 0) {
+    Require(FolderSlots(after, folder).size() + 1 == FolderSlots(before, folder).size(),
+            "the folder shown loses one icon");
+  }
+  return 0;
+}

@@ -1,0 +1,102 @@
+// Renaming and moving on random tables: the number of entries never changes, a refused
+// rename changes nothing, and besides the renamed entry only the entries inside the
+// renamed folder change, each by the folder's own level of its path alone.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz_input.h"
+#include "random_table.h"
+#include "ui/rename.h"
+
+namespace kov::fuzz {
+namespace {
+
+std::string Piece(const std::string& line, int n) {
+  std::size_t start = 0;
+  for (int piece = 1; piece < n; ++piece) {
+    start = line.find('*', start);
+    if (start == std::string::npos) return std::string();
+    ++start;
+  }
+  return line.substr(start, line.find('*', start) - start);
+}
+
+// Blanks and tabs around a field go, as the view shows it.
+std::string Blankless(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool BeginsIgnoringCase(const std::string& line, const std::string& prefix) {
+  return UpperText(line.substr(0, prefix.size())) == UpperText(prefix);
+}
+
+void CheckRename(const EntryTable& before, const EntryTable& after, const std::string& folder,
+                 const std::string& oldCaption, const RenameResult& result) {
+  Require(after.Count() == before.Count(), "a rename never changes the number of entries");
+  if (result.outcome != RenameOutcome::Renamed) {
+    Require(after.Lines() == before.Lines(), "a refused rename leaves the table as it was");
+    return;
+  }
+  Require(result.slot >= 1 && result.slot <= before.Count(), "the renamed slot lies in the table");
+  const std::string& oldLine = before.Slot(result.slot);
+  Require(BeginsIgnoringCase(oldLine, folder + "*"), "the renamed entry belongs to the folder");
+  Require(UpperText(Blankless(Piece(oldLine, 4))) == UpperText(oldCaption), "the renamed entry had the old caption");
+  Require(!result.name.empty() && result.name.find('*') == std::string::npos && Blankless(result.name) == result.name,
+          "the stored name is trimmed and holds no star");
+  Require(Piece(after.Slot(result.slot), 4) == result.name, "the renamed entry carries the new name");
+
+  const bool isFolder = TextToInt(Piece(oldLine, 3)) == kVirtualFolder;
+  const std::string oldPath = folder + Blankless(Piece(oldLine, 2)) + "\\";
+  for (int slot = 1; slot <= before.Count(); ++slot) {
+    const std::string& was = before.Slot(slot);
+    const std::string& now = after.Slot(slot);
+    if (slot == result.slot || was == now) continue;
+    Require(isFolder && BeginsIgnoringCase(was, oldPath), "only entries inside the renamed folder change");
+    Require(now == was.substr(0, folder.size()) + result.name + was.substr(oldPath.size() - 1),
+            "an entry inside the folder changes in the folder's own level only");
+  }
+}
+
+void CheckExchange(const EntryTable& before, const EntryTable& after, bool exchanged) {
+  Require(after.Count() == before.Count(), "a move never changes the number of entries");
+  std::vector<int> changed;
+  for (int slot = 1; slot <= before.Count(); ++slot) {
+    if (before.Slot(slot) != after.Slot(slot)) changed.push_back(slot);
+  }
+  if (!exchanged) {
+    Require(changed.empty(), "a refused move leaves the table as it was");
+    return;
+  }
+  Require(changed.empty() || changed.size() == 2, "a move changes two slots or none");
+  if (changed.size() == 2) {
+    Require(after.Slot(changed[0]) == before.Slot(changed[1]) && after.Slot(changed[1]) == before.Slot(changed[0]),
+            "a move exchanges two lines");
+  }
+}
+
+}  // namespace
+}  // namespace kov::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kov;
+  using namespace kov::fuzz;
+  FuzzInput input(data, size);
+  const EntryTable before = TakeTable(input);
+  const std::string folder = TakeFolder(input);
+  const std::string oldCaption = TakeName(input);
+  const std::string otherCaption = TakeName(input);
+  const std::string typed = TakeName(input);
+
+  EntryTable renamed = before;
+  const RenameResult result = RenameEntry(renamed, folder, oldCaption, typed);
+  CheckRename(before, renamed, folder, oldCaption, result);
+
+  EntryTable moved = before;
+  const bool exchanged = ExchangeEntries(moved, folder, oldCaption, otherCaption);
+  CheckExchange(before, moved, exchanged);
+  return 0;
+}
