@@ -1,0 +1,413 @@
+// The context menu and the entry commands of the launcher window, driven as a user
+// drives them: a right click, the Delete key, the questions answered from the side.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <thread>
+
+#include "app/form1_win.h"
+#include "gui_support_win.h"
+#include "store/launch_win.h"
+#include "util/current_dir.h"
+
+namespace kov {
+namespace {
+
+using namespace kov::test;
+
+// What the shell was asked to do, copied out of each request.
+struct ShellCall {
+  HWND owner;
+  Text verb;
+  Text file;
+  Text parameters;
+  Text directory;
+  int show;
+  ULONG mask;
+};
+
+// Puts a recorder in place of the shell for one test. Requests with the default verb
+// may still go on to the shell, so that a stand-in program really starts.
+class ShellCalls {
+ public:
+  explicit ShellCalls(bool startDefaultVerb = false) : previous_(CurrentShellRunner()) {
+    CurrentShellRunner() = [this, startDefaultVerb](const ShellRequest& request) {
+      calls_.push_back({request.owner, request.verb, request.file, request.parameters, request.directory, request.show,
+                        request.mask});
+      return startDefaultVerb && request.verb.empty() ? previous_(request) : true;
+    };
+  }
+  ShellCalls(const ShellCalls&) = delete;
+  ShellCalls& operator=(const ShellCalls&) = delete;
+  ~ShellCalls() { CurrentShellRunner() = previous_; }
+
+  const std::vector<ShellCall>& calls() const { return calls_; }
+
+ private:
+  ShellRunner previous_;
+  std::vector<ShellCall> calls_;
+};
+
+struct MenuSearch {
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window) || lstrcmpA(className, "#32768") != 0) return TRUE;
+  reinterpret_cast<MenuSearch*>(parameter)->found = window;
+  return FALSE;
+}
+
+// Watches for the context menu from a thread of its own while the test thread sits in
+// the menu's modal loop: reads the items' states and presses the given keys.
+class MenuWatcher {
+ public:
+  MenuWatcher(HMENU menu, HWND owner, std::vector<WORD> keys, int timeoutMilliseconds = 5000)
+      : thread_([this, menu, owner, keys = std::move(keys), timeoutMilliseconds] {
+          const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMilliseconds);
+          while (static_cast<int>(end - GetTickCount()) > 0) {
+            MenuSearch search;
+            EnumWindows(MatchMenuWindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found) {
+              Sleep(100);
+              for (int tag : {1, 2, 3, 4, 5, 8}) {
+                grayed_[tag] = (GetMenuState(menu, static_cast<UINT>(tag), MF_BYCOMMAND) & MF_GRAYED) != 0;
+              }
+              for (WORD key : keys) {
+                PostMessageA(owner, WM_KEYDOWN, key, 1);
+                PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
+                Sleep(50);
+              }
+              shown_ = true;
+              break;
+            }
+            Sleep(20);
+          }
+        }) {}
+  ~MenuWatcher() {
+    if (thread_.joinable()) thread_.join();
+  }
+  MenuWatcher(const MenuWatcher&) = delete;
+  MenuWatcher& operator=(const MenuWatcher&) = delete;
+
+  bool Shown() {
+    if (thread_.joinable()) thread_.join();
+    return shown_;
+  }
+  // Items that were disabled while the menu was shown, by Tag.
+  std::vector<int> Grayed() {
+    std::vector<int> tags;
+    for (const auto& [tag, grayed] : grayed_) {
+      if (grayed) tags.push_back(tag);
+    }
+    return tags;
+  }
+
+ private:
+  std::map<int, bool> grayed_;
+  std::atomic<bool> shown_{false};
+  std::thread thread_;
+};
+
+class CommandWindow : public testing::Test {
+ protected:
+  CommandWindow() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    previousDirectory_ = current;
+    SetCurrentDirectoryA(work_.Path().c_str());
+  }
+  ~CommandWindow() override {
+    if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
+    form_.reset();
+    SetEnvironmentVariableA("KOVRANT_RECORD", nullptr);
+    SetCurrentDirectoryA(previousDirectory_.c_str());
+  }
+
+  void Start(const std::string& settings) {
+    WriteBytes(work_.Path() + "kovrant.ini", settings);
+    form_ = std::make_unique<Form1>(work_.Path() + "kovrant.ini");
+    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
+    PumpMessages(50);
+  }
+  HWND View() const { return form_->ListView(); }
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
+    return captions;
+  }
+  void Select(const std::string& caption) {
+    for (int i = 0; i < IconCount(View()); ++i) {
+      if (IconText(View(), i) == caption) return SelectIcon(View(), i);
+    }
+    ADD_FAILURE() << "no icon " << caption;
+  }
+  void SelectNothing() {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED;
+    SendMessageA(View(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  }
+  const std::vector<Text>& Lines() { return form_->Table().Lines(); }
+  Text WorkFolder() const { return form_->Dirs().workFolder; }
+
+  TempFolder work_;
+  std::string previousDirectory_;
+  std::unique_ptr<Form1> form_;
+};
+
+constexpr const char* kToolsAndNotes =
+    "*Tools*1*Tools**\r\n*Tools2*1*Tools2**\r\nTools\\*a.exe**A**\r\ntools\\Net\\*x.exe**X**\r\n"
+    "TOOLS\\*Net*1*Net**\r\nTools2\\*b.exe**B**\r\n*notes.txt**Notes**\r\n";
+
+TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
+  WriteBytes(work_.Path() + "notes.txt", "notes");
+  Start(kToolsAndNotes);
+  HMENU menu = form_->PopupMenu1();
+  ASSERT_EQ(GetMenuItemCount(menu), 7);
+  for (int position = 0; position < 7; ++position) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_BITMAP;
+    ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item));
+    const bool pictured = item.hbmpItem != nullptr;
+    EXPECT_EQ(pictured, item.wID != kTagExecutionParameters && !(item.fType & MFT_SEPARATOR)) << position;
+  }
+  char caption[64] = {};
+  GetMenuStringA(menu, kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
+  EXPECT_STREQ(caption, "Run as Administrator");
+
+  Select("Tools");
+  {
+    MenuWatcher watcher(menu, form_->hwnd(), {VK_ESCAPE});
+    form_->LVMouseDown();
+    ASSERT_TRUE(watcher.Shown());
+    EXPECT_EQ(watcher.Grayed(), (std::vector<int>{2, 3, 4, 5}));
+  }
+  Select("Notes");
+  {
+    MenuWatcher watcher(menu, form_->hwnd(), {VK_ESCAPE});
+    form_->LVMouseDown();
+    ASSERT_TRUE(watcher.Shown());
+    EXPECT_EQ(watcher.Grayed(), std::vector<int>{});
+  }
+  EXPECT_EQ(form_->PopupMenu1(), menu);
+  EXPECT_EQ(Lines().size(), 7u);
+}
+
+TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
+  Start(kToolsAndNotes);
+  SelectNothing();
+  MenuWatcher watcher(form_->PopupMenu1(), form_->hwnd(), {VK_ESCAPE}, 1000);
+  form_->LVMouseDown();
+  EXPECT_FALSE(watcher.Shown());
+}
+
+TEST_F(CommandWindow, OpenChosenFromTheMenuEntersTheFolder) {
+  Start(kToolsAndNotes);
+  Select("Tools");
+  MenuWatcher watcher(form_->PopupMenu1(), form_->hwnd(), {VK_DOWN, VK_RETURN});
+  form_->LVMouseDown();
+  ASSERT_TRUE(watcher.Shown());
+  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "Net"}));
+}
+
+TEST_F(CommandWindow, DeleteAskedAndRefusedKeepsTheTable) {
+  Start(kToolsAndNotes);
+  const std::vector<Text> before = Lines();
+  Select("Tools");
+  const std::vector<std::function<void(HWND)>> refusals = {
+      [](HWND dialog) { ClickButton(dialog, "&No"); },
+      [](HWND dialog) { PressKey(dialog, VK_ESCAPE); },
+      [](HWND dialog) { CloseBox(dialog); },
+  };
+  for (const auto& refuse : refusals) {
+    DialogAnswerer question("Warning", refuse);
+    form_->popup(kTagDelete);
+    ASSERT_TRUE(question.Answered());
+    EXPECT_NE(question.Text().find("Delete Item ?"), std::string::npos);
+    EXPECT_EQ(Lines(), before);
+  }
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "Tools2", "Notes"}));
+}
+
+TEST_F(CommandWindow, DeleteKeyRemovesTheFolderWithItsContentsAndRedraws) {
+  Start(kToolsAndNotes);
+  Select("Tools");
+  DialogAnswerer question("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
+  KeyDown(View(), VK_DELETE);
+  ASSERT_TRUE(question.Answered());
+  EXPECT_EQ(Lines(), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**", "*notes.txt**Notes**"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools2", "Notes"}));
+}
+
+TEST_F(CommandWindow, DeleteItemRemovesOneProgramInsideAFolder) {
+  Start("*Tools*1*Tools**\r\nTools\\*a.exe**A**\r\nTools\\*b.exe**B**\r\nTools\\*c.exe**C**\r\n");
+  Select("Tools");
+  KeyDown(View(), VK_RETURN);
+  ASSERT_EQ(form_->CurrentFolder(), "Tools\\");
+  Select("B");
+  DialogAnswerer question("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
+  form_->popup(kTagDelete);
+  ASSERT_TRUE(question.Answered());
+  EXPECT_EQ(Lines(), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*a.exe**A**", "Tools\\*c.exe**C**"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "C"}));
+}
+
+TEST_F(CommandWindow, NothingIsDeletedWhileACaptionIsEditedOrNothingIsSelected) {
+  Start(kToolsAndNotes);
+  const std::vector<Text> before = Lines();
+  Select("Notes");
+  form_->SetEditingFlag(1);
+  {
+    DialogAnswerer question(
+        "Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); }, 1500);
+    KeyDown(View(), VK_DELETE);
+    form_->popup(kTagDelete);
+    EXPECT_FALSE(question.Answered());
+  }
+  form_->SetEditingFlag(0);
+  SelectNothing();
+  {
+    DialogAnswerer question(
+        "Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); }, 1500);
+    KeyDown(View(), VK_DELETE);
+    EXPECT_FALSE(question.Answered());
+  }
+  EXPECT_EQ(Lines(), before);
+}
+
+HWND ComboEdit(HWND dialog) {
+  HWND combo = FindWindowExA(dialog, nullptr, "ComboBox", nullptr);
+  return combo ? FindWindowExA(combo, nullptr, "Edit", nullptr) : nullptr;
+}
+
+TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
+  Start("*Tools*1*Tools**\r\n*tool.exe**Tool* old *extra*\r\n*b.exe**B**\r\n");
+  Select("Tool");
+  std::string shown;
+  {
+    DialogAnswerer input("Execution parameters", [&shown](HWND dialog) {
+      HWND edit = ComboEdit(dialog);
+      shown = WindowText(edit);
+      SetWindowTextA(edit, "  -x*y  ");
+      ClickButton(dialog, "OK");
+    });
+    form_->popup(kTagExecutionParameters);
+    ASSERT_TRUE(input.Answered());
+  }
+  EXPECT_EQ(shown, "old");
+  EXPECT_EQ(Lines(), (std::vector<Text>{"*Tools*1*Tools**", "*tool.exe**Tool*-xy*", "*b.exe**B**"}));
+  {
+    DialogAnswerer input("Execution parameters", [](HWND dialog) {
+      SetWindowTextA(ComboEdit(dialog), "-changed");
+      ClickButton(dialog, "Cancel");
+    });
+    form_->popup(kTagExecutionParameters);
+    ASSERT_TRUE(input.Answered());
+  }
+  EXPECT_EQ(Lines()[1], "*tool.exe**Tool*-xy*");
+  Select("Tools");
+  {
+    DialogAnswerer input(
+        "Execution parameters", [](HWND dialog) { ClickButton(dialog, "Cancel"); }, 1500);
+    form_->popup(kTagExecutionParameters);
+    EXPECT_FALSE(input.Answered());
+  }
+}
+
+TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
+  CreateDirectoryA((work_.Path() + "Apps").c_str(), nullptr);
+  WriteBytes(work_.Path() + "Apps\\tool.exe", "MZ");
+  Start("*Apps\\tool.exe**Tool**\r\n*Apps\\gone.exe**Gone**\r\n*Tools*1*Tools**\r\n");
+  ShellCalls shell;
+  Select("Tool");
+  form_->popup(kTagOpenFileLocation);
+  form_->popup(kTagProperties);
+  Select("Gone");
+  form_->popup(kTagOpenFileLocation);
+  form_->popup(kTagProperties);
+  Select("Tools");
+  form_->popup(kTagOpenFileLocation);
+  form_->popup(kTagProperties);
+
+  const std::vector<ShellCall>& calls = shell.calls();
+  ASSERT_EQ(calls.size(), 4u);
+  EXPECT_EQ(calls[0].owner, form_->hwnd());
+  EXPECT_EQ(calls[0].verb, "OPEN");
+  EXPECT_EQ(calls[0].file, "explorer.exe");
+  EXPECT_EQ(calls[0].parameters, "/select,\"" + WorkFolder() + "Apps\\tool.exe\"");
+  EXPECT_EQ(calls[0].directory, "");
+  EXPECT_EQ(calls[0].show, SW_SHOWNORMAL);
+  EXPECT_EQ(calls[1].verb, "properties");
+  EXPECT_EQ(calls[1].file, WorkFolder() + "Apps\\tool.exe");
+  EXPECT_EQ(calls[1].mask, static_cast<ULONG>(SEE_MASK_INVOKEIDLIST));
+  EXPECT_EQ(calls[2].parameters, "/select,\"" + WorkFolder() + "Apps\\\"");
+  EXPECT_EQ(calls[3].file, WorkFolder() + "Apps\\");
+}
+
+TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
+  const std::string record = work_.Path() + "record.txt";
+  SetEnvironmentVariableA("KOVRANT_RECORD", record.c_str());
+  ASSERT_TRUE(CopyProgram(TestProgramFolder() + KOVRANT_RECORDER_EXE, work_.Path() + "rec.exe"));
+  Start("*gone.exe**Gone**\r\n*rec.exe**Rec*-p*\r\n*Tools*1*Tools**\r\n");
+  ShellCalls shell(true);
+
+  Select("Gone");
+  {
+    DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
+    form_->popup(kTagRunAsAdministrator);
+    ASSERT_TRUE(notice.Answered());
+    EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
+  }
+  EXPECT_TRUE(shell.calls().empty());
+
+  Select("Rec");
+  DoubleClickIcon(View(), 1);
+  ASSERT_TRUE(WaitFor([&] { return ReadBytes(record).find("current directory") != std::string::npos; }, 15000));
+  EXPECT_NE(ReadBytes(record).find("-p"), std::string::npos) << ReadBytes(record);
+  form_->popup(kTagRunAsAdministrator);
+  form_->popup(kTagOpen);
+
+  const std::vector<ShellCall>& calls = shell.calls();
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[0].verb, "");
+  EXPECT_EQ(calls[0].file, "rec.exe");
+  EXPECT_EQ(calls[1].verb, "runas");
+  EXPECT_EQ(calls[1].file, WorkFolder() + "rec.exe");
+  EXPECT_EQ(calls[1].parameters, "-p");
+  EXPECT_EQ(calls[2].verb, "");
+  EXPECT_EQ(CurrentDirectory() + "\\", WorkFolder());
+  // The second start must have finished before the folder goes.
+  EXPECT_TRUE(WaitFor([&] { return CountOccurrences(ReadBytes(record), "current directory") == 2; }, 15000));
+
+  Select("Tools");
+  form_->popup(kTagRunAsAdministrator);
+  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  EXPECT_EQ(shell.calls().size(), 3u);
+}
+
+TEST_F(CommandWindow, InfoButtonShowsTheInfoPageThatEscCloses) {
+  Start(kToolsAndNotes);
+  DialogAnswerer info(
+      "Info", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); }, 15000);
+  SendMessageA(form_->ToolButtonWindow(kTagAbout), BM_CLICK, 0, 0);
+  ASSERT_TRUE(info.Answered());
+  PumpMessages(50);
+  EXPECT_NE(form_->hwnd(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(form_->hwnd()));
+  const std::vector<Text> unknownTags = Lines();
+  form_->popup(0);
+  form_->popup(7);
+  form_->popup(100);
+  EXPECT_EQ(Lines(), unknownTags);
+}
+
+}  // namespace
+}  // namespace kov
