@@ -48,7 +48,7 @@ void RenameLargeFolder(benchmark::State& state) {
   const Text names[] = {"Big", "Large"};
   int turn = 0;
   for (auto _ : state) {
-    const RenameResult result = RenameEntry(table, "", names[turn], names[1 - turn]);
+    const RenameResult result = RenameEntry(table, "", names[turn], names[1 - turn], DirectoryValues{});
     if (result.outcome != RenameOutcome::Renamed) state.SkipWithError("rename refused");
     turn = 1 - turn;
   }

@@ -11,6 +11,9 @@
 #include "ui/rename.h"
 
 namespace kov::fuzz {
+
+// Directory values for macros in folder names, which the view expands when it enters them.
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
 namespace {
 
 std::string Piece(const std::string& line, int n) {
@@ -50,7 +53,7 @@ void CheckRename(const EntryTable& before, const EntryTable& after, const std::s
   Require(Piece(after.Slot(result.slot), 4) == result.name, "the renamed entry carries the new name");
 
   const bool isFolder = TextToInt(Piece(oldLine, 3)) == kVirtualFolder;
-  const std::string oldPath = folder + Blankless(Piece(oldLine, 2)) + "\\";
+  const std::string oldPath = folder + ExpandMacros(Blankless(Piece(oldLine, 2)), kDirs) + "\\";
   for (int slot = 1; slot <= before.Count(); ++slot) {
     const std::string& was = before.Slot(slot);
     const std::string& now = after.Slot(slot);
@@ -92,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string typed = TakeName(input);
 
   EntryTable renamed = before;
-  const RenameResult result = RenameEntry(renamed, folder, oldCaption, typed);
+  const RenameResult result = RenameEntry(renamed, folder, oldCaption, typed, kDirs);
   CheckRename(before, renamed, folder, oldCaption, result);
 
   EntryTable moved = before;

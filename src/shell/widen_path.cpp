@@ -8,7 +8,6 @@
 namespace kov {
 namespace {
 
-constexpr int kHighestPathComponent = 999;
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
@@ -89,7 +88,8 @@ std::wstring WidenPath(const std::string& path) {
   if (TextPos(work, "\\") == 0) return DecodeUtf8OrAnsi(path);
 
   FieldArray components;
-  const int count = SplitFields(work, "\\", components, kHighestPathComponent);
+  // Room for every component the path can hold, so that none is left unsplit.
+  const int count = SplitFields(work, "\\", components, TextLength(work) + 1);
   // A single leading "\" names the root of the current drive; its first component is
   // empty and would otherwise vanish, turning the path into a relative one.
   Text result = unc ? "\\\\" : (LeftText(path, 1) == "\\" ? "\\" : "");

@@ -36,7 +36,12 @@ AddResult AddEntryToTable(EntryTable& table, const Text& folder, const NewEntry&
   return result;
 }
 
-Text CleanEntryName(const Text& typed) { return TrimText(ReplaceAll(typed, "*", ""), kTrimField); }
+Text CleanEntryName(const Text& typed) {
+  Text field = ReplaceAll(typed, "*", "");
+  field = ReplaceAll(field, "\r", " ");
+  field = ReplaceAll(field, "\n", " ");
+  return TrimText(field, kTrimField);
+}
 
 bool IsValidFolderName(const Text& name) { return !name.empty() && name.find('\\') == Text::npos; }
 

@@ -38,8 +38,9 @@ struct AddResult {
 // its caption or the table is full.
 AddResult AddEntryToTable(EntryTable& table, const Text& folder, const NewEntry& entry, const DirectoryValues& dirs);
 
-// A name typed for a virtual folder, as it is stored: without "*", blanks and tabs
-// around it removed.
+// Text typed for an entry field (a name, a caption, parameters), as it is stored: "*"
+// would end the field and a line break would split the settings line, so "*" goes,
+// line breaks become blanks, and blanks and tabs around it are removed.
 Text CleanEntryName(const Text& typed);
 
 // A cleaned name that can name a virtual folder: not empty, and without "\", which

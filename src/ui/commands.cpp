@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/adding.h"
+
 namespace kov {
 
 namespace {
@@ -9,15 +11,6 @@ namespace {
 // Split with room for every field a hand-edited line may carry, so that fields 1 to 4
 // are always read as they stand.
 constexpr int kHighestLineField = 999;
-
-// Typed text becomes one entry field: "*" would end the field and a line break would
-// split the settings file's line in two, so neither may stay.
-Text FieldFromTyped(const Text& typed) {
-  Text field = ReplaceAll(typed, "*", "");
-  field = ReplaceAll(field, "\r", " ");
-  field = ReplaceAll(field, "\n", " ");
-  return TrimText(field, kTrimField);
-}
 
 }  // namespace
 
@@ -39,7 +32,7 @@ Text LineWithParameters(const Text& line, const Text& typed) {
   FieldArray fields;
   SplitFields(line, "*", fields, kHighestLineField);
   fields.resize(std::max<std::size_t>(fields.size(), 5));
-  return fields[1] + "*" + fields[2] + "*" + fields[3] + "*" + fields[4] + "*" + FieldFromTyped(typed) + "*";
+  return fields[1] + "*" + fields[2] + "*" + fields[3] + "*" + fields[4] + "*" + CleanEntryName(typed) + "*";
 }
 
 Text EntryLocation(const Text& target, const DirectoryValues& dirs, const PathExists& exists) {

@@ -37,7 +37,8 @@ bool InFolderExactly(const Text& line, const Text& folder) {
 
 }  // namespace
 
-RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed) {
+RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed,
+                         const DirectoryValues& dirs) {
   RenameResult result;
   result.name = CleanEntryName(typed);
   if (result.name.empty()) {
@@ -66,8 +67,10 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
       return result;
     }
     table.Slot(slot) = RenamedLine(folder, result.name, kind, result.name, fields[5]);
-    // The folder's children carry the target as the view enters it: trimmed.
-    CarryFolderContents(table, folder, folder + TrimText(fields[2], kTrimField) + "\\", result.name);
+    // The folder's children carry the target as the view enters it: trimmed, with its
+    // macros expanded.
+    CarryFolderContents(table, folder, folder + ExpandMacros(TrimText(fields[2], kTrimField), dirs) + "\\",
+                        result.name);
   }
   result.outcome = RenameOutcome::Renamed;
   result.slot = slot;

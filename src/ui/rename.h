@@ -2,6 +2,7 @@
 #pragma once
 
 #include "store/entry_table.h"
+#include "store/targets.h"
 
 namespace kov {
 
@@ -24,7 +25,8 @@ struct RenameResult {
 // decimal; target and parameters are kept exactly as they stand. A virtual folder also
 // takes the name as its target, and every entry inside it, at any depth, is carried to
 // the new folder path. A refused rename leaves the table as it was.
-RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed);
+RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed,
+                         const DirectoryValues& dirs);
 
 // Exchanges the lines of the two entries of folder whose captions are captionA and
 // captionB. Folder and captions are compared exactly, as stored; when several lines

@@ -27,7 +27,7 @@ bool Form1::LVEdited(int index, Text& text) {
   const Text oldCaption = IconCaption(lv_, index);
   selected_.caption = oldCaption;
   text = ReplaceAll(text, "*", "");
-  const RenameResult result = RenameEntry(table_, currentFolder_, oldCaption, text);
+  const RenameResult result = RenameEntry(table_, currentFolder_, oldCaption, text, dirs_);
   if (result.outcome != RenameOutcome::Renamed) return false;
   selected_.caption.clear();
   // The icon shows the name as stored, trimmed, so that lookups by caption find it.

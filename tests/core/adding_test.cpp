@@ -67,6 +67,7 @@ TEST(CleanEntryName, RemovesStarsAndBlanksAroundAndRefusesBackslashes) {
   EXPECT_EQ(CleanEntryName("a*b"), "ab");
   EXPECT_EQ(CleanEntryName(" \t*My  tools* \t"), "My  tools");
   EXPECT_EQ(CleanEntryName("** \t "), "");
+  EXPECT_EQ(CleanEntryName("two\r\nlines\n"), "two  lines");
   EXPECT_TRUE(IsValidFolderName("ab"));
   EXPECT_FALSE(IsValidFolderName(""));
   EXPECT_FALSE(IsValidFolderName("Net\\Old"));

@@ -5,6 +5,19 @@
 namespace kov {
 namespace {
 
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+
+TEST(RenameEntry, AFolderNamedWithAMacroTakesTheContentsTheViewShowsInIt) {
+  EntryTable table;
+  for (const char* line : {"*%windir%*1*Win**", "C:\\Windows\\*notepad.exe**Notepad**", "%windir%\\*x**X**"}) {
+    ASSERT_TRUE(table.Append(line));
+  }
+  ASSERT_EQ(RenameEntry(table, "", "Win", "Tools", kDirs).outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(table.Slot(1), "*Tools*1*Tools**");
+  EXPECT_EQ(table.Slot(2), "Tools\\*notepad.exe**Notepad**");
+  EXPECT_EQ(table.Slot(3), "%windir%\\*x**X**");
+}
+
 EntryTable TableOf(const std::vector<Text>& lines) {
   EntryTable table;
   table.Lines() = lines;
@@ -22,7 +35,7 @@ TEST(RenameEntry, AFolderCarriesEverythingInsideItAtEveryDepth) {
       "Tools\\Network\\*share.exe**share**",
       "*Net*1*Net**",
   });
-  const RenameResult result = RenameEntry(table, "Tools\\", "net", " W*eb\t");
+  const RenameResult result = RenameEntry(table, "Tools\\", "net", " W*eb\t", kDirs);
   EXPECT_EQ(result.outcome, RenameOutcome::Renamed);
   EXPECT_EQ(result.name, "Web");
   EXPECT_EQ(result.slot, 2);
@@ -41,21 +54,21 @@ TEST(RenameEntry, AFolderCarriesEverythingInsideItAtEveryDepth) {
 
 TEST(RenameEntry, AtTheRootADeeperFolderPathChangesOnlyItsFirstLevel) {
   EntryTable table = TableOf({"*Net*1*Net**", "Net\\Old\\*a.exe**a**", "Net\\*Old*1*Old**", "Netz\\*b.exe**b**"});
-  ASSERT_EQ(RenameEntry(table, "", "Net", "Web").outcome, RenameOutcome::Renamed);
+  ASSERT_EQ(RenameEntry(table, "", "Net", "Web", kDirs).outcome, RenameOutcome::Renamed);
   const std::vector<Text> expected = {"*Web*1*Web**", "Web\\Old\\*a.exe**a**", "Web\\*Old*1*Old**",
                                       "Netz\\*b.exe**b**"};
   EXPECT_EQ(table.Lines(), expected);
 
   // The view enters a folder by its trimmed target, so that is the path carried along.
   EntryTable padded = TableOf({"* Net\t*1*Net**", "Net\\*a.exe**a**"});
-  ASSERT_EQ(RenameEntry(padded, "", "Net", "Web").outcome, RenameOutcome::Renamed);
+  ASSERT_EQ(RenameEntry(padded, "", "Net", "Web", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(padded.Slot(2), "Web\\*a.exe**a**");
 }
 
 TEST(RenameEntry, TheSeededFolderRenamedToAdminTakesItsTwentyOnePrograms) {
   EntryTable table;
   SeedDefaults(table);
-  ASSERT_EQ(RenameEntry(table, "", "Windows programs", "Admin").outcome, RenameOutcome::Renamed);
+  ASSERT_EQ(RenameEntry(table, "", "Windows programs", "Admin", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(table.Slot(1), "*Admin*1*Admin**");
   for (int slot = 2; slot <= 22; ++slot) EXPECT_EQ(table.Slot(slot).rfind("Admin\\*%", 0), 0u) << table.Slot(slot);
   EXPECT_EQ(table.Slot(22), "Admin\\*%windir%\\write.exe**Write**");
@@ -70,12 +83,12 @@ TEST(RenameEntry, OtherKindsKeepTheirTargetAndParametersAsTheyStand) {
   });
   // An empty kind is written as 0; pieces after the parameters are dropped; the folder
   // field becomes the current folder's own text.
-  ASSERT_EQ(RenameEntry(table, "Tools\\", "tool", "Hammer").outcome, RenameOutcome::Renamed);
+  ASSERT_EQ(RenameEntry(table, "Tools\\", "tool", "Hammer", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(table.Slot(1), "Tools\\* Apps\\tool.exe *0*Hammer* -x  *");
-  ASSERT_EQ(RenameEntry(table, "Tools\\", "DATA", "Files").outcome, RenameOutcome::Renamed);
+  ASSERT_EQ(RenameEntry(table, "Tools\\", "DATA", "Files", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(table.Slot(2), "Tools\\*D:\\Data*2*Files**");
   // A kind the program does not know is no folder: its target stays, nothing is carried.
-  ASSERT_EQ(RenameEntry(table, "Tools\\", "odd", "Even").outcome, RenameOutcome::Renamed);
+  ASSERT_EQ(RenameEntry(table, "Tools\\", "odd", "Even", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(table.Slot(3), "Tools\\*D:\\Data\\x*7*Even**");
   EXPECT_EQ(table.Slot(4), "Tools\\D:\\Data\\*inner.exe**inner**");
 }
@@ -83,9 +96,9 @@ TEST(RenameEntry, OtherKindsKeepTheirTargetAndParametersAsTheyStand) {
 TEST(RenameEntry, ABackslashIsRefusedInAFolderNameButNotInACaption) {
   EntryTable table = TableOf({"*Net*1*Net**", "Net\\*a.exe**a**", "*run.exe**run**"});
   const EntryTable before = table;
-  EXPECT_EQ(RenameEntry(table, "", "Net", "Web\\Old").outcome, RenameOutcome::BackslashInFolder);
+  EXPECT_EQ(RenameEntry(table, "", "Net", "Web\\Old", kDirs).outcome, RenameOutcome::BackslashInFolder);
   EXPECT_EQ(table.Lines(), before.Lines());
-  EXPECT_EQ(RenameEntry(table, "", "run", "run\\fast").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(RenameEntry(table, "", "run", "run\\fast", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(table.Slot(3), "*run.exe*0*run\\fast**");
 }
 
@@ -107,11 +120,11 @@ TEST(RenameEntry, RefusalsLeaveTheTableUnchanged) {
       {"Other", "Fresh", RenameOutcome::EntryNotFound},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(RenameEntry(table, "", c.oldCaption, c.typed).outcome, c.outcome) << c.typed;
+    EXPECT_EQ(RenameEntry(table, "", c.oldCaption, c.typed, kDirs).outcome, c.outcome) << c.typed;
     EXPECT_EQ(table.Lines(), before.Lines()) << c.typed;
   }
   // The same name is free in another folder.
-  EXPECT_EQ(RenameEntry(table, "Sub\\", "other", "Calc").outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(RenameEntry(table, "Sub\\", "other", "Calc", kDirs).outcome, RenameOutcome::Renamed);
 }
 
 TEST(ExchangeEntries, SwapsOnlyTheTwoSlotsAcrossEntriesOfOtherFolders) {

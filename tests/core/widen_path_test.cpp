@@ -75,5 +75,12 @@ TEST(WidenPath, EachComponentIsReadAsUtf8OrAnsiByItself) {
   EXPECT_EQ(WidenPath("\x80uro\\\xE2\x82\xAC"), L"\u20acuro\\\u20ac");
 }
 
+TEST(WidenPath, EveryComponentOfAVeryDeepPathIsReadOnItsOwn) {
+  std::string deep;
+  for (int i = 0; i < 1001; ++i) deep += "c\\";
+  const std::wstring widened = WidenPath(deep + "a\\\\b");
+  EXPECT_EQ(widened.substr(widened.size() - 5), L"c\\a\\b");
+}
+
 }  // namespace
 }  // namespace kov
