@@ -145,6 +145,21 @@ TEST_F(Form1Test, FailedSaveKeepsTheOldFileAndAsksBeforeClosing) {
   EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
 }
 
+TEST_F(Form1Test, LockedSettingsFileIsKeptAndTheUserIsTold) {
+  WriteBytes(settings_, "*a.exe**A**\r\n");
+  Start();
+  form_->Table().Slot(1) = "*b.exe**B**";
+  HANDLE lock = CreateFileA(settings_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  DialogAnswerer leave("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
+  CloseWindow();
+  ASSERT_TRUE(leave.Answered());
+  EXPECT_EQ(form_->hwnd(), nullptr);
+  CloseHandle(lock);
+  EXPECT_EQ(ReadBytes(settings_), "*a.exe**A**\r\n");
+  EXPECT_FALSE(FileExists(TemporaryFileFor(settings_)));
+}
+
 TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewritten) {
   WriteBytes(settings_, "*a.exe**A**\r\n");
   SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
