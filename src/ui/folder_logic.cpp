@@ -1,5 +1,7 @@
 #include "ui/folder_logic.h"
 
+#include "ui/entry_fields.h"
+
 namespace kov {
 
 EntryView ReadEntry(const Text& line) {
@@ -32,17 +34,22 @@ SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, co
   const Text wanted = UpperText(caption);
   const Text prefix = FolderPrefix(folder);
   SelectedEntry selected;
+  int lastExamined = 0;
+  // Only the caption field is read until it matches; the whole line is read once.
   for (int slot = 1; slot <= table.Count(); ++slot) {
     if (!StartsWithIgnoringCase(table.Slot(slot), prefix)) continue;
+    lastExamined = slot;
+    if (CaptionKey(table.Slot(slot)) != wanted) continue;
     const EntryView entry = ReadEntry(table.Slot(slot));
-    selected.caption = entry.caption;
-    if (UpperText(entry.caption) != wanted) continue;
     selected.slot = slot;
+    selected.caption = entry.caption;
     selected.target = ExpandMacros(entry.target, dirs);
     selected.kind = entry.kind;
     selected.parameters = entry.parameters;
     return selected;
   }
+  // As the lookup leaves it: the caption of the last entry of the folder it examined.
+  if (lastExamined != 0) selected.caption = ReadEntry(table.Slot(lastExamined)).caption;
   return selected;
 }
 
