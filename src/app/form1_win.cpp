@@ -7,7 +7,6 @@
 #include "app/resource_ids.h"
 #include "app/single_instance_win.h"
 #include "store/settings_file.h"
-#include "util/current_dir.h"
 #include "util/dialogs_win.h"
 #include "util/dpi_win.h"
 
@@ -193,7 +192,7 @@ void Form1::FormCreate() {
   DragAcceptFiles(hwnd(), TRUE);
   DisableFileSystemRedirection();
   editing_ = 0;
-  dirs_.workFolder = WorkFolderFrom(CurrentDirectory());
+  dirs_.workFolder = WorkFolderFrom(CurrentDirSlash());
   LoadEntries(settingsFile_, table_);
   CompactEntries(table_);
   dirs_.systemDir = SystemDirectoryValue(GetSystemDirectoryA);

@@ -59,7 +59,6 @@ class Form1 : public Window {
   EntryTable& Table() { return table_; }
   const DirectoryValues& Dirs() const { return dirs_; }
   const Text& CurrentFolder() const { return currentFolder_; }
-  const Text& SettingsFile() const { return settingsFile_; }
   HWND ListView() const { return lv_; }
   HWND StatusBar() const { return bar_.hwnd(); }
   HIMAGELIST ViewImages() const { return iml_.List(); }

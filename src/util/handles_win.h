@@ -72,22 +72,6 @@ using PenHandle = UniqueHandle<HPEN, NullTraits<HPEN, DeleteObject>>;
 using MemoryDcHandle = UniqueHandle<HDC, NullTraits<HDC, DeleteDC>>;
 using DropHandle = UniqueHandle<HDROP, NullTraits<HDROP, DragFinish>>;
 
-// A window's device context, released to the window it came from.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 // Selects a GDI object into a DC for one scope.
 class SelectedObject {
  public:
