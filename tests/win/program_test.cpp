@@ -74,6 +74,12 @@ TEST(Program, KeepsItsMenuBesideItselfAndTakesTheCurrentDirectoryAsWorkFolder) {
   ASSERT_NE(window, nullptr);
   CloseAndWait(process, window);
   EXPECT_EQ(CountOccurrences(ReadBytes(program.drive.Path() + "kovrant.ini"), "\r\n"), 22);
+  // The program is Kovrant.exe; its settings file is named in lower case all the same.
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA((program.drive.Path() + "*.ini").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  FindClose(search);
+  EXPECT_STREQ(found.cFileName, "kovrant.ini");
   EXPECT_EQ(GetFileAttributesA((elsewhere.Path() + "kovrant.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
