@@ -56,12 +56,12 @@ void LoadEntryText(const Text& fileText, EntryTable& table) {
       return;
     }
     if (entriesTaken == EntryTable::kCapacity) {
-      overflow.emplace_back(from, to);
+      overflow.emplace_back(from, static_cast<std::size_t>(to - from));
       return;
     }
     // Holes have taken the slots that entries still need; they would be compacted away.
     if (lines.size() == EntryTable::kCapacity) CompactEntries(table);
-    lines.emplace_back(from, to);
+    lines.emplace_back(from, static_cast<std::size_t>(to - from));
     ++entriesTaken;
   };
   // Settings lines are rarely shorter than 40 bytes; reserving for that many avoids
