@@ -62,3 +62,4 @@ target_link_libraries(redraw_bench PRIVATE kovrant_lib)
 
 # A user's session with the real program, driven through mouse and keyboard on the display.
 add_test(NAME user_session COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/user_session.sh ${CMAKE_BINARY_DIR})
+add_test(NAME full_volume COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/full_volume.sh ${CMAKE_BINARY_DIR})
