@@ -51,7 +51,7 @@ TEST(LoadEntries, OddContentRoundTripsByteForByte) {
   const Text binary("\x01\x00\xFF*bin\x00" "ary*\t*", 13);
   const Text manyFields = [] {
     Text line;
-    for (int i = 0; i < 40; ++i) line += "f" + IntText(i) + "*";
+    for (int i = 0; i < 40; ++i) line += Text("f").append(IntText(i)).append("*");
     return line;
   }();
   const Text lines[] = {binary, Text(2 * 1024 * 1024, 'x'), "no star at all", manyFields, "   ", "*\t*"};
@@ -67,7 +67,10 @@ TEST(LoadEntries, OddContentRoundTripsByteForByte) {
 
 TEST(Capacity, LinesBeyondTheTableAreKeptAsideAndSavedAgain) {
   Text file;
-  for (int i = 1; i <= 150000; ++i) file += "*e" + IntText(i) + "**e" + IntText(i) + "**\r\n" + (i % 1000 == 0 ? "\r\n" : "");
+  for (int i = 1; i <= 150000; ++i) {
+    file.append("*e").append(IntText(i)).append("**e").append(IntText(i)).append("**\r\n");
+    if (i % 1000 == 0) file += "\r\n";
+  }
   EntryTable table;
   LoadEntryText(file, table);
   CompactEntries(table);
@@ -85,7 +88,7 @@ TEST(Capacity, BlankLinesNeverTakeTheTableBeyondItsCapacity) {
   // Blank lines ahead of and between the entries would otherwise each hold a slot until
   // the table is compacted: a file of blank lines could exhaust the memory.
   Text file(2 * 150000, '\n');
-  for (int i = 1; i <= EntryTable::kCapacity; ++i) file += "*e" + IntText(i) + "*\r\n\r\n";
+  for (int i = 1; i <= EntryTable::kCapacity; ++i) file.append("*e").append(IntText(i)).append("*\r\n\r\n");
   file += "*last*\r\n";
   EntryTable table;
   LoadEntryText(file, table);
