@@ -4,11 +4,11 @@
 
 #include <atomic>
 #include <map>
-#include <memory>
 #include <thread>
 
 #include "app/form1_win.h"
-#include "gui_support_win.h"
+#include "form1_session.h"
+#include "shell_request_recorder.h"
 #include "store/launch_win.h"
 #include "util/current_dir.h"
 
@@ -16,39 +16,6 @@ namespace kov {
 namespace {
 
 using namespace kov::test;
-
-// What the shell was asked to do, copied out of each request.
-struct ShellCall {
-  HWND owner;
-  Text verb;
-  Text file;
-  Text parameters;
-  Text directory;
-  int show;
-  ULONG mask;
-};
-
-// Puts a recorder in place of the shell for one test. Requests with the default verb
-// may still go on to the shell, so that a stand-in program really starts.
-class ShellCalls {
- public:
-  explicit ShellCalls(bool startDefaultVerb = false) : previous_(CurrentShellRunner()) {
-    CurrentShellRunner() = [this, startDefaultVerb](const ShellRequest& request) {
-      calls_.push_back({request.owner, request.verb, request.file, request.parameters, request.directory, request.show,
-                        request.mask});
-      return startDefaultVerb && request.verb.empty() ? previous_(request) : true;
-    };
-  }
-  ShellCalls(const ShellCalls&) = delete;
-  ShellCalls& operator=(const ShellCalls&) = delete;
-  ~ShellCalls() { CurrentShellRunner() = previous_; }
-
-  const std::vector<ShellCall>& calls() const { return calls_; }
-
- private:
-  ShellRunner previous_;
-  std::vector<ShellCall> calls_;
-};
 
 struct MenuSearch {
   HWND found = nullptr;
@@ -115,32 +82,13 @@ class MenuWatcher {
   std::thread thread_;
 };
 
-class CommandWindow : public testing::Test {
+class CommandWindow : public Form1Session {
  protected:
-  CommandWindow() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    previousDirectory_ = current;
-    SetCurrentDirectoryA(work_.Path().c_str());
-  }
-  ~CommandWindow() override {
-    if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
-    form_.reset();
-    SetEnvironmentVariableA("KOVRANT_RECORD", nullptr);
-    SetCurrentDirectoryA(previousDirectory_.c_str());
-  }
+  ~CommandWindow() override { SetEnvironmentVariableA("KOVRANT_RECORD", nullptr); }
 
   void Start(const std::string& settings) {
-    WriteBytes(work_.Path() + "kovrant.ini", settings);
-    form_ = std::make_unique<Form1>(work_.Path() + "kovrant.ini");
-    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
-    PumpMessages(50);
-  }
-  HWND View() const { return form_->ListView(); }
-  std::vector<std::string> Captions() const {
-    std::vector<std::string> captions;
-    for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
-    return captions;
+    WriteBytes(settings_, settings);
+    Restart();
   }
   void Select(const std::string& caption) {
     for (int i = 0; i < IconCount(View()); ++i) {
@@ -153,12 +101,7 @@ class CommandWindow : public testing::Test {
     item.stateMask = LVIS_SELECTED;
     SendMessageA(View(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
   }
-  const std::vector<Text>& Lines() { return form_->Table().Lines(); }
   Text WorkFolder() const { return form_->Dirs().workFolder; }
-
-  TempFolder work_;
-  std::string previousDirectory_;
-  std::unique_ptr<Form1> form_;
 };
 
 constexpr const char* kToolsAndNotes =
@@ -326,7 +269,7 @@ TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
   CreateDirectoryA((work_.Path() + "Apps").c_str(), nullptr);
   WriteBytes(work_.Path() + "Apps\\tool.exe", "MZ");
   Start("*Apps\\tool.exe**Tool**\r\n*Apps\\gone.exe**Gone**\r\n*Tools*1*Tools**\r\n");
-  ShellCalls shell;
+  ShellRequestRecorder shell;
   Select("Tool");
   form_->popup(kTagOpenFileLocation);
   form_->popup(kTagProperties);
@@ -337,7 +280,7 @@ TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
   form_->popup(kTagOpenFileLocation);
   form_->popup(kTagProperties);
 
-  const std::vector<ShellCall>& calls = shell.calls();
+  const std::vector<ShellRequest>& calls = shell.requests();
   ASSERT_EQ(calls.size(), 4u);
   EXPECT_EQ(calls[0].owner, form_->hwnd());
   EXPECT_EQ(calls[0].verb, "OPEN");
@@ -357,7 +300,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   SetEnvironmentVariableA("KOVRANT_RECORD", record.c_str());
   ASSERT_TRUE(CopyProgram(TestProgramFolder() + KOVRANT_RECORDER_EXE, work_.Path() + "rec.exe"));
   Start("*gone.exe**Gone**\r\n*rec.exe**Rec*-p*\r\n*Tools*1*Tools**\r\n");
-  ShellCalls shell(true);
+  ShellRequestRecorder shell(ShellRequestRecorder::kStartPrograms);
 
   Select("Gone");
   {
@@ -366,7 +309,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
     ASSERT_TRUE(notice.Answered());
     EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
   }
-  EXPECT_TRUE(shell.calls().empty());
+  EXPECT_TRUE(shell.requests().empty());
 
   Select("Rec");
   DoubleClickIcon(View(), 1);
@@ -375,7 +318,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   form_->popup(kTagRunAsAdministrator);
   form_->popup(kTagOpen);
 
-  const std::vector<ShellCall>& calls = shell.calls();
+  const std::vector<ShellRequest>& calls = shell.requests();
   ASSERT_EQ(calls.size(), 3u);
   EXPECT_EQ(calls[0].verb, "");
   EXPECT_EQ(calls[0].file, "rec.exe");
@@ -390,7 +333,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   Select("Tools");
   form_->popup(kTagRunAsAdministrator);
   EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
-  EXPECT_EQ(shell.calls().size(), 3u);
+  EXPECT_EQ(shell.requests().size(), 3u);
 }
 
 TEST_F(CommandWindow, InfoButtonShowsTheInfoPageThatEscCloses) {

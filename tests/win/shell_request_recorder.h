@@ -11,10 +11,14 @@ namespace kov {
 
 class ShellRequestRecorder {
  public:
-  ShellRequestRecorder()
-      : previous_(std::exchange(CurrentShellRunner(), [this](const ShellRequest& request) {
+  // kStartPrograms lets requests with the default verb go on to the shell, so that a
+  // stand-in program really starts; everything else is only recorded.
+  enum Mode { kRecordOnly, kStartPrograms };
+
+  explicit ShellRequestRecorder(Mode mode = kRecordOnly)
+      : previous_(std::exchange(CurrentShellRunner(), [this, mode](const ShellRequest& request) {
           requests_.push_back(request);
-          return true;
+          return mode == kStartPrograms && request.verb.empty() ? previous_(request) : true;
         })) {}
   ShellRequestRecorder(const ShellRequestRecorder&) = delete;
   ShellRequestRecorder& operator=(const ShellRequestRecorder&) = delete;
