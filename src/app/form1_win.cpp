@@ -255,15 +255,32 @@ void Form1::OnCommand(int id) {
   }
 }
 
+void Form1::ToolShortcut(WORD key) {
+  if (editing_ > 0) return;
+  const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+  if (key == VK_F1 && !control) {
+    OnCommand(kTagAbout);
+  } else if (control && key == 'N') {
+    OnCommand(kTagNewFolder);
+  } else if (control && key == VK_LEFT) {
+    OnCommand(kTagMoveLeft);
+  } else if (control && key == VK_RIGHT) {
+    OnCommand(kTagMoveRight);
+  }
+}
+
 LRESULT Form1::OnNotify(const NMHDR& header) {
   if (header.hwndFrom != lv_) return 0;
   switch (header.code) {
     case NM_DBLCLK:
       LVDblClick();
       return 0;
-    case LVN_KEYDOWN:
-      LVKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+    case LVN_KEYDOWN: {
+      const WORD key = reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey;
+      LVKeyDown(key);
+      ToolShortcut(key);
       return 0;
+    }
     case NM_RCLICK:
       LVMouseDown();
       return 0;

@@ -73,6 +73,9 @@ class Form1 : public Window {
   int FindSelected();
   void LVDblClick();
   void LVKeyDown(WORD key);
+  // Keyboard ways to the tool buttons: Ctrl+N New Folder, Ctrl+Left and Ctrl+Right the
+  // moves, F1 Info. Like the view's own keys they wait while a caption is edited.
+  void ToolShortcut(WORD key);
   void BACKClick();
 
   // Adding entries (ui/adding_win.cpp).

@@ -149,6 +149,24 @@ TEST_F(RenameTest, MoveButtonsMoveTheSelectedIconWithinItsFolderAndStopAtTheEnds
   EXPECT_EQ(Lines(), expected);
 }
 
+// Ctrl+Left and Ctrl+Right move like the buttons; they wait while a caption is edited.
+TEST_F(RenameTest, ControlArrowsMoveTheSelectedIcon) {
+  Start(kMenu);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  SelectIcon(View(), 1);
+  KeyDown(View(), VK_LEFT);
+  const std::vector<std::string> moved{"notepad", "Tools", "calc", "Data"};
+  EXPECT_EQ(Captions(), moved);
+  form_->SetEditingFlag(1);
+  KeyDown(View(), VK_RIGHT);
+  EXPECT_EQ(Captions(), moved);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
 TEST_F(RenameTest, RenamesAndMovesSurviveAClosingAndANewStart) {
   Start(kMenu);
   Rename(2, "Calculator");
