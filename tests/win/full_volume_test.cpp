@@ -1,6 +1,6 @@
-// Saving to a volume with no room left. The volume is a small file system that
-// tests/e2e/full_volume.sh mounts and names in KOVRANT_FULL_VOLUME; without it the test
-// is skipped.
+// Saving to a volume with no room left and to a write-protected one. The volumes are
+// small file systems that tests/e2e/full_volume.sh mounts and names in
+// KOVRANT_FULL_VOLUME and KOVRANT_READ_ONLY_VOLUME; without them the tests are skipped.
 #include <gtest/gtest.h>
 
 #include "gui_support_win.h"
@@ -25,6 +25,18 @@ TEST(FullVolume, ASaveThatFindsNoRoomKeepsTheOldFileAndFreesTheSpace) {
   EXPECT_FALSE(SaveEntries(settings, table));
   EXPECT_EQ(ReadBytes(settings), old);
   EXPECT_FALSE(FileExists(TemporaryFileFor(settings)));
+}
+
+TEST(ReadOnlyVolume, ASaveToAWriteProtectedDriveKeepsTheOldFile) {
+  char folder[MAX_PATH] = {};
+  if (GetEnvironmentVariableA("KOVRANT_READ_ONLY_VOLUME", folder, MAX_PATH) == 0) GTEST_SKIP() << "no volume";
+  const std::string settings = std::string(folder) + "\\kovrant.ini";
+  const std::string old = ReadBytes(settings);
+  ASSERT_FALSE(old.empty());
+  EntryTable table;
+  ASSERT_TRUE(table.Append("*new.exe**New**"));
+  EXPECT_FALSE(SaveEntries(settings, table));
+  EXPECT_EQ(ReadBytes(settings), old);
 }
 
 }  // namespace
