@@ -14,6 +14,8 @@ constexpr COLORREF kPaper = RGB(252, 252, 252);
 constexpr COLORREF kPaperEdge = RGB(150, 160, 175);
 constexpr COLORREF kGrey = RGB(120, 128, 140);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kLensRim = RGB(60, 70, 85);
+constexpr COLORREF kLensGlass = RGB(200, 230, 255);
 
 void Folder(GlyphCanvas& c, COLORREF body, COLORREF back) {
   c.Polygon({{2, 7}, {12, 7}, {15, 10}, {30, 10}, {30, 27}, {2, 27}}, back);
@@ -75,6 +77,38 @@ GlyphArt ToolGlyphArt(ToolGlyph glyph) {
         c.Ellipse(3, 3, 29, 29, kBlue);
         c.Ellipse(14, 7, 18.5, 11.5, kWhite);
         c.Rectangle(14, 13.5, 18.5, 25, kWhite);
+      };
+  }
+  return [](GlyphCanvas&) {};
+}
+
+GlyphArt MenuGlyphArt(MenuGlyph glyph) {
+  switch (glyph) {
+    case MenuGlyph::Open:
+      return [](GlyphCanvas& c) { c.Polygon({{8, 4}, {28, 16}, {8, 28}}, kGreen); };
+    case MenuGlyph::RunAsAdministrator:
+      return [](GlyphCanvas& c) {
+        c.Polygon({{16, 2}, {28, 6}, {28, 15}, {25, 23}, {16, 30}, {7, 23}, {4, 15}, {4, 6}}, kBlue);
+        c.Polygon({{16, 2}, {28, 6}, {28, 15}, {16, 15}}, kFolderYellow);
+        c.Polygon({{16, 15}, {4, 15}, {7, 23}, {16, 30}}, kFolderYellow);
+      };
+    case MenuGlyph::FileLocation:
+      return [](GlyphCanvas& c) {
+        c.Polygon({{1, 5}, {11, 5}, {14, 8}, {28, 8}, {28, 25}, {1, 25}}, kFolderShade);
+        c.Polygon({{1, 11}, {28, 11}, {28, 25}, {1, 25}}, kFolderYellow);
+        c.Line({{24, 24}, {30, 30}}, 4, kLensRim);
+        c.Ellipse(12, 12, 27, 27, kLensRim);
+        c.Ellipse(14.5, 14.5, 24.5, 24.5, kLensGlass);
+      };
+    case MenuGlyph::Properties:
+      return [](GlyphCanvas& c) {
+        Page(c, kPaper);
+        for (double y : {13.0, 18.0, 23.0}) c.Rectangle(10, y, 22, y + 2.5, kGrey);
+      };
+    case MenuGlyph::Delete:
+      return [](GlyphCanvas& c) {
+        c.Line({{7, 7}, {25, 25}}, 6, kRed);
+        c.Line({{25, 7}, {7, 25}}, 6, kRed);
       };
   }
   return [](GlyphCanvas&) {};

@@ -1,6 +1,7 @@
 // The entry commands of the context menu and the Info page.
 #include <windows.h>
 
+#include "app/artwork_win.h"
 #include "app/form1_win.h"
 #include "app/resource_ids.h"
 #include "app/resources_win.h"
@@ -16,48 +17,8 @@ namespace kov {
 
 namespace {
 
-constexpr COLORREF kGreen = RGB(46, 160, 67);
-constexpr COLORREF kShieldBlue = RGB(47, 111, 214);
-constexpr COLORREF kShieldYellow = RGB(246, 196, 72);
-constexpr COLORREF kFolderYellow = RGB(246, 196, 72);
-constexpr COLORREF kFolderShade = RGB(222, 160, 40);
-constexpr COLORREF kLensRim = RGB(60, 70, 85);
-constexpr COLORREF kLensGlass = RGB(200, 230, 255);
-constexpr COLORREF kPaper = RGB(252, 252, 252);
-constexpr COLORREF kPaperEdge = RGB(150, 160, 175);
-constexpr COLORREF kTextLine = RGB(120, 128, 140);
-constexpr COLORREF kRed = RGB(214, 48, 49);
-
 // The menu images are drawn at this size in 96-DPI pixels.
 constexpr int kMenuImageSize = 16;
-
-void DrawOpen(GlyphCanvas& c) { c.Polygon({{8, 4}, {28, 16}, {8, 28}}, kGreen); }
-
-void DrawShield(GlyphCanvas& c) {
-  c.Polygon({{16, 2}, {28, 6}, {28, 15}, {25, 23}, {16, 30}, {7, 23}, {4, 15}, {4, 6}}, kShieldBlue);
-  c.Polygon({{16, 2}, {28, 6}, {28, 15}, {16, 15}}, kShieldYellow);
-  c.Polygon({{16, 15}, {4, 15}, {7, 23}, {16, 30}}, kShieldYellow);
-}
-
-void DrawFolderWithLens(GlyphCanvas& c) {
-  c.Polygon({{1, 5}, {11, 5}, {14, 8}, {28, 8}, {28, 25}, {1, 25}}, kFolderShade);
-  c.Polygon({{1, 11}, {28, 11}, {28, 25}, {1, 25}}, kFolderYellow);
-  c.Line({{24, 24}, {30, 30}}, 4, kLensRim);
-  c.Ellipse(12, 12, 27, 27, kLensRim);
-  c.Ellipse(14.5, 14.5, 24.5, 24.5, kLensGlass);
-}
-
-void DrawPropertiesPage(GlyphCanvas& c) {
-  c.Polygon({{5, 1}, {20, 1}, {27, 8}, {27, 31}, {5, 31}}, kPaperEdge);
-  c.Polygon({{6.5, 2.5}, {19, 2.5}, {25.5, 9}, {25.5, 29.5}, {6.5, 29.5}}, kPaper);
-  c.Polygon({{19, 2.5}, {25.5, 9}, {19, 9}}, kPaperEdge);
-  for (double y : {13.0, 18.0, 23.0}) c.Rectangle(10, y, 22, y + 2.5, kTextLine);
-}
-
-void DrawDeleteCross(GlyphCanvas& c) {
-  c.Line({{7, 7}, {25, 25}}, 6, kRed);
-  c.Line({{25, 7}, {7, 25}}, 6, kRed);
-}
 
 // The images are drawn on the menu's own colour: menus do not blend images with an
 // alpha channel everywhere (some draw its transparent parts black), but an opaque
@@ -67,19 +28,20 @@ BitmapHandle MenuImage(const GlyphArt& art, int size) { return RenderGlyphOnColo
 struct MenuItemPlace {
   int tag;
   const char* caption;
-  void (*art)(GlyphCanvas&);  // null: no image
+  bool hasImage;
+  MenuGlyph glyph;
 };
 
 constexpr int kSeparator = 0;
 
 constexpr MenuItemPlace kPopupMenu1Items[] = {
-    {kTagOpen, "Open", DrawOpen},
-    {kTagRunAsAdministrator, "Run as Administrator", DrawShield},
-    {kTagOpenFileLocation, "Open File Location", DrawFolderWithLens},
-    {kTagProperties, "Properties", DrawPropertiesPage},
-    {kTagExecutionParameters, "Execution parameters", nullptr},
-    {kSeparator, nullptr, nullptr},
-    {kTagDelete, "Delete", DrawDeleteCross},
+    {kTagOpen, "Open", true, MenuGlyph::Open},
+    {kTagRunAsAdministrator, "Run as Administrator", true, MenuGlyph::RunAsAdministrator},
+    {kTagOpenFileLocation, "Open File Location", true, MenuGlyph::FileLocation},
+    {kTagProperties, "Properties", true, MenuGlyph::Properties},
+    {kTagExecutionParameters, "Execution parameters", false, MenuGlyph::Open},
+    {kSeparator, nullptr, false, MenuGlyph::Open},
+    {kTagDelete, "Delete", true, MenuGlyph::Delete},
 };
 
 constexpr int kEntryItems[] = {kTagRunAsAdministrator, kTagOpenFileLocation, kTagProperties, kTagExecutionParameters};
@@ -108,8 +70,8 @@ HMENU Form1::PopupMenu1() {
   popupMenu1Dpi_ = dpi_;
   for (const MenuItemPlace& place : kPopupMenu1Items) {
     HBITMAP image = nullptr;
-    if (place.art) {
-      menuImages_.push_back(MenuImage(place.art, Scaled(kMenuImageSize, dpi_)));
+    if (place.hasImage) {
+      menuImages_.push_back(MenuImage(MenuGlyphArt(place.glyph), Scaled(kMenuImageSize, dpi_)));
       image = menuImages_.back().get();
     }
     AppendItem(popupMenu1_.get(), place, image);
