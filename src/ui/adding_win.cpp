@@ -1,5 +1,5 @@
-// Adding entries to Form1: files dropped from the shell and new virtual folders.
-#include "app/form1_win.h"
+#include "ui/adding_win.h"
+
 #include "ui/adding.h"
 #include "util/dialogs_win.h"
 
@@ -44,34 +44,36 @@ Text TableFullNotice(int refused) {
          " not added. Delete entries you no longer need to make room.";
 }
 
-}  // namespace
-
-bool Form1::AddEntry(const Text& text, int mode) {
-  const NewEntry entry{text, mode == 1 ? KindOfPath(text) : kVirtualFolder};
-  const AddResult result = AddEntryToTable(table_, currentFolder_, entry, dirs_);
-  if (result.outcome == AddOutcome::Added) AddIcons({result.line});
+// Adds one entry to the current folder and shows its icon. False only when the table
+// is full and the entry could not be added.
+bool AddToFolder(LauncherParts& parts, const NewEntry& entry) {
+  LauncherModel& model = parts.model;
+  const AddResult result = AddEntryToTable(model.table, model.currentFolder, entry, model.dirs);
+  if (result.outcome == AddOutcome::Added) parts.view.AppendIcons({result.line}, model.dirs);
   return result.outcome != AddOutcome::TableFull;
 }
 
-void Form1::OnDropFiles(HDROP drop) {
-  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+}  // namespace
+
+void AddDroppedFiles(LauncherParts& parts, HDROP drop) {
+  if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
   int refused = 0;
   for (const Text& path : DroppedPaths(drop)) {
-    if (!AddEntry(path, 1)) ++refused;
+    if (!AddToFolder(parts, {path, KindOfPath(path)})) ++refused;
   }
-  if (refused > 0) ShowNotice(hwnd(), 2, TableFullNotice(refused));
+  if (refused > 0) ShowNotice(parts.window, 2, TableFullNotice(refused));
 }
 
-void Form1::NEW_FOLDERClick() {
+void AddNewFolder(LauncherParts& parts) {
   Text typed;
-  if (!InputWithHistory(hwnd(), "New Folder", "", typed)) return;
+  if (!InputWithHistory(parts.window, "New Folder", "", typed)) return;
   const Text name = CleanEntryName(typed);
   if (name.empty()) {
-    ShowNotice(hwnd(), 2, "A folder needs a name. No folder was added.");
+    ShowNotice(parts.window, 2, "A folder needs a name. No folder was added.");
   } else if (!IsValidFolderName(name)) {
-    ShowNotice(hwnd(), 2, "A folder name cannot contain \"\\\". No folder was added.");
-  } else if (!AddEntry(name, 0)) {
-    ShowNotice(hwnd(), 2, TableFullNotice(1));
+    ShowNotice(parts.window, 2, "A folder name cannot contain \"\\\". No folder was added.");
+  } else if (!AddToFolder(parts, {name, kVirtualFolder})) {
+    ShowNotice(parts.window, 2, TableFullNotice(1));
   }
 }
 

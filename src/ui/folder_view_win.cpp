@@ -1,83 +1,141 @@
-// The folder view of Form1: drawing the current folder from the table, finding the
-// entry behind the selected icon, and the navigation commands.
-#include <windows.h>
-#include <shellapi.h>
+#include "ui/folder_view_win.h"
 
-#include "app/artwork_win.h"
-#include "app/form1_win.h"
-#include "store/launch_win.h"
+#include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
-#include "util/dialogs_win.h"
+#include "ui/window_keys.h"
+#include "util/dpi_win.h"
 
 namespace kov {
 
-void Form1::ShowFolder(const Text& folder) {
-  bar_.SetText("  " + folder);
-  SendMessageA(lv_, WM_SETREDRAW, FALSE, 0);
-  ListView_DeleteAllItems(lv_);
-  iml_.Clear();
-  std::vector<Text> lines;
-  for (int slot : FolderSlots(table_, folder)) lines.push_back(table_.Slot(slot));
-  AddIcons(lines);
+namespace {
+
+constexpr UINT_PTR kWindowKeysSubclass = 1;
+
+// Sends the window's own keys to the window as the command of their tool button
+// before the list view can act on them.
+LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_KEYDOWN) {
+    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (const int tag = ToolTagOfKey(static_cast<unsigned>(wParam), control)) {
+      SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(tag, 0), 0);
+      return 0;
+    }
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(view, TakeWindowKeys, kWindowKeysSubclass);
+  }
+  return DefSubclassProc(view, message, wParam, lParam);
 }
 
-void Form1::AddIcons(const std::vector<Text>& lines) {
-  SendMessageA(lv_, WM_SETREDRAW, FALSE, 0);
-  int position = ListView_GetItemCount(lv_);
+}  // namespace
+
+bool FolderView::Create(HWND parent, int id, Panel& statusBar) {
+  statusBar_ = &statusBar;
+  list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_AUTOARRANGE | LVS_EDITLABELS |
+                              LVS_SINGLESEL | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
+                          0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleA(nullptr), nullptr);
+  if (!list_) return false;
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER);
+  return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, 0) != FALSE;
+}
+
+bool FolderView::SetDpi(int dpi, HFONT font) {
+  const int size = Scaled(32, dpi);
+  if (!images_.Reset(size, GetSysColor(COLOR_WINDOW))) return false;
+  stock_.reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kStockImageCount, 0));
+  if (!stock_) return false;
+  for (int index = 0; index < kStockImageCount; ++index) {
+    IconHandle icon = RenderGlyphIcon(StockImageArt(index), size);
+    ImageList_AddIcon(stock_.get(), icon.get());
+  }
+  ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  return true;
+}
+
+void FolderView::ShowFolder(const LauncherModel& model) {
+  statusBar_->SetText("  " + model.currentFolder);
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  ListView_DeleteAllItems(list_);
+  images_.Clear();
+  std::vector<Text> lines;
+  for (int slot : FolderSlots(model.table, model.currentFolder)) lines.push_back(model.table.Slot(slot));
+  AppendIcons(lines, model.dirs);
+}
+
+void FolderView::AppendImage(const EntryView& entry, const DirectoryValues& dirs) {
+  if (entry.kind == kVirtualFolder) {
+    images_.AppendCopy(stock_.get(), kStockVirtualFolder);
+    return;
+  }
+  const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs), dirs);
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !images_.AppendShellIcon(path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
+    images_.AppendCopy(stock_.get(), kStockMissingTarget);
+  }
+}
+
+void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValues& dirs) {
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  int position = Count();
   for (const Text& line : lines) {
     const EntryView entry = ReadEntry(line);
-    const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
-    const DWORD attributes = entry.kind == kVirtualFolder ? 0 : GetFileAttributesA(path.c_str());
-    if (entry.kind == kVirtualFolder) {
-      iml_.AppendCopy(iml1_.get(), kStockVirtualFolder);
-    } else if (attributes == INVALID_FILE_ATTRIBUTES ||
-               !iml_.AppendShellIcon(path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
-      iml_.AppendCopy(iml1_.get(), kStockMissingTarget);
-    }
-    InsertIcon(lv_, position, entry.caption, position);
+    AppendImage(entry, dirs);
+    InsertIcon(list_, position, entry.caption, position);
     ++position;
   }
-  SendMessageA(lv_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(lv_, nullptr, TRUE);
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, TRUE);
 }
 
-int Form1::FindSelected() {
-  selected_.slot = 0;
-  const int index = SelectedIconIndex(lv_);
-  if (index < 0) return 0;
-  selected_ = FindEntryByCaption(table_, currentFolder_, IconCaption(lv_, index), dirs_);
-  return selected_.slot;
+int FolderView::Count() const { return ListView_GetItemCount(list_); }
+
+int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
+
+Text FolderView::Caption(int index) const { return IconCaption(list_, index); }
+
+void FolderView::SetCaption(int index, const Text& caption) {
+  LVITEMA item{};
+  item.iSubItem = 0;
+  item.pszText = const_cast<char*>(caption.c_str());
+  SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
-void Form1::LVDblClick() {
-  if (FindSelected() != 0) {
-    if (selected_.kind == kVirtualFolder) {
-      currentFolder_ += selected_.target + "\\";
-      ShowFolder(currentFolder_);
-    } else if (selected_.kind == kDirectory) {
-      ShellOpen(MakeAbsolute(selected_.target, dirs_));
-    } else if (StartProgram(hwnd(), selected_.target, selected_.parameters, runElevated_ != 0, dirs_) ==
-               StartOutcome::TargetMissing) {
-      ShowNotice(hwnd(), 2, "File not found");
-    }
-  }
-  runElevated_ = 0;
+namespace {
+
+int IconImageIndex(HWND list, int index) {
+  LVITEMA item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = index;
+  SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.iImage;
 }
 
-void Form1::LVKeyDown(WORD key) {
-  if (editing_ > 0) return;
-  if (key == VK_DELETE) DeleteEntry();
-  if (key == VK_RETURN) {
-    runElevated_ = 0;
-    LVDblClick();
-  }
-  if (key == VK_BACK) BACKClick();
+void SetIconImageIndex(HWND list, int index, int image) {
+  LVITEMA item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = index;
+  item.iImage = image;
+  SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void Form1::BACKClick() {
-  if (currentFolder_.empty()) return;
-  currentFolder_ = ParentFolder(currentFolder_);
-  ShowFolder(currentFolder_);
+}  // namespace
+
+void FolderView::SwapIcons(int first, int second) {
+  const Text firstCaption = Caption(first);
+  const int firstImage = IconImageIndex(list_, first);
+  SetCaption(first, Caption(second));
+  SetIconImageIndex(list_, first, IconImageIndex(list_, second));
+  SetCaption(second, firstCaption);
+  SetIconImageIndex(list_, second, firstImage);
+}
+
+void FolderView::SelectAndFocus(int index) {
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  ListView_SetItemState(list_, index, both, both);
+  ListView_EnsureVisible(list_, index, FALSE);
 }
 
 }  // namespace kov

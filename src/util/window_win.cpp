@@ -26,8 +26,8 @@ bool Window::RegisterClassOnce(const char* className, HBRUSH background, HICON i
   return RegisterClassExA(&windowClass) != 0;
 }
 
-HWND Window::CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
-                         int width, int height, HWND parent, HMENU idOrMenu) {
+HWND Window::CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
+                         int height, HWND parent, HMENU idOrMenu) {
   return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, idOrMenu,
                          GetModuleHandleA(nullptr), this);
 }
@@ -36,7 +36,18 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// No exception may unwind through the system's code that called the procedure: a
+// handler that throws (an allocation that failed) leaves the message to the default
+// procedure, and the program goes on.
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  try {
+    return Dispatch(hwnd, message, wParam, lParam);
+  } catch (...) {
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT Window::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     window->hwnd_ = hwnd;

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/artwork_win.h"
+#include "ui/artwork_win.h"
 #include "form1_session.h"
 
 namespace kov {
@@ -38,7 +38,7 @@ class AddingTest : public Form1Session {
     PumpMessages(20);
   }
   bool ShowsImage(int index, int stockImage) const {
-    return SameImage(form_->ViewImages(), IconImage(View(), index), form_->StockImages(), stockImage);
+    return SameImage(form_->View().Images(), IconImage(View(), index), form_->View().StockImages(), stockImage);
   }
 };
 
@@ -97,7 +97,7 @@ TEST_F(AddingTest, AFullTableRefusesTheDropWithOneNoticeAndLosesNothing) {
   ASSERT_TRUE(answer.Answered());
   EXPECT_NE(notice.find("full"), std::string::npos) << notice;
   EXPECT_NE(notice.find("2 items were not added"), std::string::npos) << notice;
-  EXPECT_EQ(form_->Table().Count(), EntryTable::kCapacity);
+  EXPECT_EQ(Model().table.Count(), EntryTable::kCapacity);
   EXPECT_EQ(Lines().back(), "*C:\\one.exe**one.exe**");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Full", "one.exe"}));
 }
@@ -130,7 +130,7 @@ TEST_F(AddingTest, NewFolderTakesTheCleanedNameAndRefusesEmptyOrSplitNames) {
     ASSERT_TRUE(name.Answered());
     ASSERT_TRUE(warning.Answered()) << refused;
     EXPECT_NE(notice.find("No folder was added"), std::string::npos) << notice;
-    EXPECT_EQ(form_->Table().Count(), 23);
+    EXPECT_EQ(Model().table.Count(), 23);
     EXPECT_EQ(IconCount(View()), 2);
   }
 
@@ -138,7 +138,7 @@ TEST_F(AddingTest, NewFolderTakesTheCleanedNameAndRefusesEmptyOrSplitNames) {
   DialogAnswerer again("New Folder", answerNewFolder("mytools"));
   SendMessageA(form_->ToolButtonWindow(kTagNewFolder), BM_CLICK, 0, 0);
   ASSERT_TRUE(again.Answered());
-  EXPECT_EQ(form_->Table().Count(), 23);
+  EXPECT_EQ(Model().table.Count(), 23);
   EXPECT_EQ(IconCount(View()), 2);
 }
 

@@ -35,16 +35,18 @@ BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
 // the menu's modal loop: reads the items' states and presses the given keys.
 class MenuWatcher {
  public:
-  MenuWatcher(HMENU menu, HWND owner, std::vector<WORD> keys, int timeoutMilliseconds = 5000)
-      : thread_([this, menu, owner, keys = std::move(keys), timeoutMilliseconds] {
+  MenuWatcher(HWND owner, std::vector<WORD> keys, int timeoutMilliseconds = 5000)
+      : thread_([this, owner, keys = std::move(keys), timeoutMilliseconds] {
           const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMilliseconds);
           while (static_cast<int>(end - GetTickCount()) > 0) {
             MenuSearch search;
             EnumWindows(MatchMenuWindow, reinterpret_cast<LPARAM>(&search));
             if (search.found) {
               Sleep(100);
+              menu_ = reinterpret_cast<HMENU>(SendMessageA(search.found, MN_GETHMENU, 0, 0));
               for (int tag : {1, 2, 3, 4, 5, 8}) {
-                grayed_[tag] = (GetMenuState(menu, static_cast<UINT>(tag), MF_BYCOMMAND) & MF_GRAYED) != 0;
+                const UINT id = static_cast<UINT>(kContextMenuCommandBase + tag);
+                grayed_[tag] = (GetMenuState(menu_, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
               }
               for (WORD key : keys) {
                 PostMessageA(owner, WM_KEYDOWN, key, 1);
@@ -67,6 +69,11 @@ class MenuWatcher {
     if (thread_.joinable()) thread_.join();
     return shown_;
   }
+  // The menu that was shown.
+  HMENU Menu() {
+    if (thread_.joinable()) thread_.join();
+    return menu_;
+  }
   // Items that were disabled while the menu was shown, by Tag.
   std::vector<int> Grayed() {
     std::vector<int> tags;
@@ -78,6 +85,7 @@ class MenuWatcher {
 
  private:
   std::map<int, bool> grayed_;
+  HMENU menu_ = nullptr;
   std::atomic<bool> shown_{false};
   std::thread thread_;
 };
@@ -101,7 +109,7 @@ class CommandWindow : public Form1Session {
     item.stateMask = LVIS_SELECTED;
     SendMessageA(View(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
   }
-  Text WorkFolder() const { return form_->Dirs().workFolder; }
+  Text WorkFolder() const { return Model().dirs.workFolder; }
 };
 
 constexpr const char* kToolsAndNotes =
@@ -111,7 +119,15 @@ constexpr const char* kToolsAndNotes =
 TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
   WriteBytes(work_.Path() + "notes.txt", "notes");
   Start(kToolsAndNotes);
-  HMENU menu = form_->PopupMenu1();
+  Select("Tools");
+  HMENU menu = nullptr;
+  {
+    MenuWatcher watcher(form_->hwnd(), {VK_ESCAPE});
+    RightClick();
+    ASSERT_TRUE(watcher.Shown());
+    EXPECT_EQ(watcher.Grayed(), (std::vector<int>{2, 3, 4, 5}));
+    menu = watcher.Menu();
+  }
   ASSERT_EQ(GetMenuItemCount(menu), 7);
   for (int position = 0; position < 7; ++position) {
     MENUITEMINFOA item{};
@@ -119,45 +135,38 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
     item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_BITMAP;
     ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item));
     const bool pictured = item.hbmpItem != nullptr;
-    EXPECT_EQ(pictured, item.wID != kTagExecutionParameters && !(item.fType & MFT_SEPARATOR)) << position;
+    const bool parameters = item.wID == kContextMenuCommandBase + kTagExecutionParameters;
+    EXPECT_EQ(pictured, !parameters && !(item.fType & MFT_SEPARATOR)) << position;
   }
   char caption[64] = {};
-  GetMenuStringA(menu, kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
+  GetMenuStringA(menu, kContextMenuCommandBase + kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
   EXPECT_STREQ(caption, "Run as Administrator");
-
-  Select("Tools");
-  {
-    MenuWatcher watcher(menu, form_->hwnd(), {VK_ESCAPE});
-    form_->LVMouseDown();
-    ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(watcher.Grayed(), (std::vector<int>{2, 3, 4, 5}));
-  }
   Select("Notes");
   {
-    MenuWatcher watcher(menu, form_->hwnd(), {VK_ESCAPE});
-    form_->LVMouseDown();
+    MenuWatcher watcher(form_->hwnd(), {VK_ESCAPE});
+    RightClick();
     ASSERT_TRUE(watcher.Shown());
     EXPECT_EQ(watcher.Grayed(), std::vector<int>{});
+    EXPECT_EQ(watcher.Menu(), menu);
   }
-  EXPECT_EQ(form_->PopupMenu1(), menu);
   EXPECT_EQ(Lines().size(), 7u);
 }
 
 TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
   Start(kToolsAndNotes);
   SelectNothing();
-  MenuWatcher watcher(form_->PopupMenu1(), form_->hwnd(), {VK_ESCAPE}, 1000);
-  form_->LVMouseDown();
+  MenuWatcher watcher(form_->hwnd(), {VK_ESCAPE}, 1000);
+  RightClick();
   EXPECT_FALSE(watcher.Shown());
 }
 
 TEST_F(CommandWindow, OpenChosenFromTheMenuEntersTheFolder) {
   Start(kToolsAndNotes);
   Select("Tools");
-  MenuWatcher watcher(form_->PopupMenu1(), form_->hwnd(), {VK_DOWN, VK_RETURN});
-  form_->LVMouseDown();
+  MenuWatcher watcher(form_->hwnd(), {VK_DOWN, VK_RETURN});
+  RightClick();
   ASSERT_TRUE(watcher.Shown());
-  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  EXPECT_EQ(Model().currentFolder, "Tools\\");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "Net"}));
 }
 
@@ -172,7 +181,7 @@ TEST_F(CommandWindow, DeleteAskedAndRefusedKeepsTheTable) {
   };
   for (const auto& refuse : refusals) {
     DialogAnswerer question("Warning", refuse);
-    form_->popup(kTagDelete);
+    Choose(kTagDelete);
     ASSERT_TRUE(question.Answered());
     EXPECT_NE(question.Text().find("Delete Item ?"), std::string::npos);
     EXPECT_EQ(Lines(), before);
@@ -194,10 +203,10 @@ TEST_F(CommandWindow, DeleteItemRemovesOneProgramInsideAFolder) {
   Start("*Tools*1*Tools**\r\nTools\\*a.exe**A**\r\nTools\\*b.exe**B**\r\nTools\\*c.exe**C**\r\n");
   Select("Tools");
   KeyDown(View(), VK_RETURN);
-  ASSERT_EQ(form_->CurrentFolder(), "Tools\\");
+  ASSERT_EQ(Model().currentFolder, "Tools\\");
   Select("B");
   DialogAnswerer question("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
-  form_->popup(kTagDelete);
+  Choose(kTagDelete);
   ASSERT_TRUE(question.Answered());
   EXPECT_EQ(Lines(), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*a.exe**A**", "Tools\\*c.exe**C**"}));
   EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "C"}));
@@ -206,16 +215,16 @@ TEST_F(CommandWindow, DeleteItemRemovesOneProgramInsideAFolder) {
 TEST_F(CommandWindow, NothingIsDeletedWhileACaptionIsEditedOrNothingIsSelected) {
   Start(kToolsAndNotes);
   const std::vector<Text> before = Lines();
-  Select("Notes");
-  form_->SetEditingFlag(1);
+  HWND editor = StartEditing(2);
   {
     DialogAnswerer question(
         "Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); }, 1500);
     KeyDown(View(), VK_DELETE);
-    form_->popup(kTagDelete);
+    Choose(kTagDelete);
     EXPECT_FALSE(question.Answered());
   }
-  form_->SetEditingFlag(0);
+  KeyDown(editor, VK_ESCAPE);
+  PumpMessages(20);
   SelectNothing();
   {
     DialogAnswerer question(
@@ -242,7 +251,7 @@ TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
       SetWindowTextA(edit, "  -x*y  ");
       ClickButton(dialog, "OK");
     });
-    form_->popup(kTagExecutionParameters);
+    Choose(kTagExecutionParameters);
     ASSERT_TRUE(input.Answered());
   }
   EXPECT_EQ(shown, "old");
@@ -252,7 +261,7 @@ TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
       SetWindowTextA(ComboEdit(dialog), "-changed");
       ClickButton(dialog, "Cancel");
     });
-    form_->popup(kTagExecutionParameters);
+    Choose(kTagExecutionParameters);
     ASSERT_TRUE(input.Answered());
   }
   EXPECT_EQ(Lines()[1], "*tool.exe**Tool*-xy*");
@@ -260,7 +269,7 @@ TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
   {
     DialogAnswerer input(
         "Execution parameters", [](HWND dialog) { ClickButton(dialog, "Cancel"); }, 1500);
-    form_->popup(kTagExecutionParameters);
+    Choose(kTagExecutionParameters);
     EXPECT_FALSE(input.Answered());
   }
 }
@@ -271,14 +280,14 @@ TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
   Start("*Apps\\tool.exe**Tool**\r\n*Apps\\gone.exe**Gone**\r\n*Tools*1*Tools**\r\n");
   ShellRequestRecorder shell;
   Select("Tool");
-  form_->popup(kTagOpenFileLocation);
-  form_->popup(kTagProperties);
+  Choose(kTagOpenFileLocation);
+  Choose(kTagProperties);
   Select("Gone");
-  form_->popup(kTagOpenFileLocation);
-  form_->popup(kTagProperties);
+  Choose(kTagOpenFileLocation);
+  Choose(kTagProperties);
   Select("Tools");
-  form_->popup(kTagOpenFileLocation);
-  form_->popup(kTagProperties);
+  Choose(kTagOpenFileLocation);
+  Choose(kTagProperties);
 
   const std::vector<ShellRequest>& calls = shell.requests();
   ASSERT_EQ(calls.size(), 4u);
@@ -305,7 +314,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   Select("Gone");
   {
     DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
-    form_->popup(kTagRunAsAdministrator);
+    Choose(kTagRunAsAdministrator);
     ASSERT_TRUE(notice.Answered());
     EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
   }
@@ -315,8 +324,8 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   DoubleClickIcon(View(), 1);
   ASSERT_TRUE(WaitFor([&] { return ReadBytes(record).find("current directory") != std::string::npos; }, 15000));
   EXPECT_NE(ReadBytes(record).find("-p"), std::string::npos) << ReadBytes(record);
-  form_->popup(kTagRunAsAdministrator);
-  form_->popup(kTagOpen);
+  Choose(kTagRunAsAdministrator);
+  Choose(kTagOpen);
 
   const std::vector<ShellRequest>& calls = shell.requests();
   ASSERT_EQ(calls.size(), 3u);
@@ -331,8 +340,8 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   EXPECT_TRUE(WaitFor([&] { return CountOccurrences(ReadBytes(record), "current directory") == 2; }, 15000));
 
   Select("Tools");
-  form_->popup(kTagRunAsAdministrator);
-  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  Choose(kTagRunAsAdministrator);
+  EXPECT_EQ(Model().currentFolder, "Tools\\");
   EXPECT_EQ(shell.requests().size(), 3u);
 }
 
@@ -346,9 +355,9 @@ TEST_F(CommandWindow, InfoButtonShowsTheInfoPageThatEscCloses) {
   EXPECT_NE(form_->hwnd(), nullptr);
   EXPECT_TRUE(IsWindowEnabled(form_->hwnd()));
   const std::vector<Text> unknownTags = Lines();
-  form_->popup(0);
-  form_->popup(7);
-  form_->popup(100);
+  Choose(0);
+  Choose(7);
+  Choose(100);
   EXPECT_EQ(Lines(), unknownTags);
 }
 

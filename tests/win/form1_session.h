@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/form1_win.h"
+#include "ui/command_tags.h"
 #include "gui_support_win.h"
 
 namespace kov::test {
@@ -49,18 +52,53 @@ class Form1Session : public testing::Test {
     PumpMessages(20);
   }
 
-  HWND View() const { return form_->ListView(); }
+  HWND View() const { return form_->View().hwnd(); }
+  const LauncherModel& Model() const { return form_->Model(); }
+  // A context-menu item chosen, as the menu reports the choice to the window.
+  void Choose(int tag) { SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kContextMenuCommandBase + tag, 0), 0); }
+  // A tool button clicked.
+  void Click(int tag) {
+    SendMessageA(form_->ToolButtonWindow(tag), BM_CLICK, 0, 0);
+    PumpMessages(20);
+  }
+  // The view's right click on the selected icon, as the view reports it to the window.
+  void RightClick() {
+    NMHDR header{View(), static_cast<UINT_PTR>(GetDlgCtrlID(View())), static_cast<UINT>(NM_RCLICK)};
+    SendMessageA(form_->hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  }
+  // Opens the in-place caption editor on the icon, as a click on a selected caption does.
+  HWND StartEditing(int index) {
+    SelectIcon(View(), index);
+    PumpMessages(10);
+    return reinterpret_cast<HWND>(SendMessageA(View(), LVM_EDITLABELA, static_cast<WPARAM>(index), 0));
+  }
+  // Keys pressed on the keyboard, released in reverse order, into the focused window.
+  void PressChord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) inputs.push_back(KeyInput(key, 0));
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) inputs.push_back(KeyInput(*key, KEYEVENTF_KEYUP));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpMessages(50);
+  }
   std::vector<std::string> Captions() const {
     std::vector<std::string> captions;
     for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
     return captions;
   }
-  std::vector<std::string> Lines() const { return form_->Table().Lines(); }
+  std::vector<std::string> Lines() const { return Model().table.Lines(); }
   std::string Bar() const { return WindowText(form_->StatusBar()); }
   void Open(int index) {
     SelectIcon(View(), index);
     DoubleClickIcon(View(), index);
     PumpMessages(20);
+  }
+
+  static INPUT KeyInput(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags | (key == VK_LEFT || key == VK_RIGHT ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
   }
 
   TempFolder work_;

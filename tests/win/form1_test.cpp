@@ -1,7 +1,7 @@
 // The launcher window driven by the messages a user's actions produce.
 #include <gtest/gtest.h>
 
-#include "app/artwork_win.h"
+#include "ui/artwork_win.h"
 #include "app/form1_win.h"
 #include "form1_session.h"
 #include "store/file_system.h"
@@ -12,15 +12,26 @@ namespace {
 
 using namespace kov::test;
 
-using Form1Test = Form1Session;
+class Form1Test : public Form1Session {
+ protected:
+  static constexpr const char* kTwoEntries = "*a.exe**A**\r\n*b.exe**B**\r\n";
+  static constexpr const char* kTwoEntriesSwapped = "*b.exe**B**\r\n*a.exe**A**\r\n";
+  // A change of the menu, made as a user makes it.
+  void SwapTheTwoEntries() {
+    SelectIcon(View(), 0);
+    Click(kTagMoveRight);
+    ASSERT_EQ(Captions(), (std::vector<std::string>{"B", "A"}));
+  }
+};
 
 TEST_F(Form1Test, FirstStartShowsTheSeededFolderAndClosingWritesIt) {
   Start();
   EXPECT_EQ(WindowText(form_->hwnd()), "Kovrant 2024.02.01");
   ASSERT_EQ(Captions(), std::vector<std::string>{"Windows programs"});
-  EXPECT_TRUE(SameImage(form_->ViewImages(), IconImage(View(), 0), form_->StockImages(), kStockVirtualFolder));
+  EXPECT_TRUE(
+      SameImage(form_->View().Images(), IconImage(View(), 0), form_->View().StockImages(), kStockVirtualFolder));
   EXPECT_EQ(Bar(), "  ");
-  EXPECT_EQ(form_->Dirs().workFolder, UpperText(work_.Path()));
+  EXPECT_EQ(Model().dirs.workFolder, UpperText(work_.Path()));
   CloseWindow();
   EXPECT_EQ(form_->hwnd(), nullptr);
   const std::string saved = ReadBytes(settings_);
@@ -64,26 +75,29 @@ TEST_F(Form1Test, NavigatesIntoFoldersAndBack) {
   WriteBytes(work_.Path() + "notes.txt", "notes");
   Start();
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "Notes", "Empty"}));
-  EXPECT_TRUE(SameImage(form_->ViewImages(), IconImage(View(), 0), form_->StockImages(), kStockVirtualFolder));
-  EXPECT_FALSE(SameImage(form_->ViewImages(), IconImage(View(), 1), form_->StockImages(), kStockMissingTarget));
+  EXPECT_TRUE(
+      SameImage(form_->View().Images(), IconImage(View(), 0), form_->View().StockImages(), kStockVirtualFolder));
+  EXPECT_FALSE(
+      SameImage(form_->View().Images(), IconImage(View(), 1), form_->View().StockImages(), kStockMissingTarget));
 
   Open(0);
-  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  EXPECT_EQ(Model().currentFolder, "Tools\\");
   EXPECT_EQ(Bar(), "  Tools\\");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Net", "Gone"}));
-  EXPECT_TRUE(SameImage(form_->ViewImages(), IconImage(View(), 1), form_->StockImages(), kStockMissingTarget));
+  EXPECT_TRUE(
+      SameImage(form_->View().Images(), IconImage(View(), 1), form_->View().StockImages(), kStockMissingTarget));
 
   SelectIcon(View(), 0);
   KeyDown(View(), VK_RETURN);
-  EXPECT_EQ(form_->CurrentFolder(), "Tools\\Net\\");
+  EXPECT_EQ(Model().currentFolder, "Tools\\Net\\");
   EXPECT_EQ(Captions(), std::vector<std::string>{"X"});
 
   KeyDown(View(), VK_BACK);
-  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
+  EXPECT_EQ(Model().currentFolder, "Tools\\");
   SendMessageA(form_->ToolButtonWindow(kTagBack), BM_CLICK, 0, 0);
-  EXPECT_EQ(form_->CurrentFolder(), "");
+  EXPECT_EQ(Model().currentFolder, "");
   SendMessageA(form_->ToolButtonWindow(kTagBack), BM_CLICK, 0, 0);
-  EXPECT_EQ(form_->CurrentFolder(), "");
+  EXPECT_EQ(Model().currentFolder, "");
 
   Open(2);
   EXPECT_EQ(Bar(), "  Empty\\");
@@ -94,17 +108,16 @@ TEST_F(Form1Test, KeysDoNothingWhileACaptionIsEdited) {
   WriteBytes(settings_, "*Tools*1*Tools**\r\nTools\\*a.exe**A**\r\n");
   Start();
   Open(0);
-  ASSERT_EQ(form_->CurrentFolder(), "Tools\\");
-  form_->SetEditingFlag(1);
+  ASSERT_EQ(Model().currentFolder, "Tools\\");
+  HWND editor = StartEditing(0);
+  ASSERT_TRUE(Model().editing);
   KeyDown(View(), VK_BACK);
-  EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
-  form_->SetEditingFlag(0);
+  EXPECT_EQ(Model().currentFolder, "Tools\\");
+  KeyDown(editor, VK_ESCAPE);
+  PumpMessages(20);
+  EXPECT_FALSE(Model().editing);
   KeyDown(View(), VK_BACK);
-  EXPECT_EQ(form_->CurrentFolder(), "");
-  SelectIcon(View(), 0);
-  form_->SetEditingFlag(1);
-  KeyDown(View(), VK_RETURN);
-  EXPECT_EQ(form_->CurrentFolder(), "");
+  EXPECT_EQ(Model().currentFolder, "");
 }
 
 TEST_F(Form1Test, MissingTargetSaysFileNotFound) {
@@ -118,18 +131,18 @@ TEST_F(Form1Test, MissingTargetSaysFileNotFound) {
 }
 
 TEST_F(Form1Test, SessionEndSavesLikeClosing) {
-  WriteBytes(settings_, "*a.exe**A**\r\n");
+  WriteBytes(settings_, kTwoEntries);
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  SwapTheTwoEntries();
   SendMessageA(form_->hwnd(), WM_QUERYENDSESSION, 0, 0);
   SendMessageA(form_->hwnd(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
+  EXPECT_EQ(ReadBytes(settings_), kTwoEntriesSwapped);
 }
 
 TEST_F(Form1Test, FailedSaveKeepsTheOldFileAndAsksBeforeClosing) {
-  WriteBytes(settings_, "*a.exe**A**\r\n");
+  WriteBytes(settings_, kTwoEntries);
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  SwapTheTwoEntries();
   CreateDirectoryA(TemporaryFileFor(settings_).c_str(), nullptr);
   {
     DialogAnswerer stay("Warning", [](HWND dialog) { ClickButton(dialog, "&No"); });
@@ -138,17 +151,17 @@ TEST_F(Form1Test, FailedSaveKeepsTheOldFileAndAsksBeforeClosing) {
     EXPECT_NE(stay.Text().find(settings_), std::string::npos);
   }
   EXPECT_NE(form_->hwnd(), nullptr);
-  EXPECT_EQ(ReadBytes(settings_), "*a.exe**A**\r\n");
+  EXPECT_EQ(ReadBytes(settings_), kTwoEntries);
   RemoveDirectoryA(TemporaryFileFor(settings_).c_str());
   CloseWindow();
   EXPECT_EQ(form_->hwnd(), nullptr);
-  EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
+  EXPECT_EQ(ReadBytes(settings_), kTwoEntriesSwapped);
 }
 
 TEST_F(Form1Test, LockedSettingsFileIsKeptAndTheUserIsTold) {
-  WriteBytes(settings_, "*a.exe**A**\r\n");
+  WriteBytes(settings_, kTwoEntries);
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  SwapTheTwoEntries();
   HANDLE lock = CreateFileA(settings_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   DialogAnswerer leave("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
@@ -156,17 +169,17 @@ TEST_F(Form1Test, LockedSettingsFileIsKeptAndTheUserIsTold) {
   ASSERT_TRUE(leave.Answered());
   EXPECT_EQ(form_->hwnd(), nullptr);
   CloseHandle(lock);
-  EXPECT_EQ(ReadBytes(settings_), "*a.exe**A**\r\n");
+  EXPECT_EQ(ReadBytes(settings_), kTwoEntries);
   EXPECT_FALSE(FileExists(TemporaryFileFor(settings_)));
 }
 
 TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewritten) {
-  WriteBytes(settings_, "*a.exe**A**\r\n");
+  WriteBytes(settings_, kTwoEntries);
   SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  SwapTheTwoEntries();
   CloseWindow();
-  EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
+  EXPECT_EQ(ReadBytes(settings_), kTwoEntriesSwapped);
   EXPECT_EQ(GetFileAttributesA(settings_.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
 }
 
@@ -178,7 +191,7 @@ TEST_F(Form1Test, OversizedFileIsReportedAndKeptWhole) {
   Start();
   ASSERT_TRUE(WaitFor([&] { return notice.Answered(); }, 10000));
   EXPECT_NE(notice.Text().find("100004"), std::string::npos);
-  EXPECT_EQ(form_->Table().Count(), EntryTable::kCapacity);
+  EXPECT_EQ(Model().table.Count(), EntryTable::kCapacity);
   CloseWindow();
   EXPECT_EQ(ReadBytes(settings_), file);
 }

@@ -31,7 +31,7 @@ class LaunchTest : public Form1Session {
     WaitFor([this] { return ReadBytes(record_).find("current directory") != std::string::npos; }, 15000);
     return ReadBytes(record_);
   }
-  std::string WorkFolder() const { return form_->Dirs().workFolder; }
+  std::string WorkFolder() const { return Model().dirs.workFolder; }
 
   std::string record_;
 };
@@ -53,12 +53,12 @@ TEST_F(LaunchTest, MacroTargetIsExpandedAndEnterStartsLikeADoubleClick) {
   const std::string tempDir = temp;
   ASSERT_TRUE(CopyProgram(work_.Path() + "Apps\\rec.exe", tempDir + name));
   Start("*%wintemp%\\" + name + "**Temp recorder**\r\n");
-  SelectIcon(form_->ListView(), 0);
-  KeyDown(form_->ListView(), VK_RETURN);
+  SelectIcon(View(), 0);
+  KeyDown(View(), VK_RETURN);
   const std::string recorded = UpperText(Recorded());
   DeleteFileA((tempDir + name).c_str());
   EXPECT_NE(recorded.find(UpperText(name)), std::string::npos) << recorded;
-  EXPECT_NE(recorded.find("CURRENT DIRECTORY: " + UpperText(form_->Dirs().tempDir) + "\r\n"), std::string::npos)
+  EXPECT_NE(recorded.find("CURRENT DIRECTORY: " + UpperText(Model().dirs.tempDir) + "\r\n"), std::string::npos)
       << recorded;
   EXPECT_EQ(CurrentDirectory() + "\\", WorkFolder());
 }

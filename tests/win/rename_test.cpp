@@ -26,11 +26,9 @@ class RenameTest : public Form1Session {
   // Starts the in-place editor on the icon, as a click on a selected icon's caption does,
   // and types text into it.
   HWND EditCaption(int index, const std::string& text) {
-    SelectIcon(View(), index);
-    PumpMessages(10);
-    HWND editor = reinterpret_cast<HWND>(SendMessageA(View(), LVM_EDITLABELA, static_cast<WPARAM>(index), 0));
+    HWND editor = StartEditing(index);
     EXPECT_NE(editor, nullptr);
-    EXPECT_EQ(form_->EditingFlag(), 1);
+    EXPECT_TRUE(Model().editing);
     if (editor) SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return editor;
   }
@@ -39,10 +37,6 @@ class RenameTest : public Form1Session {
     if (editor) KeyDown(editor, endKey);
     PumpMessages(20);
     EXPECT_FALSE(IsWindow(editor)) << "the editor is still open";
-  }
-  void ClickMove(int tag) {
-    SendMessageA(form_->ToolButtonWindow(tag), BM_CLICK, 0, 0);
-    PumpMessages(20);
   }
   int Selected() const {
     return static_cast<int>(SendMessageA(View(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -56,7 +50,7 @@ TEST_F(RenameTest, AcceptedRenamesShowTheStoredNameAndRefusalsBringTheOldCaption
   Rename(1, "  My*Editor\t");
   EXPECT_EQ(Lines()[7], "*notepad.exe*0*MyEditor**");
   EXPECT_EQ(IconText(View(), 1), "MyEditor");
-  EXPECT_EQ(form_->EditingFlag(), 0);
+  EXPECT_FALSE(Model().editing);
 
   Rename(3, "Files");
   EXPECT_EQ(Lines()[9], "*C:\\Data*2*Files**");
@@ -67,12 +61,12 @@ TEST_F(RenameTest, AcceptedRenamesShowTheStoredNameAndRefusalsBringTheOldCaption
     Rename(2, refused);
     EXPECT_EQ(IconText(View(), 2), "calc") << refused;
     EXPECT_EQ(Lines(), before) << refused;
-    EXPECT_EQ(form_->EditingFlag(), 0) << refused;
+    EXPECT_FALSE(Model().editing) << refused;
   }
   Rename(2, "something else", VK_ESCAPE);
   EXPECT_EQ(IconText(View(), 2), "calc");
   EXPECT_EQ(Lines(), before);
-  EXPECT_EQ(form_->EditingFlag(), 0);
+  EXPECT_FALSE(Model().editing);
 
   // A folder's name may not hold a backslash: it would make two folder levels.
   Rename(0, "Tools\\Net");
@@ -94,7 +88,7 @@ TEST_F(RenameTest, KeysWorkAgainRightAfterACancelledOrUnchangedEdit) {
 
   // Delete goes through the same guard as Enter and Backspace.
   Rename(1, "notepad");
-  EXPECT_EQ(form_->EditingFlag(), 0);
+  EXPECT_FALSE(Model().editing);
   EXPECT_EQ(Lines(), kMenu);
 }
 
@@ -125,22 +119,22 @@ TEST_F(RenameTest, RenamingAFolderCarriesItsContentsAndLeavesTheSiblingAlone) {
 TEST_F(RenameTest, MoveButtonsMoveTheSelectedIconWithinItsFolderAndStopAtTheEnds) {
   Start(kMenu);
   const std::vector<std::string> original = Captions();
-  ClickMove(kTagMoveLeft);
-  ClickMove(kTagMoveRight);
+  Click(kTagMoveLeft);
+  Click(kTagMoveRight);
   EXPECT_EQ(Captions(), original);
   SelectIcon(View(), 0);
-  ClickMove(kTagMoveLeft);
+  Click(kTagMoveLeft);
   SelectIcon(View(), 3);
-  ClickMove(kTagMoveRight);
+  Click(kTagMoveRight);
   EXPECT_EQ(Captions(), original);
   EXPECT_EQ(Lines(), kMenu);
 
   SelectIcon(View(), 1);
-  ClickMove(kTagMoveLeft);
+  Click(kTagMoveLeft);
   EXPECT_EQ(Captions(), (std::vector<std::string>{"notepad", "Tools", "calc", "Data"}));
   EXPECT_EQ(Selected(), 0);
-  ClickMove(kTagMoveRight);
-  ClickMove(kTagMoveRight);
+  Click(kTagMoveRight);
+  Click(kTagMoveRight);
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "calc", "notepad", "Data"}));
   EXPECT_EQ(Selected(), 2);
   // Only the two entries' slots changed; the lines of Tools in between kept theirs.
@@ -149,30 +143,34 @@ TEST_F(RenameTest, MoveButtonsMoveTheSelectedIconWithinItsFolderAndStopAtTheEnds
   EXPECT_EQ(Lines(), expected);
 }
 
-// Ctrl+Left and Ctrl+Right move like the buttons; they wait while a caption is edited.
-TEST_F(RenameTest, ControlArrowsMoveTheSelectedIcon) {
-  Start(kMenu);
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
+// Ctrl+Left and Ctrl+Right pressed on the keyboard move the selected icon like the
+// buttons, and it stays selected and focused for the next press; they wait while a
+// caption is edited.
+TEST_F(RenameTest, ControlArrowsPressedTwiceMoveTheSameIconTwice) {
+  Start({"*w.exe**W**", "*a.exe**A**", "*b.exe**B**", "*c.exe**C**"});
+  SetForegroundWindow(form_->hwnd());
+  SetFocus(View());
   SelectIcon(View(), 1);
-  KeyDown(View(), VK_LEFT);
-  const std::vector<std::string> moved{"notepad", "Tools", "calc", "Data"};
+  PressChord({VK_CONTROL, VK_RIGHT});
+  PressChord({VK_CONTROL, VK_RIGHT});
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"W", "B", "C", "A"}));
+  EXPECT_EQ(Selected(), 3);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_FOCUSED), 3);
+  PressChord({VK_CONTROL, VK_LEFT});
+  const std::vector<std::string> moved{"W", "B", "A", "C"};
   EXPECT_EQ(Captions(), moved);
-  form_->SetEditingFlag(1);
-  KeyDown(View(), VK_RIGHT);
+  HWND editor = StartEditing(2);
+  PressChord({VK_CONTROL, VK_RIGHT});
   EXPECT_EQ(Captions(), moved);
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
+  KeyDown(editor, VK_ESCAPE);
 }
 
 TEST_F(RenameTest, RenamesAndMovesSurviveAClosingAndANewStart) {
   Start(kMenu);
   Rename(2, "Calculator");
   SelectIcon(View(), 2);
-  ClickMove(kTagMoveLeft);
-  ClickMove(kTagMoveLeft);
+  Click(kTagMoveLeft);
+  Click(kTagMoveLeft);
   const std::vector<std::string> shown = {"Calculator", "Tools", "notepad", "Data"};
   ASSERT_EQ(Captions(), shown);
   CloseWindow();

@@ -1,4 +1,4 @@
-#include "app/artwork_win.h"
+#include "ui/artwork_win.h"
 
 namespace kov {
 

@@ -1,0 +1,31 @@
+// The icons' context menu with its drawn images: Open, Run as Administrator, Open File
+// Location, Properties, Execution parameters and Delete.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "util/handles_win.h"
+
+namespace kov {
+
+class ContextMenu {
+ public:
+  // Shows the menu at a screen point for an entry of the given kind and returns the
+  // chosen item's command identifier (kContextMenuCommandBase plus its Tag), 0 when
+  // nothing was chosen. The items that need a file or directory are disabled over a
+  // virtual folder.
+  int Track(HWND owner, POINT screenPoint, int entryKind, int dpi);
+
+  // The menu for the DPI, built on first use and again when the DPI changes.
+  HMENU Menu(int dpi);
+
+ private:
+  MenuHandle menu_;
+  // The images outlive the menu that shows them.
+  std::vector<BitmapHandle> images_;
+  int dpi_ = 0;
+};
+
+}  // namespace kov

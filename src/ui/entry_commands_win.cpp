@@ -1,0 +1,51 @@
+#include "ui/entry_commands_win.h"
+
+#include "store/file_system.h"
+#include "ui/command_tags.h"
+#include "ui/commands.h"
+#include "util/dialogs_win.h"
+
+namespace kov {
+
+// Only a right click of the mouse reaches here; the keyboard's menu key shows nothing.
+int ChooseFromContextMenu(LauncherParts& parts, ContextMenu& menu, int dpi) {
+  if (LookUpSelection(parts) == 0) return 0;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  return menu.Track(parts.window, cursor, parts.model.selected.kind, dpi);
+}
+
+void ShowEntryLocation(LauncherParts& parts, int tag) {
+  if (LookUpSelection(parts) == 0 || parts.model.selected.kind == kVirtualFolder) return;
+  const Text path = EntryLocation(parts.model.selected.target, parts.model.dirs, FileExists);
+  if (tag == kTagOpenFileLocation) {
+    OpenInExplorer(parts.window, SelectInExplorerParameter(path));
+  } else {
+    ShowProperties(path);
+  }
+}
+
+// Only the stored line changes: the view shows no parameters, so it is not redrawn.
+void EditExecutionParameters(LauncherParts& parts) {
+  const int slot = LookUpSelection(parts);
+  if (slot == 0 || parts.model.selected.kind == kVirtualFolder) return;
+  Text typed;
+  if (!InputWithHistory(parts.window, "Execution parameters", parts.model.selected.parameters, typed)) return;
+  EntryTable& table = parts.model.table;
+  if (slot > table.Count()) return;
+  table.Slot(slot) = LineWithParameters(table.Slot(slot), typed);
+}
+
+void DeleteSelected(LauncherParts& parts) {
+  if (parts.model.editing || LookUpSelection(parts) == 0) return;
+  // The question's modal loop may see the view's notifications; delete what was asked about.
+  const SelectedEntry asked = parts.model.selected;
+  if (ConfirmDialog(parts.window, "Warning", "Delete Item ?", MessageType::Warning, kButtonYes | kButtonNo,
+                    kResultNo) != kResultYes) {
+    return;
+  }
+  DeleteFromTable(parts.model.table, parts.model.currentFolder, asked);
+  parts.view.ShowFolder(parts.model);
+}
+
+}  // namespace kov

@@ -1,0 +1,24 @@
+// The commands of the icons' context menu that act on the selected entry: the context
+// menu itself, Open File Location, Properties, Execution parameters and Delete.
+#pragma once
+
+#include "ui/context_menu_win.h"
+#include "ui/launcher_parts_win.h"
+
+namespace kov {
+
+// Shows the context menu at the cursor over the selected entry and returns the chosen
+// command identifier; 0 when nothing is selected or nothing was chosen.
+int ChooseFromContextMenu(LauncherParts& parts, ContextMenu& menu, int dpi);
+
+// Open File Location (Explorer with the target selected) or Properties (the target's
+// property sheet); nothing for a virtual folder.
+void ShowEntryLocation(LauncherParts& parts, int tag);
+
+// Asks for new execution parameters and stores them with the entry.
+void EditExecutionParameters(LauncherParts& parts);
+
+// Asks "Delete Item ?" and removes the entry, a virtual folder with all it holds.
+void DeleteSelected(LauncherParts& parts);
+
+}  // namespace kov

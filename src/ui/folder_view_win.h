@@ -1,0 +1,61 @@
+// The icon view of the current virtual folder: the list view, its image lists and the
+// status text that names the folder. It draws what the model holds and reports which
+// icon is selected; the commands decide what changes.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/launcher_model.h"
+#include "ui/view_image_list_win.h"
+#include "util/handles_win.h"
+#include "util/panel_win.h"
+
+namespace kov {
+
+class FolderView {
+ public:
+  FolderView() = default;
+  FolderView(const FolderView&) = delete;
+  FolderView& operator=(const FolderView&) = delete;
+
+  // Creates the list view as child id of parent; statusBar shows the folder's path.
+  // The window's own keys pressed in the view reach parent as WM_COMMAND with the Tag
+  // of the tool button they press, and never reach the view.
+  [[nodiscard]] bool Create(HWND parent, int id, Panel& statusBar);
+  // Images and font for the DPI of the view's monitor; the icons are drawn again by
+  // the next ShowFolder.
+  [[nodiscard]] bool SetDpi(int dpi, HFONT font);
+
+  HWND hwnd() const { return list_; }
+  HIMAGELIST Images() const { return images_.List(); }
+  HIMAGELIST StockImages() const { return stock_.get(); }
+
+  // Draws the model's current folder from the table, in table order.
+  void ShowFolder(const LauncherModel& model);
+  // Appends one icon per line after the icons on show.
+  void AppendIcons(const std::vector<Text>& lines, const DirectoryValues& dirs);
+
+  int Count() const;
+  // Index of the selected icon, or -1.
+  int SelectedIndex() const;
+  Text Caption(int index) const;
+  void SetCaption(int index, const Text& caption);
+  // Exchanges the captions and images of two icons, which is all a move changes.
+  void SwapIcons(int first, int second);
+  // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
+  // on from it.
+  void SelectAndFocus(int index);
+
+ private:
+  void AppendImage(const EntryView& entry, const DirectoryValues& dirs);
+
+  HWND list_ = nullptr;  // a child window: destroyed with its parent
+  Panel* statusBar_ = nullptr;
+  ViewImageList images_;
+  ImageListHandle stock_;
+};
+
+}  // namespace kov

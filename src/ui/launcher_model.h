@@ -1,0 +1,33 @@
+// What the window's commands work on, apart from any window: the entry table, the
+// directory values of the run, the folder the view shows and the entry behind the
+// selected icon.
+#pragma once
+
+#include "store/entry_table.h"
+#include "store/targets.h"
+#include "ui/folder_logic.h"
+
+namespace kov {
+
+struct LauncherModel {
+  EntryTable table;
+  DirectoryValues dirs;
+  // The virtual folder on show: "" at the top, else its path ending in "\".
+  Text currentFolder;
+  // The entry behind the selected icon, as the last lookup found it.
+  SelectedEntry selected;
+  // A caption is being edited in place: the view's keys wait until the edit ends.
+  bool editing = false;
+};
+
+// Shows the virtual folder named folderName inside the current one.
+void EnterFolder(LauncherModel& model, const Text& folderName);
+
+// Goes one level up; false at the top, where nothing changes.
+bool LeaveFolder(LauncherModel& model);
+
+// Looks up the entry behind an icon's caption in the current folder and keeps it as
+// the selection; its slot, 0 when no entry carries the caption.
+int SelectByCaption(LauncherModel& model, const Text& caption);
+
+}  // namespace kov

@@ -1,0 +1,25 @@
+// The parts of the launcher window that its commands work on. The window owns them
+// and hands them to the command functions of ui/, which change the model and bring
+// the view up to date.
+#pragma once
+
+#include <windows.h>
+
+#include "store/launch_win.h"
+#include "ui/folder_view_win.h"
+#include "ui/launcher_model.h"
+
+namespace kov {
+
+struct LauncherParts {
+  HWND window;  // owner of the dialogs the commands show
+  LauncherModel& model;
+  FolderView& view;
+  const ShellRunner& shell;
+};
+
+// Looks up the entry behind the selected icon into model.selected; its slot, 0 when
+// no icon is selected or no entry carries its caption.
+int LookUpSelection(LauncherParts& parts);
+
+}  // namespace kov

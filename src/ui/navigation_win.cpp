@@ -1,0 +1,44 @@
+#include "ui/navigation_win.h"
+
+#include "ui/entry_commands_win.h"
+#include "util/dialogs_win.h"
+
+namespace kov {
+
+void OpenSelected(LauncherParts& parts, bool elevated) {
+  if (LookUpSelection(parts) == 0) return;
+  LauncherModel& model = parts.model;
+  const SelectedEntry& entry = model.selected;
+  if (entry.kind == kVirtualFolder) {
+    EnterFolder(model, entry.target);
+    parts.view.ShowFolder(model);
+  } else if (entry.kind == kDirectory) {
+    ShellOpen(MakeAbsolute(entry.target, model.dirs));
+  } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs) ==
+             StartOutcome::TargetMissing) {
+    ShowNotice(parts.window, 2, "File not found");
+  }
+}
+
+void GoBack(LauncherParts& parts) {
+  if (LeaveFolder(parts.model)) parts.view.ShowFolder(parts.model);
+}
+
+void ViewKey(LauncherParts& parts, unsigned key) {
+  if (parts.model.editing) return;
+  switch (key) {
+    case VK_DELETE:
+      DeleteSelected(parts);
+      break;
+    case VK_RETURN:
+      OpenSelected(parts, false);
+      break;
+    case VK_BACK:
+      GoBack(parts);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kov

@@ -1,0 +1,20 @@
+// Opening entries and moving between virtual folders: a double click or Enter starts
+// the selected entry or enters its folder, Back and Backspace go one level up.
+#pragma once
+
+#include "ui/launcher_parts_win.h"
+
+namespace kov {
+
+// Enters a virtual folder, opens a directory in Explorer, or starts a program or
+// document (elevated when asked); a missing target is reported as "File not found".
+void OpenSelected(LauncherParts& parts, bool elevated);
+
+// Shows the parent of the current folder; nothing at the top.
+void GoBack(LauncherParts& parts);
+
+// The view's own keys: Enter opens, Delete deletes, Backspace goes back. They wait
+// while a caption is edited.
+void ViewKey(LauncherParts& parts, unsigned key);
+
+}  // namespace kov

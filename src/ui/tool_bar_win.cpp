@@ -1,0 +1,88 @@
+#include "ui/tool_bar_win.h"
+
+#include <commctrl.h>
+
+#include "ui/artwork_win.h"
+#include "ui/command_tags.h"
+#include "util/dpi_win.h"
+
+namespace kov {
+
+namespace {
+
+// Places in 96-DPI pixels: left within the left panel, or within the right panel,
+// which keeps to the right edge of the window.
+struct ToolButtonPlace {
+  int tag;
+  bool inRightPanel;
+  int left;
+  int width;
+  ToolGlyph glyph;
+  const char* hint;
+};
+
+constexpr ToolButtonPlace kToolButtons[] = {
+    {kTagBack, false, 0, 60, ToolGlyph::Back, "Back"},
+    {kTagNewFolder, false, 51, 60, ToolGlyph::NewFolder, "New Folder"},
+    {kTagShellFolders, false, 151, 60, ToolGlyph::ShellFolders, "Shell Folders"},
+    {kTagGodMode, false, 208, 60, ToolGlyph::GodMode, "GodMode"},
+    {kTagMoveLeft, true, 2, 45, ToolGlyph::MoveLeft, "Move item left"},
+    {kTagMoveRight, true, 48, 45, ToolGlyph::MoveRight, "Move item right"},
+    {kTagAbout, true, 104, 60, ToolGlyph::Info, "Info"},
+};
+
+constexpr int kHeight = 41;
+constexpr int kButtonHeight = 40;
+constexpr int kRightPanelWidth = 165;
+
+}  // namespace
+
+bool ToolBar::Create(HWND parent, COLORREF color, int leftPanelId, int rightPanelId) {
+  color_ = color;
+  if (!left_.Create(parent, color, leftPanelId) || !right_.Create(left_.hwnd(), color, rightPanelId)) return false;
+  tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr));
+  if (!tooltip_) return false;
+  for (const ToolButtonPlace& place : kToolButtons) {
+    const HWND panel = place.inRightPanel ? right_.hwnd() : left_.hwnd();
+    if (!AddButton(panel, parent, place.tag, static_cast<int>(place.glyph), place.hint)) return false;
+  }
+  return true;
+}
+
+bool ToolBar::AddButton(HWND parent, HWND owner, int tag, int glyph, const char* hint) {
+  auto button = std::make_unique<ToolButton>();
+  if (!button->Create(parent, tag, ToolGlyphArt(static_cast<ToolGlyph>(glyph)), color_)) return false;
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner;
+  tool.uId = reinterpret_cast<UINT_PTR>(button->hwnd());
+  tool.lpszText = const_cast<char*>(hint);
+  SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  buttons_.push_back(std::move(button));
+  return true;
+}
+
+int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }
+
+void ToolBar::Layout(int width, int dpi) {
+  const int rightWidth = Scaled(kRightPanelWidth, dpi);
+  MoveWindow(left_.hwnd(), 0, 0, width, Height(dpi), TRUE);
+  MoveWindow(right_.hwnd(), width - rightWidth, 0, rightWidth, Height(dpi), TRUE);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    const ToolButtonPlace& place = kToolButtons[i];
+    MoveWindow(buttons_[i]->hwnd(), Scaled(place.left, dpi), 0, Scaled(place.width, dpi), Scaled(kButtonHeight, dpi),
+               TRUE);
+  }
+}
+
+HWND ToolBar::ButtonWindow(int tag) const {
+  for (const auto& button : buttons_) {
+    if (button->Tag() == tag) return button->hwnd();
+  }
+  return nullptr;
+}
+
+}  // namespace kov

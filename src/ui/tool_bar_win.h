@@ -1,0 +1,37 @@
+// The tool bar above the view: Back, New Folder, Shell Folders and GodMode at the left,
+// the two move buttons and Info at the right, each with its hint as a tool tip. A
+// button's click reaches the top-level window as WM_COMMAND with the button's Tag.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "util/handles_win.h"
+#include "util/panel_win.h"
+#include "util/tool_button_win.h"
+
+namespace kov {
+
+class ToolBar {
+ public:
+  // Creates the bar's panels, buttons and tool tips as children of parent.
+  [[nodiscard]] bool Create(HWND parent, COLORREF color, int leftPanelId, int rightPanelId);
+  // Places the bar across the top of a client area width wide; its height at the DPI.
+  void Layout(int width, int dpi);
+  static int Height(int dpi);
+
+  HWND ButtonWindow(int tag) const;
+
+ private:
+  [[nodiscard]] bool AddButton(HWND parent, HWND owner, int tag, int glyph, const char* hint);
+
+  Panel left_;
+  Panel right_;
+  WindowHandle tooltip_;
+  std::vector<std::unique_ptr<ToolButton>> buttons_;
+  COLORREF color_ = 0;
+};
+
+}  // namespace kov
