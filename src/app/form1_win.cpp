@@ -226,58 +226,30 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
   }
 }
 
-void Form1::LVDblClick() {
-  LauncherParts parts = Parts();
-  OpenSelected(parts, false);
-}
+void Form1::LVDblClick() { OpenSelected(Parts(), false); }
 
-void Form1::LVKeyDown(WORD key) {
-  LauncherParts parts = Parts();
-  ViewKey(parts, key);
-}
+void Form1::LVKeyDown(WORD key) { ViewKey(Parts(), key); }
 
 void Form1::LVMouseDown() {
-  LauncherParts parts = Parts();
-  if (const int command = ChooseFromContextMenu(parts, contextMenu_, dpi_)) OnCommand(command);
+  if (const int command = ChooseFromContextMenu(Parts(), contextMenu_, dpi_)) OnCommand(command);
 }
 
-void Form1::LVEditing() {
-  LauncherParts parts = Parts();
-  BeginRename(parts);
-}
+void Form1::LVEditing() { BeginRename(Parts()); }
 
-LRESULT Form1::LVEdited(const NMLVDISPINFOA& edit) {
-  LauncherParts parts = Parts();
-  return EndRename(parts, edit);
-}
+LRESULT Form1::LVEdited(const NMLVDISPINFOA& edit) { return EndRename(Parts(), edit); }
 
-void Form1::LVChange(int index) {
-  LauncherParts parts = Parts();
-  IconChanged(parts, index);
-}
+void Form1::LVChange(int index) { IconChanged(Parts(), index); }
 
-void Form1::BACKClick() {
-  LauncherParts parts = Parts();
-  GoBack(parts);
-}
+void Form1::BACKClick() { GoBack(Parts()); }
 
-void Form1::NEW_FOLDERClick() {
-  LauncherParts parts = Parts();
-  AddNewFolder(parts);
-}
+void Form1::NEW_FOLDERClick() { AddNewFolder(Parts()); }
 
-void Form1::moveleftClick(int tag) {
-  LauncherParts parts = Parts();
-  MoveSelected(parts, tag == kTagMoveRight ? 1 : -1);
-}
+void Form1::moveleftClick(int tag) { MoveSelected(Parts(), tag == kTagMoveRight ? 1 : -1); }
 
-void Form1::OnDropFiles(HDROP drop) {
-  LauncherParts parts = Parts();
-  AddDroppedFiles(parts, drop);
-}
+void Form1::OnDropFiles(HDROP drop) { AddDroppedFiles(Parts(), drop); }
 
 void Form1::popup(int tag) {
-  LauncherParts parts = Parts();
+  const LauncherParts parts = Parts();
   switch (tag) {
     case kTagOpen:
     case kTagRunAsAdministrator:

@@ -46,7 +46,7 @@ Text TableFullNotice(int refused) {
 
 // Adds one entry to the current folder and shows its icon. False only when the table
 // is full and the entry could not be added.
-bool AddToFolder(LauncherParts& parts, const NewEntry& entry) {
+bool AddToFolder(const LauncherParts& parts, const NewEntry& entry) {
   LauncherModel& model = parts.model;
   const AddResult result = AddEntryToTable(model.table, model.currentFolder, entry, model.dirs);
   if (result.outcome == AddOutcome::Added) parts.view.AppendIcons({result.line}, model.dirs);
@@ -55,7 +55,7 @@ bool AddToFolder(LauncherParts& parts, const NewEntry& entry) {
 
 }  // namespace
 
-void AddDroppedFiles(LauncherParts& parts, HDROP drop) {
+void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
   int refused = 0;
   for (const Text& path : DroppedPaths(drop)) {
@@ -64,7 +64,7 @@ void AddDroppedFiles(LauncherParts& parts, HDROP drop) {
   if (refused > 0) ShowNotice(parts.window, 2, TableFullNotice(refused));
 }
 
-void AddNewFolder(LauncherParts& parts) {
+void AddNewFolder(const LauncherParts& parts) {
   Text typed;
   if (!InputWithHistory(parts.window, "New Folder", "", typed)) return;
   const Text name = CleanEntryName(typed);

@@ -12,9 +12,9 @@ namespace kov {
 // Adds every dropped path in drop order, then releases the drop. A caption the folder
 // already holds is skipped; paths that no longer fit in a full table are counted and
 // reported once.
-void AddDroppedFiles(LauncherParts& parts, HDROP drop);
+void AddDroppedFiles(const LauncherParts& parts, HDROP drop);
 
 // Asks for a name and adds a virtual folder of that name.
-void AddNewFolder(LauncherParts& parts);
+void AddNewFolder(const LauncherParts& parts);
 
 }  // namespace kov

@@ -8,14 +8,14 @@
 namespace kov {
 
 // Only a right click of the mouse reaches here; the keyboard's menu key shows nothing.
-int ChooseFromContextMenu(LauncherParts& parts, ContextMenu& menu, int dpi) {
+int ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi) {
   if (LookUpSelection(parts) == 0) return 0;
   POINT cursor{};
   GetCursorPos(&cursor);
   return menu.Track(parts.window, cursor, parts.model.selected.kind, dpi);
 }
 
-void ShowEntryLocation(LauncherParts& parts, int tag) {
+void ShowEntryLocation(const LauncherParts& parts, int tag) {
   if (LookUpSelection(parts) == 0 || parts.model.selected.kind == kVirtualFolder) return;
   const Text path = EntryLocation(parts.model.selected.target, parts.model.dirs, FileExists);
   if (tag == kTagOpenFileLocation) {
@@ -26,7 +26,7 @@ void ShowEntryLocation(LauncherParts& parts, int tag) {
 }
 
 // Only the stored line changes: the view shows no parameters, so it is not redrawn.
-void EditExecutionParameters(LauncherParts& parts) {
+void EditExecutionParameters(const LauncherParts& parts) {
   const int slot = LookUpSelection(parts);
   if (slot == 0 || parts.model.selected.kind == kVirtualFolder) return;
   Text typed;
@@ -36,7 +36,7 @@ void EditExecutionParameters(LauncherParts& parts) {
   table.Slot(slot) = LineWithParameters(table.Slot(slot), typed);
 }
 
-void DeleteSelected(LauncherParts& parts) {
+void DeleteSelected(const LauncherParts& parts) {
   if (parts.model.editing || LookUpSelection(parts) == 0) return;
   // The question's modal loop may see the view's notifications; delete what was asked about.
   const SelectedEntry asked = parts.model.selected;

@@ -9,16 +9,16 @@ namespace kov {
 
 // Shows the context menu at the cursor over the selected entry and returns the chosen
 // command identifier; 0 when nothing is selected or nothing was chosen.
-int ChooseFromContextMenu(LauncherParts& parts, ContextMenu& menu, int dpi);
+int ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi);
 
 // Open File Location (Explorer with the target selected) or Properties (the target's
 // property sheet); nothing for a virtual folder.
-void ShowEntryLocation(LauncherParts& parts, int tag);
+void ShowEntryLocation(const LauncherParts& parts, int tag);
 
 // Asks for new execution parameters and stores them with the entry.
-void EditExecutionParameters(LauncherParts& parts);
+void EditExecutionParameters(const LauncherParts& parts);
 
 // Asks "Delete Item ?" and removes the entry, a virtual folder with all it holds.
-void DeleteSelected(LauncherParts& parts);
+void DeleteSelected(const LauncherParts& parts);
 
 }  // namespace kov

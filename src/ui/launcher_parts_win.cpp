@@ -2,7 +2,7 @@
 
 namespace kov {
 
-int LookUpSelection(LauncherParts& parts) {
+int LookUpSelection(const LauncherParts& parts) {
   parts.model.selected.slot = 0;
   const int index = parts.view.SelectedIndex();
   if (index < 0) return 0;

@@ -20,6 +20,6 @@ struct LauncherParts {
 
 // Looks up the entry behind the selected icon into model.selected; its slot, 0 when
 // no icon is selected or no entry carries its caption.
-int LookUpSelection(LauncherParts& parts);
+int LookUpSelection(const LauncherParts& parts);
 
 }  // namespace kov

@@ -5,7 +5,7 @@
 
 namespace kov {
 
-void OpenSelected(LauncherParts& parts, bool elevated) {
+void OpenSelected(const LauncherParts& parts, bool elevated) {
   if (LookUpSelection(parts) == 0) return;
   LauncherModel& model = parts.model;
   const SelectedEntry& entry = model.selected;
@@ -20,11 +20,11 @@ void OpenSelected(LauncherParts& parts, bool elevated) {
   }
 }
 
-void GoBack(LauncherParts& parts) {
+void GoBack(const LauncherParts& parts) {
   if (LeaveFolder(parts.model)) parts.view.ShowFolder(parts.model);
 }
 
-void ViewKey(LauncherParts& parts, unsigned key) {
+void ViewKey(const LauncherParts& parts, unsigned key) {
   if (parts.model.editing) return;
   switch (key) {
     case VK_DELETE:

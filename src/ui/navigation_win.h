@@ -8,13 +8,13 @@ namespace kov {
 
 // Enters a virtual folder, opens a directory in Explorer, or starts a program or
 // document (elevated when asked); a missing target is reported as "File not found".
-void OpenSelected(LauncherParts& parts, bool elevated);
+void OpenSelected(const LauncherParts& parts, bool elevated);
 
 // Shows the parent of the current folder; nothing at the top.
-void GoBack(LauncherParts& parts);
+void GoBack(const LauncherParts& parts);
 
 // The view's own keys: Enter opens, Delete deletes, Backspace goes back. They wait
 // while a caption is edited.
-void ViewKey(LauncherParts& parts, unsigned key);
+void ViewKey(const LauncherParts& parts, unsigned key);
 
 }  // namespace kov

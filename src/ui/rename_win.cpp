@@ -4,7 +4,7 @@
 
 namespace kov {
 
-void BeginRename(LauncherParts& parts) {
+void BeginRename(const LauncherParts& parts) {
   parts.model.editing = true;
   // The caption before the edit is set when the edit is committed; until then a change
   // notification must not write the caption of the last lookup into this icon.
@@ -16,7 +16,7 @@ namespace {
 // Renames the entry behind the icon to the committed text and leaves in text what the
 // icon is to show: the name as stored when the rename is accepted. When it is refused,
 // the old caption is kept as the caption before the edit, which IconChanged writes back.
-void RenameFromIcon(LauncherParts& parts, int index, Text& text) {
+void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
   LauncherModel& model = parts.model;
   const Text oldCaption = parts.view.Caption(index);
   model.selected.caption = oldCaption;
@@ -30,7 +30,7 @@ void RenameFromIcon(LauncherParts& parts, int index, Text& text) {
 
 }  // namespace
 
-LRESULT EndRename(LauncherParts& parts, const NMLVDISPINFOA& edit) {
+LRESULT EndRename(const LauncherParts& parts, const NMLVDISPINFOA& edit) {
   const int index = edit.item.iItem;
   if (edit.item.pszText == nullptr) {
     // Cancelled: the icon keeps its caption and the keys work again at once.
@@ -47,7 +47,7 @@ LRESULT EndRename(LauncherParts& parts, const NMLVDISPINFOA& edit) {
   return FALSE;
 }
 
-void IconChanged(LauncherParts& parts, int index) {
+void IconChanged(const LauncherParts& parts, int index) {
   if (!parts.model.editing) return;
   // Cleared first, so the change raised by writing the caption back ends here.
   parts.model.editing = false;
@@ -56,7 +56,7 @@ void IconChanged(LauncherParts& parts, int index) {
   if (parts.view.Caption(index) != captionBeforeEdit) parts.view.SetCaption(index, captionBeforeEdit);
 }
 
-void MoveSelected(LauncherParts& parts, int step) {
+void MoveSelected(const LauncherParts& parts, int step) {
   FolderView& view = parts.view;
   const int position = view.SelectedIndex();
   if (position < 0) return;

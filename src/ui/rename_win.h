@@ -9,19 +9,19 @@
 namespace kov {
 
 // The view starts editing a caption: the view's keys wait until the edit ends.
-void BeginRename(LauncherParts& parts);
+void BeginRename(const LauncherParts& parts);
 
 // The view's end of an edit: renames the entry to the committed text, or keeps the
 // old caption when the rename is refused or cancelled. Returns what the view expects
 // back (FALSE: the view must not write the text itself).
-LRESULT EndRename(LauncherParts& parts, const NMLVDISPINFOA& edit);
+LRESULT EndRename(const LauncherParts& parts, const NMLVDISPINFOA& edit);
 
 // An icon changed while an edit was ending: puts the caption before the edit back into
 // it when the rename was refused, and ends the edit.
-void IconChanged(LauncherParts& parts, int index);
+void IconChanged(const LauncherParts& parts, int index);
 
 // Moves the selected icon one place left (step -1) or right (step +1) within its
 // folder, in the table and on screen; the moved icon stays selected and focused.
-void MoveSelected(LauncherParts& parts, int step);
+void MoveSelected(const LauncherParts& parts, int step);
 
 }  // namespace kov
