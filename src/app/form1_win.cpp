@@ -218,6 +218,9 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
       return FALSE;
     case LVN_ENDLABELEDITA:
       return LVEdited(reinterpret_cast<const NMLVDISPINFOA&>(header));
+    case LVN_GETDISPINFOA:
+      view_.OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)));
+      return 0;
     case LVN_ITEMCHANGED:
       LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;

@@ -41,14 +41,7 @@ bool FolderView::Create(HWND parent, int id, Panel& statusBar) {
 }
 
 bool FolderView::SetDpi(int dpi, HFONT font) {
-  const int size = Scaled(32, dpi);
-  if (!images_.Reset(size, GetSysColor(COLOR_WINDOW))) return false;
-  stock_.reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kStockImageCount, 0));
-  if (!stock_) return false;
-  for (int index = 0; index < kStockImageCount; ++index) {
-    IconHandle icon = RenderGlyphIcon(StockImageArt(index), size);
-    ImageList_AddIcon(stock_.get(), icon.get());
-  }
+  if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return true;
@@ -58,36 +51,42 @@ void FolderView::ShowFolder(const LauncherModel& model) {
   statusBar_->SetText("  " + model.currentFolder);
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list_);
-  images_.Clear();
+  sources_.clear();
   std::vector<Text> lines;
   for (int slot : FolderSlots(model.table, model.currentFolder)) lines.push_back(model.table.Slot(slot));
   AppendIcons(lines, model.dirs);
 }
 
-void FolderView::AppendImage(const EntryView& entry, const DirectoryValues& dirs) {
-  if (entry.kind == kVirtualFolder) {
-    images_.AppendCopy(stock_.get(), kStockVirtualFolder);
-    return;
-  }
-  const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs), dirs);
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES ||
-      !images_.AppendShellIcon(path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
-    images_.AppendCopy(stock_.get(), kStockMissingTarget);
-  }
-}
-
 void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValues& dirs) {
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   int position = Count();
+  ListView_SetItemCount(list_, position + static_cast<int>(lines.size()));
+  sources_.reserve(sources_.size() + lines.size());
   for (const Text& line : lines) {
     const EntryView entry = ReadEntry(line);
-    AppendImage(entry, dirs);
-    InsertIcon(list_, position, entry.caption, position);
+    sources_.push_back({entry.kind, MakeAbsolute(ExpandMacros(entry.target, dirs), dirs)});
+    InsertIcon(list_, position, entry.caption, I_IMAGECALLBACK);
     ++position;
   }
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
+}
+
+int FolderView::ImageOf(const IconSource& source) {
+  if (source.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
+  const DWORD attributes = GetFileAttributesA(source.path.c_str());
+  const int image = attributes == INVALID_FILE_ATTRIBUTES
+                        ? -1
+                        : images_.ShellImage(source.path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
+}
+
+void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
+  LVITEMA& item = request.item;
+  if (!(item.mask & LVIF_IMAGE) || item.iItem < 0 || item.iItem >= static_cast<int>(sources_.size())) return;
+  item.iImage = ImageOf(sources_[static_cast<std::size_t>(item.iItem)]);
+  // The view keeps the image from now on and does not ask again.
+  item.mask |= LVIF_DI_SETITEM;
 }
 
 int FolderView::Count() const { return ListView_GetItemCount(list_); }
@@ -125,9 +124,12 @@ void SetIconImageIndex(HWND list, int index, int image) {
 
 void FolderView::SwapIcons(int first, int second) {
   const Text firstCaption = Caption(first);
+  const Text secondCaption = Caption(second);
   const int firstImage = IconImageIndex(list_, first);
-  SetCaption(first, Caption(second));
-  SetIconImageIndex(list_, first, IconImageIndex(list_, second));
+  const int secondImage = IconImageIndex(list_, second);
+  std::swap(sources_[static_cast<std::size_t>(first)], sources_[static_cast<std::size_t>(second)]);
+  SetCaption(first, secondCaption);
+  SetIconImageIndex(list_, first, secondImage);
   SetCaption(second, firstCaption);
   SetIconImageIndex(list_, second, firstImage);
 }

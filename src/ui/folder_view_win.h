@@ -31,7 +31,6 @@ class FolderView {
 
   HWND hwnd() const { return list_; }
   HIMAGELIST Images() const { return images_.List(); }
-  HIMAGELIST StockImages() const { return stock_.get(); }
 
   // Draws the model's current folder from the table, in table order.
   void ShowFolder(const LauncherModel& model);
@@ -45,17 +44,27 @@ class FolderView {
   void SetCaption(int index, const Text& caption);
   // Exchanges the captions and images of two icons, which is all a move changes.
   void SwapIcons(int first, int second);
+  // The view asks for an icon's image when it is about to draw it: the image is found
+  // then, so a folder appears without waiting for the icons below the visible part.
+  void OnGetDisplayInfo(NMLVDISPINFOA& request);
+
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
   // on from it.
   void SelectAndFocus(int index);
 
  private:
-  void AppendImage(const EntryView& entry, const DirectoryValues& dirs);
+  // What an icon's image is found from: the kind, and the target made absolute.
+  struct IconSource {
+    int kind = kProgram;
+    Text path;
+  };
+  int ImageOf(const IconSource& source);
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   Panel* statusBar_ = nullptr;
   ViewImageList images_;
-  ImageListHandle stock_;
+  // One source per icon, in icon order.
+  std::vector<IconSource> sources_;
 };
 
 }  // namespace kov

@@ -1,9 +1,11 @@
-// The images of the folder view: one opaque copy per icon, drawn over the view's
-// background onto a bitmap of the icon size and added without a mask. Drawing and
-// adding a bitmap is many times faster than adding icons one by one, which matters for
-// folders of a thousand entries.
+// The images of the folder view: one opaque picture per distinct icon (a stock picture,
+// a file type, a file with an icon of its own), drawn over the view's background onto a
+// bitmap of the icon size and added without a mask. Icons that look alike share one
+// image, so a folder of a thousand documents of ten types holds ten images, and drawing
+// a bitmap is many times faster than adding icons one by one.
 #pragma once
 
+#include <map>
 #include <unordered_map>
 
 #include "util/glyph_painter_win.h"
@@ -15,26 +17,30 @@ namespace kov {
 class ViewImageList {
  public:
   ViewImageList() = default;
-  // Starts a fresh image list of size x size images over the given background.
+  // Starts a fresh, empty image list of size x size images over the given background.
   [[nodiscard]] bool Reset(int size, COLORREF background);
   HIMAGELIST List() const { return list_.get(); }
-  void Clear() { ImageList_RemoveAll(list_.get()); }
 
-  // Appends a copy of image index of source.
-  void AppendCopy(HIMAGELIST source, int index);
-  // Appends the shell's large icon for an existing path; false when the shell has none.
-  [[nodiscard]] bool AppendShellIcon(const Text& path, bool isDirectory);
+  // The image of a picture drawn in code, keyed by id; drawn on first use.
+  int ArtImage(int id, const GlyphArt& art);
+  // The image of the shell's large icon for an existing path; -1 when the shell has none.
+  int ShellImage(const Text& path, bool isDirectory);
 
  private:
+  int AppendCopy(HIMAGELIST source, int index);
+  int AppendBitmap(HBITMAP bitmap);
+  template <typename Draw>
+  int AppendDrawn(const Draw& draw);
+
   ImageListHandle list_;
   MemoryDcHandle dc_;
   PixelBitmap canvas_;
   int size_ = 0;
   COLORREF background_ = 0;
-  // Where the shell keeps each icon in its own image list, asked once per file type or,
-  // for files with icons of their own, once per path.
-  std::unordered_map<Text, int> shellIconIndex_;
-  HIMAGELIST shellList_ = nullptr;
+  std::map<int, int> artImages_;
+  // The image of each shell icon, found once per file type or, for files with icons of
+  // their own, once per path.
+  std::unordered_map<Text, int> shellImages_;
 };
 
 }  // namespace kov

@@ -37,9 +37,6 @@ class AddingTest : public Form1Session {
     SendMessageA(form_->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(ShellDrop(paths)), 0);
     PumpMessages(20);
   }
-  bool ShowsImage(int index, int stockImage) const {
-    return SameImage(form_->View().Images(), IconImage(View(), index), form_->View().StockImages(), stockImage);
-  }
 };
 
 TEST_F(AddingTest, DroppedPathsBecomeEntriesInDropOrderAtFullLength) {
@@ -69,9 +66,9 @@ TEST_F(AddingTest, DroppedPathsBecomeEntriesInDropOrderAtFullLength) {
   EXPECT_EQ(added, expected);
   const std::vector<std::string> captions = {"Windows programs", "tool.exe", "Data", "long.exe", "notepad.exe"};
   EXPECT_EQ(Captions(), captions);
-  EXPECT_FALSE(ShowsImage(1, kStockMissingTarget));
-  EXPECT_FALSE(ShowsImage(2, kStockMissingTarget));
-  EXPECT_TRUE(ShowsImage(3, kStockMissingTarget));
+  EXPECT_FALSE(ShowsStock(1, kStockMissingTarget));
+  EXPECT_FALSE(ShowsStock(2, kStockMissingTarget));
+  EXPECT_TRUE(ShowsStock(3, kStockMissingTarget));
 
   // The same file dropped into another folder is added there too.
   Open(0);
@@ -117,7 +114,7 @@ TEST_F(AddingTest, NewFolderTakesTheCleanedNameAndRefusesEmptyOrSplitNames) {
   }
   EXPECT_EQ(Lines().back(), "*MyTools*1*MyTools**");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Windows programs", "MyTools"}));
-  EXPECT_TRUE(ShowsImage(1, kStockVirtualFolder));
+  EXPECT_TRUE(ShowsStock(1, kStockVirtualFolder));
 
   for (const std::string& refused : {std::string("Net\\Old"), std::string(" ** ")}) {
     std::string notice;

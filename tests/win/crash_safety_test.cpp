@@ -32,8 +32,8 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewMenuWhole) {
     commandLine += "\"";
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, "Local\\KovrantSaveLoopReady");
     ResetEvent(ready);
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     WaitForSingleObject(ready, 10000);
     CloseHandle(ready);
     Sleep(static_cast<DWORD>(pause(random)));

@@ -148,19 +148,18 @@ TEST(InputWithHistory, AcceptedTextsAreSharedByLaterDialogsOnceEach) {
 TEST(InputWithHistory, RefusalsLeaveTheTextAndTheHistoryAlone) {
   InputHistory& history = SharedInputHistory();
   const std::vector<Text> before = history.Items();
-  const std::vector<DialogAnswer::Step> refusals = {
-      [](HWND dialog) {
-        SetWindowTextA(Combo(dialog), "typed then Esc");
-        PostKey(dialog, VK_ESCAPE);
-      },
-      [](HWND dialog) {
-        SetWindowTextA(Combo(dialog), "typed then Cancel");
-        SendMessageA(GetDlgItem(dialog, kResultCancel), BM_CLICK, 0, 0);
-      },
-      [](HWND dialog) {
-        SetWindowTextA(Combo(dialog), "typed then close box");
-        PressCloseBox(dialog);
-      }};
+  const std::vector<DialogAnswer::Step> refusals = {[](HWND dialog) {
+                                                      SetWindowTextA(Combo(dialog), "typed then Esc");
+                                                      PostKey(dialog, VK_ESCAPE);
+                                                    },
+                                                    [](HWND dialog) {
+                                                      SetWindowTextA(Combo(dialog), "typed then Cancel");
+                                                      SendMessageA(GetDlgItem(dialog, kResultCancel), BM_CLICK, 0, 0);
+                                                    },
+                                                    [](HWND dialog) {
+                                                      SetWindowTextA(Combo(dialog), "typed then close box");
+                                                      PressCloseBox(dialog);
+                                                    }};
   for (const DialogAnswer::Step& refusal : refusals) {
     DialogAnswer answer({refusal});
     Text out = "caller's text";
@@ -212,9 +211,7 @@ TEST(ConfirmDialog, OnlyYesOrItsMnemonicAnswersYes) {
   EXPECT_EQ(AnswerDeleteQuestion([](HWND dialog) { PostKey(dialog, VK_RETURN); }), kResultNo);
   EXPECT_EQ(AnswerDeleteQuestion([](HWND dialog) { PostKey(dialog, VK_ESCAPE); }), kResultNo);
   EXPECT_EQ(AnswerDeleteQuestion(PressCloseBox), kResultCancel);
-  EXPECT_EQ(AnswerDeleteQuestion([](HWND dialog) {
-              SendMessageA(GetDlgItem(dialog, kResultYes), BM_CLICK, 0, 0);
-            }),
+  EXPECT_EQ(AnswerDeleteQuestion([](HWND dialog) { SendMessageA(GetDlgItem(dialog, kResultYes), BM_CLICK, 0, 0); }),
             kResultYes);
   EXPECT_EQ(AnswerDeleteQuestion([](HWND dialog) { PostKey(dialog, 'Y', true); }), kResultYes);
   EXPECT_EQ(AnswerDeleteQuestion([](HWND dialog) { PostKey(dialog, 'Y'); }), kResultYes);

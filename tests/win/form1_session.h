@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/form1_win.h"
+#include "ui/artwork_win.h"
 #include "ui/command_tags.h"
 #include "gui_support_win.h"
 
@@ -65,6 +66,15 @@ class Form1Session : public testing::Test {
   void RightClick() {
     NMHDR header{View(), static_cast<UINT_PTR>(GetDlgCtrlID(View())), static_cast<UINT>(NM_RCLICK)};
     SendMessageA(form_->hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  }
+  // True when the icon shows the stock picture, drawn as the view draws its pictures.
+  bool ShowsStock(int icon, int stock) const {
+    int size = 0;
+    ImageList_GetIconSize(form_->View().Images(), &size, &size);
+    ImageListHandle pictures(ImageList_Create(size, size, ILC_COLOR32, 1, 0));
+    BitmapHandle picture = RenderGlyphOnColor(StockImageArt(stock), size, GetSysColor(COLOR_WINDOW));
+    ImageList_Add(pictures.get(), picture.get(), nullptr);
+    return SameImage(form_->View().Images(), IconImage(View(), icon), pictures.get(), 0);
   }
   // Opens the in-place caption editor on the icon, as a click on a selected caption does.
   HWND StartEditing(int index) {

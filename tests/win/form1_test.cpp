@@ -28,8 +28,7 @@ TEST_F(Form1Test, FirstStartShowsTheSeededFolderAndClosingWritesIt) {
   Start();
   EXPECT_EQ(WindowText(form_->hwnd()), "Kovrant 2024.02.01");
   ASSERT_EQ(Captions(), std::vector<std::string>{"Windows programs"});
-  EXPECT_TRUE(
-      SameImage(form_->View().Images(), IconImage(View(), 0), form_->View().StockImages(), kStockVirtualFolder));
+  EXPECT_TRUE(ShowsStock(0, kStockVirtualFolder));
   EXPECT_EQ(Bar(), "  ");
   EXPECT_EQ(Model().dirs.workFolder, UpperText(work_.Path()));
   CloseWindow();
@@ -75,17 +74,14 @@ TEST_F(Form1Test, NavigatesIntoFoldersAndBack) {
   WriteBytes(work_.Path() + "notes.txt", "notes");
   Start();
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "Notes", "Empty"}));
-  EXPECT_TRUE(
-      SameImage(form_->View().Images(), IconImage(View(), 0), form_->View().StockImages(), kStockVirtualFolder));
-  EXPECT_FALSE(
-      SameImage(form_->View().Images(), IconImage(View(), 1), form_->View().StockImages(), kStockMissingTarget));
+  EXPECT_TRUE(ShowsStock(0, kStockVirtualFolder));
+  EXPECT_FALSE(ShowsStock(1, kStockMissingTarget));
 
   Open(0);
   EXPECT_EQ(Model().currentFolder, "Tools\\");
   EXPECT_EQ(Bar(), "  Tools\\");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Net", "Gone"}));
-  EXPECT_TRUE(
-      SameImage(form_->View().Images(), IconImage(View(), 1), form_->View().StockImages(), kStockMissingTarget));
+  EXPECT_TRUE(ShowsStock(1, kStockMissingTarget));
 
   SelectIcon(View(), 0);
   KeyDown(View(), VK_RETURN);

@@ -61,8 +61,8 @@ const Text kPage = "<html>\n<body>\n<b>Kovrant</b> page<br>second line\n</body><
 TEST(ShowHtmlWindow, HalfTheDesktopCentredOverOwnerAndFollowingResizes) {
   OwnerWindow owner;
   HtmlWindowFacts facts;
-  DialogAnswer answer({[&](HWND window) { Inspect(window, owner.get(), facts); },
-                       [](HWND window) { PostKey(window, VK_ESCAPE); }});
+  DialogAnswer answer(
+      {[&](HWND window) { Inspect(window, owner.get(), facts); }, [](HWND window) { PostKey(window, VK_ESCAPE); }});
   ShowHtmlWindow(owner.get(), "Info", kPage);
   ASSERT_TRUE(answer.AllStepsRan());
   EXPECT_EQ(facts.title, "Info");

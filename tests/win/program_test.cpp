@@ -22,8 +22,8 @@ HANDLE StartProgram(const std::string& exe, const std::string& currentDirectory)
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::string commandLine = "\"" + exe + "\"";
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      currentDirectory.c_str(), &startup, &process)) {
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory.c_str(),
+                      &startup, &process)) {
     return nullptr;
   }
   CloseHandle(process.hThread);
@@ -42,7 +42,8 @@ BOOL CALLBACK CountProgramWindows(HWND window, LPARAM parameter) {
   GetWindowThreadProcessId(window, &process);
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, "TForm1") == 0 && IsWindowVisible(window) && (found->process == 0 || process == found->process)) {
+  if (lstrcmpA(className, "TForm1") == 0 && IsWindowVisible(window) &&
+      (found->process == 0 || process == found->process)) {
     ++found->count;
     found->last = window;
   }
@@ -51,11 +52,13 @@ BOOL CALLBACK CountProgramWindows(HWND window, LPARAM parameter) {
 
 HWND MainWindowOf(HANDLE process) {
   FoundWindows found{GetProcessId(process)};
-  WaitFor([&] {
-    found.count = 0;
-    EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&found));
-    return found.count > 0;
-  }, 15000);
+  WaitFor(
+      [&] {
+        found.count = 0;
+        EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&found));
+        return found.count > 0;
+      },
+      15000);
   return found.last;
 }
 
