@@ -9,6 +9,7 @@
 #include "store/settings_file.h"
 #include "util/dialogs_win.h"
 #include "util/dpi_win.h"
+#include "util/fonts_win.h"
 
 namespace kov {
 
@@ -61,11 +62,6 @@ void DisableFileSystemRedirection() {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "Wow64DisableWow64FsRedirection")));
   PVOID previous = nullptr;
   if (disable) disable(&previous);
-}
-
-FontHandle MakeFont(const char* face, int heightAt96, int dpi) {
-  return FontHandle(CreateFontA(-Scaled(heightAt96, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
 }
 
 void SnapToWorkArea(WINDOWPOS& position, HWND window) {
