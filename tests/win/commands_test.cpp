@@ -2,10 +2,6 @@
 // drives them: a right click, the Delete key, the questions answered from the side.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <map>
-#include <thread>
-
 #include "app/form1_win.h"
 #include "form1_session.h"
 #include "shell_request_recorder.h"
@@ -16,71 +12,6 @@ namespace kov {
 namespace {
 
 using namespace kov::test;
-
-struct MenuSearch {
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window) || lstrcmpA(className, "#32768") != 0) return TRUE;
-  reinterpret_cast<MenuSearch*>(parameter)->found = window;
-  return FALSE;
-}
-
-// Watches for the context menu from a thread of its own while the test thread sits in
-// the menu's modal loop: reads the items' states and presses the given keys.
-class MenuWatcher {
- public:
-  MenuWatcher(HMENU menu, HWND owner, std::vector<WORD> keys, int timeoutMilliseconds = 5000)
-      : thread_([this, menu, owner, keys = std::move(keys), timeoutMilliseconds] {
-          const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMilliseconds);
-          while (static_cast<int>(end - GetTickCount()) > 0) {
-            MenuSearch search;
-            EnumWindows(MatchMenuWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found) {
-              Sleep(100);
-              for (int tag : {1, 2, 3, 4, 5, 8}) {
-                grayed_[tag] = (GetMenuState(menu, static_cast<UINT>(tag), MF_BYCOMMAND) & MF_GRAYED) != 0;
-              }
-              for (WORD key : keys) {
-                PostMessageA(owner, WM_KEYDOWN, key, 1);
-                PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
-                Sleep(50);
-              }
-              shown_ = true;
-              break;
-            }
-            Sleep(20);
-          }
-        }) {}
-  ~MenuWatcher() {
-    if (thread_.joinable()) thread_.join();
-  }
-  MenuWatcher(const MenuWatcher&) = delete;
-  MenuWatcher& operator=(const MenuWatcher&) = delete;
-
-  bool Shown() {
-    if (thread_.joinable()) thread_.join();
-    return shown_;
-  }
-  // Items that were disabled while the menu was shown, by Tag.
-  std::vector<int> Grayed() {
-    std::vector<int> tags;
-    for (const auto& [tag, grayed] : grayed_) {
-      if (grayed) tags.push_back(tag);
-    }
-    return tags;
-  }
-
- private:
-  std::map<int, bool> grayed_;
-  std::atomic<bool> shown_{false};
-  std::thread thread_;
-};
 
 class CommandWindow : public Form1Session {
  protected:
@@ -125,19 +56,21 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
   GetMenuStringA(menu, kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
   EXPECT_STREQ(caption, "Run as Administrator");
 
+  std::vector<int> grayed;
+  const auto readGrayed = [&grayed](HMENU shown) { grayed = GrayedItems(shown); };
   Select("Tools");
   {
-    MenuWatcher watcher(menu, form_->hwnd(), {VK_ESCAPE});
+    MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, readGrayed);
     form_->LVMouseDown();
     ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(watcher.Grayed(), (std::vector<int>{2, 3, 4, 5}));
+    EXPECT_EQ(grayed, (std::vector<int>{2, 3, 4, 5}));
   }
   Select("Notes");
   {
-    MenuWatcher watcher(menu, form_->hwnd(), {VK_ESCAPE});
+    MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, readGrayed);
     form_->LVMouseDown();
     ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(watcher.Grayed(), std::vector<int>{});
+    EXPECT_EQ(grayed, std::vector<int>{});
   }
   EXPECT_EQ(form_->PopupMenu1(), menu);
   EXPECT_EQ(Lines().size(), 7u);
@@ -146,7 +79,7 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
 TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
   Start(kToolsAndNotes);
   SelectNothing();
-  MenuWatcher watcher(form_->PopupMenu1(), form_->hwnd(), {VK_ESCAPE}, 1000);
+  MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE});
   form_->LVMouseDown();
   EXPECT_FALSE(watcher.Shown());
 }
@@ -154,7 +87,7 @@ TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
 TEST_F(CommandWindow, OpenChosenFromTheMenuEntersTheFolder) {
   Start(kToolsAndNotes);
   Select("Tools");
-  MenuWatcher watcher(form_->PopupMenu1(), form_->hwnd(), {VK_DOWN, VK_RETURN});
+  MenuAnswerer watcher(form_->hwnd(), {VK_DOWN, VK_RETURN});
   form_->LVMouseDown();
   ASSERT_TRUE(watcher.Shown());
   EXPECT_EQ(form_->CurrentFolder(), "Tools\\");
