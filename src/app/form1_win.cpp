@@ -15,6 +15,7 @@
 #include "ui/rename_win.h"
 #include "util/dialogs_win.h"
 #include "util/dpi_win.h"
+#include "util/fonts_win.h"
 #include "util/html_window_win.h"
 
 namespace kov {
@@ -49,11 +50,6 @@ void DisableFileSystemRedirection() {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "Wow64DisableWow64FsRedirection")));
   PVOID previous = nullptr;
   if (disable) disable(&previous);
-}
-
-FontHandle MakeFont(const char* face, int heightAt96, int dpi) {
-  return FontHandle(CreateFontA(-Scaled(heightAt96, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
 }
 
 void SnapToWorkArea(WINDOWPOS& position, HWND window) {

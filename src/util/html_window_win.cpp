@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
-#include "util/dialogs_win.h"
+#include "util/child_window_win.h"
+#include "util/dialog_form_win.h"
 #include "util/dpi_win.h"
+#include "util/fonts_win.h"
 #include "util/handles_win.h"
 #include "util/html_text.h"
 
@@ -74,8 +76,8 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
   STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
   STDMETHODIMP OnUIActivate() override { return S_OK; }
-  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
-                                LPRECT clip, LPOLEINPLACEFRAMEINFO frameInfo) override {
+  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position, LPRECT clip,
+                                LPOLEINPLACEFRAMEINFO frameInfo) override {
     if (!frame || !document || !position || !clip || !frameInfo) return E_POINTER;
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
@@ -252,16 +254,11 @@ bool HtmlWindow::ShowPage(const Text& html) {
 void HtmlWindow::ShowPlainText(const Text& html) {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  plainText_ = CreateWindowExA(0, "EDIT", "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                               0, 0, client.right, client.bottom, hwnd(),
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPlainTextId)), GetModuleHandleA(nullptr),
-                               nullptr);
+  plainTextFont_ = MakeFont("Courier New", PointsToPixels(11, DpiOf(hwnd())), FontPitch::Fixed);
+  plainText_ =
+      CreateChildWindow(hwnd(), kPlainTextId, "EDIT", "", WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                        client, plainTextFont_.get());
   if (!plainText_) return;
-  plainTextFont_.reset(CreateFontA(-MulDiv(11, DpiOf(hwnd()), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   FIXED_PITCH | FF_MODERN, "Courier New"));
-  SendMessageA(plainText_, WM_SETFONT, reinterpret_cast<WPARAM>(plainTextFont_.get()), FALSE);
   const int margin = Scale(12);
   SendMessageA(plainText_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
   SendMessageA(plainText_, EM_SETLIMITTEXT, 0, 0);

@@ -2,16 +2,13 @@
 
 #include <set>
 
+#include "table_of.h"
 #include "ui/commands.h"
 
 namespace kov {
 namespace {
 
-EntryTable TableOf(const std::vector<Text>& lines) {
-  EntryTable table;
-  for (const Text& line : lines) EXPECT_TRUE(table.Append(line));
-  return table;
-}
+using test::TableOf;
 
 SelectedEntry Selected(int slot, const Text& target, int kind) {
   SelectedEntry selected;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "table_of.h"
 #include "ui/rename.h"
 
 namespace kov {
 namespace {
+
+using test::TableOf;
 
 const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
 
@@ -16,12 +19,6 @@ TEST(RenameEntry, AFolderNamedWithAMacroTakesTheContentsTheViewShowsInIt) {
   EXPECT_EQ(table.Slot(1), "*Tools*1*Tools**");
   EXPECT_EQ(table.Slot(2), "Tools\\*notepad.exe**Notepad**");
   EXPECT_EQ(table.Slot(3), "%windir%\\*x**X**");
-}
-
-EntryTable TableOf(const std::vector<Text>& lines) {
-  EntryTable table;
-  table.Lines() = lines;
-  return table;
 }
 
 TEST(RenameEntry, AFolderCarriesEverythingInsideItAtEveryDepth) {

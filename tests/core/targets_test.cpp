@@ -2,10 +2,13 @@
 
 #include "store/entry_table.h"
 #include "store/targets.h"
+#include "table_of.h"
 #include "ui/folder_logic.h"
 
 namespace kov {
 namespace {
+
+using test::TableOf;
 
 const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Users\\me\\Temp", "C:\\Windows"};
 
@@ -41,12 +44,6 @@ TEST(Targets, DirectoryValuesAreCleaned) {
   EXPECT_EQ(WorkFolderFrom("E:\\"), "E:\\");
   EXPECT_EQ(CleanDirectoryValue("  C:\\Temp\\\r\n"), "C:\\Temp");
   EXPECT_EQ(CleanDirectoryValue(""), "");
-}
-
-EntryTable TableOf(std::initializer_list<const char*> lines) {
-  EntryTable table;
-  for (const char* line : lines) EXPECT_TRUE(table.Append(line));
-  return table;
 }
 
 TEST(FolderView, FolderMembershipIsByUpperCasedPrefix) {

@@ -2,10 +2,6 @@
 // drives them: a right click, the Delete key, the questions answered from the side.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <map>
-#include <thread>
-
 #include "app/form1_win.h"
 #include "form1_session.h"
 #include "shell_request_recorder.h"
@@ -16,79 +12,6 @@ namespace kov {
 namespace {
 
 using namespace kov::test;
-
-struct MenuSearch {
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window) || lstrcmpA(className, "#32768") != 0) return TRUE;
-  reinterpret_cast<MenuSearch*>(parameter)->found = window;
-  return FALSE;
-}
-
-// Watches for the context menu from a thread of its own while the test thread sits in
-// the menu's modal loop: reads the items' states and presses the given keys.
-class MenuWatcher {
- public:
-  MenuWatcher(HWND owner, std::vector<WORD> keys, int timeoutMilliseconds = 5000)
-      : thread_([this, owner, keys = std::move(keys), timeoutMilliseconds] {
-          const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMilliseconds);
-          while (static_cast<int>(end - GetTickCount()) > 0) {
-            MenuSearch search;
-            EnumWindows(MatchMenuWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found) {
-              Sleep(100);
-              menu_ = reinterpret_cast<HMENU>(SendMessageA(search.found, MN_GETHMENU, 0, 0));
-              for (int tag : {1, 2, 3, 4, 5, 8}) {
-                const UINT id = static_cast<UINT>(kContextMenuCommandBase + tag);
-                grayed_[tag] = (GetMenuState(menu_, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
-              }
-              for (WORD key : keys) {
-                PostMessageA(owner, WM_KEYDOWN, key, 1);
-                PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
-                Sleep(50);
-              }
-              shown_ = true;
-              break;
-            }
-            Sleep(20);
-          }
-        }) {}
-  ~MenuWatcher() {
-    if (thread_.joinable()) thread_.join();
-  }
-  MenuWatcher(const MenuWatcher&) = delete;
-  MenuWatcher& operator=(const MenuWatcher&) = delete;
-
-  bool Shown() {
-    if (thread_.joinable()) thread_.join();
-    return shown_;
-  }
-  // The menu that was shown.
-  HMENU Menu() {
-    if (thread_.joinable()) thread_.join();
-    return menu_;
-  }
-  // Items that were disabled while the menu was shown, by Tag.
-  std::vector<int> Grayed() {
-    std::vector<int> tags;
-    for (const auto& [tag, grayed] : grayed_) {
-      if (grayed) tags.push_back(tag);
-    }
-    return tags;
-  }
-
- private:
-  std::map<int, bool> grayed_;
-  HMENU menu_ = nullptr;
-  std::atomic<bool> shown_{false};
-  std::thread thread_;
-};
 
 class CommandWindow : public Form1Session {
  protected:
@@ -119,14 +42,19 @@ constexpr const char* kToolsAndNotes =
 TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
   WriteBytes(work_.Path() + "notes.txt", "notes");
   Start(kToolsAndNotes);
-  Select("Tools");
   HMENU menu = nullptr;
+  std::vector<int> grayed;
+  const auto look = [&](HMENU shown) {
+    menu = shown;
+    grayed = GrayedItems(shown);
+  };
+  constexpr int base = kContextMenuCommandBase;
+  Select("Tools");
   {
-    MenuWatcher watcher(form_->hwnd(), {VK_ESCAPE});
+    MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, look);
     RightClick();
     ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(watcher.Grayed(), (std::vector<int>{2, 3, 4, 5}));
-    menu = watcher.Menu();
+    EXPECT_EQ(grayed, (std::vector<int>{base + 2, base + 3, base + 4, base + 5}));
   }
   ASSERT_EQ(GetMenuItemCount(menu), 7);
   for (int position = 0; position < 7; ++position) {
@@ -135,27 +63,28 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
     item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_BITMAP;
     ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item));
     const bool pictured = item.hbmpItem != nullptr;
-    const bool parameters = item.wID == kContextMenuCommandBase + kTagExecutionParameters;
+    const bool parameters = item.wID == base + kTagExecutionParameters;
     EXPECT_EQ(pictured, !parameters && !(item.fType & MFT_SEPARATOR)) << position;
   }
   char caption[64] = {};
-  GetMenuStringA(menu, kContextMenuCommandBase + kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
+  GetMenuStringA(menu, base + kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
   EXPECT_STREQ(caption, "Run as Administrator");
+  const HMENU first = menu;
   Select("Notes");
   {
-    MenuWatcher watcher(form_->hwnd(), {VK_ESCAPE});
+    MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, look);
     RightClick();
     ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(watcher.Grayed(), std::vector<int>{});
-    EXPECT_EQ(watcher.Menu(), menu);
+    EXPECT_EQ(grayed, std::vector<int>{});
   }
+  EXPECT_EQ(menu, first);
   EXPECT_EQ(Lines().size(), 7u);
 }
 
 TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
   Start(kToolsAndNotes);
   SelectNothing();
-  MenuWatcher watcher(form_->hwnd(), {VK_ESCAPE}, 1000);
+  MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE});
   RightClick();
   EXPECT_FALSE(watcher.Shown());
 }
@@ -163,7 +92,7 @@ TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
 TEST_F(CommandWindow, OpenChosenFromTheMenuEntersTheFolder) {
   Start(kToolsAndNotes);
   Select("Tools");
-  MenuWatcher watcher(form_->hwnd(), {VK_DOWN, VK_RETURN});
+  MenuAnswerer watcher(form_->hwnd(), {VK_DOWN, VK_RETURN});
   RightClick();
   ASSERT_TRUE(watcher.Shown());
   EXPECT_EQ(Model().currentFolder, "Tools\\");

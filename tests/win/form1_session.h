@@ -19,17 +19,9 @@ namespace kov::test {
 
 class Form1Session : public testing::Test {
  protected:
-  Form1Session() : work_(testing::UnitTest::GetInstance()->current_test_info()->name()) {
-    settings_ = work_.Path() + "kovrant.ini";
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    previousDirectory_ = current;
-    SetCurrentDirectoryA(work_.Path().c_str());
-  }
   ~Form1Session() override {
     if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
     form_.reset();
-    SetCurrentDirectoryA(previousDirectory_.c_str());
   }
 
   // Starts the window on a settings file holding lines; none: a first start.
@@ -111,9 +103,9 @@ class Form1Session : public testing::Test {
     return input;
   }
 
-  TempFolder work_;
-  std::string settings_;
-  std::string previousDirectory_;
+  TempFolder work_{testing::UnitTest::GetInstance()->current_test_info()->name()};
+  CurrentDirectoryScope inWork_{work_.Path()};
+  std::string settings_ = work_.Path() + "kovrant.ini";
   std::unique_ptr<Form1> form_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "gui_support_win.h"
 #include "shell/godmode_win.h"
 #include "shell_request_recorder.h"
 #include "util/handles_win.h"
@@ -12,27 +13,6 @@ namespace {
 // Runs each test in a fresh empty folder as the current directory, and removes it after.
 class GodMode : public testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    folder_ =
-        Text(temp) + "kovrant-godmode-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    previousDirectory_ = previous;
-    ASSERT_TRUE(SetCurrentDirectoryA(folder_.c_str()));
-  }
-  void TearDown() override {
-    SetCurrentDirectoryA(previousDirectory_.c_str());
-    const Text inside = folder_ + "\\" + kGodModeFolderName;
-    RemoveDirectoryA(inside.c_str());
-    DeleteFileA(inside.c_str());
-    DeleteFileA((folder_ + "\\file.txt").c_str());
-    RemoveDirectoryA((folder_ + "\\sub").c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
-
   // Names in the test folder, without "." and "..".
   std::vector<Text> FolderContents() const {
     std::vector<Text> names;
@@ -59,8 +39,10 @@ class GodMode : public testing::Test {
     EXPECT_EQ(request.show, SW_SHOWNORMAL);
   }
 
-  Text folder_;
-  Text previousDirectory_;
+  test::TempFolder work_{testing::UnitTest::GetInstance()->current_test_info()->name()};
+  test::CurrentDirectoryScope inWork_{work_.Path()};
+  // The folder without its trailing backslash.
+  const Text folder_ = work_.Path().substr(0, work_.Path().size() - 1);
 };
 
 TEST_F(GodMode, FirstClickCreatesTheFolderAndLaterClicksOnlyOpenIt) {

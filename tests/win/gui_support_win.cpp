@@ -1,8 +1,11 @@
 #include "gui_support_win.h"
 
+#include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include <vector>
+#include <map>
+
+#include "util/dialog_form_win.h"
 
 namespace kov::test {
 
@@ -30,21 +33,29 @@ TempFolder::~TempFolder() {
   SHFileOperationA(&operation);
 }
 
+CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder) {
+  char current[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, current);
+  previous_ = current;
+  SetCurrentDirectoryA(folder.c_str());
+}
+
+CurrentDirectoryScope::~CurrentDirectoryScope() { SetCurrentDirectoryA(previous_.c_str()); }
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const FileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 std::string ReadBytes(const std::string& path) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string bytes(GetFileSize(file, nullptr), '\0');
+  const FileHandle file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return std::string();
+  std::string bytes(GetFileSize(file.get(), nullptr), '\0');
   DWORD read = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
+  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
   bytes.resize(read);
   return bytes;
 }
@@ -79,63 +90,132 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
   return true;
 }
 
+// ---- Timers, dialogs and menus ----
+
 namespace {
 
-struct WindowSearch {
-  std::string caption;
-  HWND found = nullptr;
-};
+constexpr UINT kTickMilliseconds = 30;
+// Ticks a dialog or menu may stay open before it is closed as left open: about 12 s.
+constexpr int kGiveUpTicks = 400;
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+std::map<UINT_PTR, std::function<void()>*>& RunningTimers() {
+  static std::map<UINT_PTR, std::function<void()>*> timers;
+  return timers;
+}
+
+// The program's dialog on show, or null.
+HWND ShownDialog() {
+  DialogForm* form = DialogForm::Current();
+  return form && form->hwnd() && IsWindowVisible(form->hwnd()) ? form->hwnd() : nullptr;
+}
+
+BOOL CALLBACK MatchShownMenu(HWND window, LPARAM found) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-  if (WindowText(window) != search->caption) return TRUE;
-  search->found = window;
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window) || ClassOf(window) != "#32768") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
   return FALSE;
+}
+
+// The popup menu on show in this process, or null.
+HWND ShownMenu() {
+  HWND found = nullptr;
+  EnumWindows(MatchShownMenu, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(std::string caption, std::function<void(HWND)> action, int timeoutMilliseconds)
-    : thread_([this, caption = std::move(caption), action = std::move(action), timeoutMilliseconds] {
-        const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMilliseconds);
-        while (static_cast<int>(end - GetTickCount()) > 0) {
-          WindowSearch search{caption};
-          EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-          if (search.found) {
-            Sleep(100);
-            RECT client{};
-            GetClientRect(search.found, &client);
-            clientSize_ = {client.right, client.bottom};
-            text_ = DialogText(search.found);
-            action(search.found);
-            answered_ = true;
-            break;
-          }
-          Sleep(20);
-        }
-        finished_ = true;
-      }) {}
-
-DialogAnswerer::~DialogAnswerer() {
-  if (thread_.joinable()) thread_.join();
+ThreadTimer::ThreadTimer(UINT periodMilliseconds, std::function<void()> tick)
+    : tick_(std::move(tick)), id_(SetTimer(nullptr, 0, periodMilliseconds, &ThreadTimer::OnTimer)) {
+  RunningTimers()[id_] = &tick_;
 }
+
+ThreadTimer::~ThreadTimer() {
+  KillTimer(nullptr, id_);
+  RunningTimers().erase(id_);
+}
+
+void CALLBACK ThreadTimer::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  const auto running = RunningTimers().find(id);
+  if (running != RunningTimers().end()) (*running->second)();
+}
+
+DialogAnswerer::DialogAnswerer(std::string caption, Step step, int timeoutMilliseconds)
+    : DialogAnswerer(std::move(caption), std::vector<Step>{std::move(step)}, timeoutMilliseconds) {}
+
+DialogAnswerer::DialogAnswerer(std::string caption, std::vector<Step> steps, int timeoutMilliseconds)
+    : caption_(std::move(caption)),
+      steps_(std::move(steps)),
+      timeoutMilliseconds_(timeoutMilliseconds),
+      timer_(kTickMilliseconds, [this] { Tick(); }) {}
 
 bool DialogAnswerer::Answered() {
-  while (!finished_) PumpMessages(10);
-  if (thread_.joinable()) thread_.join();
-  return answered_;
+  return WaitFor([this] { return next_ == steps_.size(); }, timeoutMilliseconds_);
 }
 
-void PressKey(HWND dialog, WORD key) {
+void DialogAnswerer::Tick() {
+  HWND shown = ShownDialog();
+  if (!shown || LeftOpen(shown) || next_ == steps_.size()) return;
+  if (!caption_.empty() && WindowText(shown) != caption_) return;
+  if (next_ == 0) {
+    dialog_ = shown;
+    text_ = DialogText(shown);
+  }
+  steps_[next_++](shown);
+}
+
+// Counts the ticks the shown dialog has been open; one open too long is closed, once.
+bool DialogAnswerer::LeftOpen(HWND shown) {
+  if (shown != open_) {
+    open_ = shown;
+    openTicks_ = 0;
+  }
+  if (++openTicks_ <= kGiveUpTicks) return false;
+  if (openTicks_ == kGiveUpTicks + 1) {
+    ADD_FAILURE() << "the dialog \"" << WindowText(shown) << "\" was left open";
+    PostMessageA(shown, WM_CLOSE, 0, 0);
+  }
+  return true;
+}
+
+MenuAnswerer::MenuAnswerer(HWND owner, std::vector<WORD> keys, std::function<void(HMENU shown)> look)
+    : owner_(owner), keys_(std::move(keys)), look_(std::move(look)), timer_(kTickMilliseconds, [this] { Tick(); }) {}
+
+void MenuAnswerer::Tick() {
+  HWND menu = ShownMenu();
+  if (!menu) return;
+  if (shown_) {
+    if (++openTicks_ == kGiveUpTicks) {
+      ADD_FAILURE() << "the menu was left open";
+      EndMenu();
+    }
+    return;
+  }
+  shown_ = true;
+  if (look_) look_(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)));
+  for (WORD key : keys_) PostMessageA(owner_, WM_KEYDOWN, key, 1);
+}
+
+std::vector<int> GrayedItems(HMENU menu) {
+  std::vector<int> ids;
+  for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+    const UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    if ((state & MF_GRAYED) && !(state & MF_SEPARATOR)) {
+      ids.push_back(static_cast<int>(GetMenuItemID(menu, position)));
+    }
+  }
+  return ids;
+}
+
+void PressKey(HWND dialog, WORD key, bool alt) {
   HWND focus = dialog;
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) && info.hwndFocus) focus = info.hwndFocus;
-  PostMessageA(focus, WM_KEYDOWN, key, 1);
-  PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+  const LPARAM altHeld = alt ? (1 << 29) : 0;
+  PostMessageA(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | altHeld);
+  PostMessageA(focus, alt ? WM_SYSKEYUP : WM_KEYUP, key, static_cast<LPARAM>(0xC0000001) | altHeld);
 }
 
 namespace {
@@ -155,9 +235,7 @@ BOOL CALLBACK MatchButton(HWND window, LPARAM parameter) {
 }
 
 BOOL CALLBACK CollectStatic(HWND window, LPARAM parameter) {
-  char className[32] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, "Static") == 0) {
+  if (lstrcmpiA(ClassOf(window).c_str(), "Static") == 0) {
     auto* text = reinterpret_cast<std::string*>(parameter);
     const std::string own = WindowText(window);
     if (!own.empty()) *text += (text->empty() ? "" : "\n") + own;
@@ -180,6 +258,44 @@ std::string DialogText(HWND dialog) {
   EnumChildWindows(dialog, CollectStatic, reinterpret_cast<LPARAM>(&text));
   return text;
 }
+
+// ---- Window readers ----
+
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+RECT ClientOf(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return client;
+}
+
+RECT WindowBounds(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return bounds;
+}
+
+RECT ChildBounds(HWND parent, HWND child) {
+  RECT bounds = WindowBounds(child);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds;
+}
+
+OwnerWindow::OwnerWindow()
+    : window_(CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 500, 400, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+// ---- List views ----
 
 int IconCount(HWND listView) { return static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0)); }
 
@@ -236,12 +352,12 @@ std::vector<unsigned char> ImagePixels(HIMAGELIST list, int index) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
+  const MemoryDcHandle dc(CreateCompatibleDC(nullptr));
+  const BitmapHandle bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const SelectedObject selected(dc.get(), bitmap.get());
   RECT all{0, 0, width, height};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL);
+  FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ImageList_Draw(list, index, dc.get(), 0, 0, ILD_NORMAL);
   GdiFlush();
   // Colours only: drawing leaves the alpha byte of the target as the image list likes.
   std::vector<unsigned char> pixels;
@@ -249,9 +365,6 @@ std::vector<unsigned char> ImagePixels(HIMAGELIST list, int index) {
   for (int i = 0; i < width * height * 4; ++i) {
     if (i % 4 != 3) pixels.push_back(bytes[i]);
   }
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
   return pixels;
 }
 
@@ -259,12 +372,6 @@ std::vector<unsigned char> ImagePixels(HIMAGELIST list, int index) {
 
 bool SameImage(HIMAGELIST first, int firstIndex, HIMAGELIST second, int secondIndex) {
   return ImagePixels(first, firstIndex) == ImagePixels(second, secondIndex);
-}
-
-std::string WindowText(HWND window) {
-  char buffer[1024] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
 }
 
 }  // namespace kov::test

@@ -1,14 +1,15 @@
-// What the window tests share: temporary working folders, message pumping, and an
-// answerer that acts on a modal dialog from another thread, as a user would.
+// What the window tests share: temporary working folders, message pumping, the one way
+// to answer the program's dialogs and menus, and readers of windows and list views.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
+#include <vector>
+
+#include "util/handles_win.h"
 
 namespace kov::test {
 
@@ -26,6 +27,18 @@ class TempFolder {
   std::string path_;
 };
 
+// Makes a folder the current directory while it lives, then goes back to the one before.
+class CurrentDirectoryScope {
+ public:
+  explicit CurrentDirectoryScope(const std::string& folder);
+  ~CurrentDirectoryScope();
+  CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
+  CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+
+ private:
+  std::string previous_;
+};
+
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool CopyProgram(const std::string& from, const std::string& to);
@@ -38,36 +51,112 @@ void PumpMessages(int milliseconds);
 // Waits, pumping messages, until the condition holds or the time is up.
 bool WaitFor(const std::function<bool()>& condition, int milliseconds);
 
-// Finds a visible top-level window of this process with the given caption, waits for it
-// and then runs the action on it, all on a thread of its own, so that the test thread can
-// sit in the dialog's modal loop meanwhile.
+// A timer of the test thread: whichever message loop runs, a dialog's or a menu's modal
+// loop included, calls tick every period until the timer is destroyed.
+class ThreadTimer {
+ public:
+  ThreadTimer(UINT periodMilliseconds, std::function<void()> tick);
+  ~ThreadTimer();
+  ThreadTimer(const ThreadTimer&) = delete;
+  ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+ private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD);
+  std::function<void()> tick_;
+  UINT_PTR id_;
+};
+
+// Answers the program's modal dialogs as a user would, from a timer of the test thread
+// that the dialog's own modal loop dispatches. Each tick runs the next step on the shown
+// dialog whose caption is the given one ("" takes any dialog).
+//
+// A timer is more robust than a thread that looks for the dialog: the steps run when
+// the dialog is shown, focused and waiting for input, on the thread that owns it, so
+// there are no sleeps guessing when it has settled, no calls across threads and no data
+// shared between threads. A dialog that never shows costs no wait when the call that
+// should show it has returned, and a dialog left open is closed and fails the test
+// instead of hanging the run.
 class DialogAnswerer {
  public:
-  DialogAnswerer(std::string caption, std::function<void(HWND)> action, int timeoutMilliseconds = 10000);
-  ~DialogAnswerer();
+  using Step = std::function<void(HWND dialog)>;
+
+  DialogAnswerer(std::string caption, Step step, int timeoutMilliseconds = 10000);
+  DialogAnswerer(std::string caption, std::vector<Step> steps, int timeoutMilliseconds = 10000);
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-  // True once the dialog was found and answered. Waits for the answering thread while
-  // processing messages, since the answerer talks to this thread's windows.
+
+  // True once every step ran. A dialog posted for later may still come: this waits for
+  // it up to the timeout, processing messages.
   bool Answered();
-  // The dialog's client size and text as seen when it was found.
-  SIZE ClientSize() const { return clientSize_; }
+  // The dialog the first step ran on (null while none has run), and its static texts
+  // joined by new lines as they were then.
+  HWND Dialog() const { return dialog_; }
   std::string Text() const { return text_; }
 
  private:
-  std::thread thread_;
-  std::atomic<bool> answered_{false};
-  std::atomic<bool> finished_{false};
-  SIZE clientSize_{};
+  void Tick();
+  bool LeftOpen(HWND shown);
+
+  std::string caption_;
+  std::vector<Step> steps_;
+  int timeoutMilliseconds_;
+  std::size_t next_ = 0;
+  HWND dialog_ = nullptr;
   std::string text_;
+  HWND open_ = nullptr;
+  int openTicks_ = 0;
+  ThreadTimer timer_;
 };
 
-// Answers for dialog windows: a key pressed, a button clicked by its caption, the close box.
-void PressKey(HWND dialog, WORD key);
+// Answers a popup menu the same way: when the menu shows, look reads it and the keys go
+// to owner, where the menu's loop takes them. A menu left open is ended and fails the test.
+class MenuAnswerer {
+ public:
+  MenuAnswerer(HWND owner, std::vector<WORD> keys, std::function<void(HMENU shown)> look = {});
+  MenuAnswerer(const MenuAnswerer&) = delete;
+  MenuAnswerer& operator=(const MenuAnswerer&) = delete;
+
+  bool Shown() const { return shown_; }
+
+ private:
+  void Tick();
+
+  HWND owner_;
+  std::vector<WORD> keys_;
+  std::function<void(HMENU)> look_;
+  bool shown_ = false;
+  int openTicks_ = 0;
+  ThreadTimer timer_;
+};
+
+// The command ids of a menu's disabled items.
+std::vector<int> GrayedItems(HMENU menu);
+
+// Answers for dialog windows: a key pressed on the focused control (with Alt held when
+// alt), a button clicked by its caption, the close box.
+void PressKey(HWND dialog, WORD key, bool alt = false);
 void ClickButton(HWND dialog, const std::string& caption);
 void CloseBox(HWND dialog);
 // All static texts of the dialog, joined by new lines.
 std::string DialogText(HWND dialog);
+
+// Window readers.
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+RECT ClientOf(HWND window);
+RECT WindowBounds(HWND window);
+// Where child stands in parent's client coordinates.
+RECT ChildBounds(HWND parent, HWND child);
+
+// A plain visible top-level window to own dialogs and menus.
+class OwnerWindow {
+ public:
+  OwnerWindow();
+  HWND get() const { return window_.get(); }
+
+ private:
+  WindowHandle window_;
+};
 
 // List-view readers.
 int IconCount(HWND listView);
@@ -79,7 +168,5 @@ void KeyDown(HWND window, WORD key);
 
 // True when two image-list images have the same pixels.
 bool SameImage(HIMAGELIST first, int firstIndex, HIMAGELIST second, int secondIndex);
-
-std::string WindowText(HWND window);
 
 }  // namespace kov::test

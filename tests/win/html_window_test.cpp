@@ -3,21 +3,14 @@
 
 #include "app/resource_ids.h"
 #include "app/resources_win.h"
-#include "dialog_answer.h"
-#include "util/dialogs_win.h"
+#include "gui_support_win.h"
+#include "util/dialog_form_win.h"
 #include "util/html_window_win.h"
 
 namespace kov {
 namespace {
 
-using testing_support::ClassOf;
-using testing_support::ClientOf;
-using testing_support::DialogAnswer;
-using testing_support::OwnerWindow;
-using testing_support::PostKey;
-using testing_support::PressCloseBox;
-using testing_support::TextOf;
-using testing_support::WindowBounds;
+using namespace kov::test;
 
 TEST(InfoResource, CarriesTheInfoPageWithCrLfLines) {
   const Text page = LoadTextResource(IDR_INFO_HTML);
@@ -34,7 +27,6 @@ struct HtmlWindowFacts {
   RECT contentBounds{};
   RECT resizedClient{};
   RECT resizedContent{};
-  Text title;
   Text contentClass;
   Text contentText;
   bool ownerEnabled = true;
@@ -43,17 +35,16 @@ struct HtmlWindowFacts {
 // Records what the window shows, then resizes it and records again.
 void Inspect(HWND window, HWND owner, HtmlWindowFacts& facts) {
   facts.window = window;
-  facts.title = TextOf(window);
   facts.bounds = WindowBounds(window);
   facts.client = ClientOf(window);
   facts.content = GetWindow(window, GW_CHILD);
   facts.contentClass = ClassOf(facts.content);
-  facts.contentText = TextOf(facts.content);
-  facts.contentBounds = testing_support::ChildBounds(window, facts.content);
+  facts.contentText = WindowText(facts.content);
+  facts.contentBounds = ChildBounds(window, facts.content);
   facts.ownerEnabled = owner && IsWindowEnabled(owner);
   SetWindowPos(window, nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
   facts.resizedClient = ClientOf(window);
-  facts.resizedContent = testing_support::ChildBounds(window, facts.content);
+  facts.resizedContent = ChildBounds(window, facts.content);
 }
 
 const Text kPage = "<html>\n<body>\n<b>Kovrant</b> page<br>second line\n</body></html>";
@@ -61,11 +52,10 @@ const Text kPage = "<html>\n<body>\n<b>Kovrant</b> page<br>second line\n</body><
 TEST(ShowHtmlWindow, HalfTheDesktopCentredOverOwnerAndFollowingResizes) {
   OwnerWindow owner;
   HtmlWindowFacts facts;
-  DialogAnswer answer(
-      {[&](HWND window) { Inspect(window, owner.get(), facts); }, [](HWND window) { PostKey(window, VK_ESCAPE); }});
+  DialogAnswerer answer("Info", {[&](HWND window) { Inspect(window, owner.get(), facts); },
+                                 [](HWND window) { PressKey(window, VK_ESCAPE); }});
   ShowHtmlWindow(owner.get(), "Info", kPage);
-  ASSERT_TRUE(answer.AllStepsRan());
-  EXPECT_EQ(facts.title, "Info");
+  ASSERT_TRUE(answer.Answered());
   EXPECT_EQ(facts.bounds.right - facts.bounds.left, GetSystemMetrics(SM_CXVIRTUALSCREEN) / 2);
   EXPECT_EQ(facts.bounds.bottom - facts.bounds.top, GetSystemMetrics(SM_CYVIRTUALSCREEN) / 2);
   const RECT ownerBounds = WindowBounds(owner.get());
@@ -89,14 +79,14 @@ TEST(ShowHtmlWindow, HalfTheDesktopCentredOverOwnerAndFollowingResizes) {
 }
 
 TEST(ShowHtmlWindow, EscShiftEscAndTheCloseBoxCloseANewWindowEachTime) {
-  const std::vector<DialogAnswer::Step> closings = {
-      [](HWND window) { PostKey(window, VK_ESCAPE); },
-      [](HWND window) { PressCloseBox(window); },
+  const std::vector<DialogAnswerer::Step> closings = {
+      [](HWND window) { PressKey(window, VK_ESCAPE); },
+      CloseBox,
   };
-  for (const DialogAnswer::Step& closing : closings) {
-    DialogAnswer answer({closing});
+  for (const DialogAnswerer::Step& closing : closings) {
+    DialogAnswerer answer("Info", closing);
     ShowHtmlWindow(nullptr, "Info", kPage);
-    ASSERT_TRUE(answer.AllStepsRan());
+    ASSERT_TRUE(answer.Answered());
     EXPECT_FALSE(IsWindow(answer.Dialog())) << "the window is destroyed when the call returns";
   }
 
@@ -104,14 +94,14 @@ TEST(ShowHtmlWindow, EscShiftEscAndTheCloseBoxCloseANewWindowEachTime) {
   HWND shifted = nullptr;
   bool openAfterShift = false;
   {
-    DialogAnswer answer({[](HWND window) { PostKey(window, VK_SHIFT); },
-                         [&](HWND window) {
-                           openAfterShift = IsWindowVisible(window);
-                           shifted = window;
-                           PostKey(window, VK_ESCAPE);
-                         }});
+    DialogAnswerer answer("Info", {[](HWND window) { PressKey(window, VK_SHIFT); },
+                                   [&](HWND window) {
+                                     openAfterShift = IsWindowVisible(window);
+                                     shifted = window;
+                                     PressKey(window, VK_ESCAPE);
+                                   }});
     ShowHtmlWindow(nullptr, "Info", kPage);
-    ASSERT_TRUE(answer.AllStepsRan());
+    ASSERT_TRUE(answer.Answered());
   }
   EXPECT_TRUE(openAfterShift);
   EXPECT_FALSE(IsWindow(shifted));

@@ -5,11 +5,14 @@
 #include <algorithm>
 
 #include "app/resource_ids.h"
+#include "gui_support_win.h"
 #include "shell/shell_menu_win.h"
 #include "shell_request_recorder.h"
 
 namespace kov {
 namespace {
+
+using namespace kov::test;
 
 constexpr char kComputerByClassId[] = "Shell:::{20d04fe0-3aea-1069-a2d8-08002b30309d}";
 const std::vector<int> kItemsPerHeading = {8, 4, 14, 13, 4, 26, 7, 34};
@@ -94,56 +97,28 @@ TEST_F(ShellFoldersMenu, CommandsOfNoFolderItemOpenNothing) {
   EXPECT_TRUE(recorder.requests().empty());
 }
 
-// Drives the popup the way a user's keys would, from a timer that the menu's own
-// message loop dispatches: it notes the shown menu's shape and then presses keys. Should
-// the popup not appear or not react, the timer closes it after a few seconds.
-struct MenuDriver {
-  static constexpr int kGiveUpTicks = 100;
-  static inline std::vector<int> seenCounts;
-  static inline std::vector<UINT> keys;
-  static inline HWND owner = nullptr;
-  static inline int ticks = 0;
-  static inline bool pressed = false;
-
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (++ticks >= kGiveUpTicks) {
-      EndMenu();
-      return;
-    }
-    HWND popup = FindWindowA("#32768", nullptr);
-    if (pressed || !popup || !IsWindowVisible(popup)) return;
-    pressed = true;
-    seenCounts = SubMenuItemCounts(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
-    for (const UINT key : keys) PostMessageA(owner, WM_KEYDOWN, key, 0);
-  }
-
-  static void Show(const Text& catalogue, std::vector<UINT> keysToPress) {
-    seenCounts.clear();
-    keys = std::move(keysToPress);
-    ticks = 0;
-    pressed = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, OnTimer);
-    ShowShellFoldersMenu(owner, catalogue, POINT{40, 40});
-    KillTimer(nullptr, timer);
-  }
-};
+// Shows the menu as a user's keys would drive it and returns the item counts of its
+// headings as they were shown.
+std::vector<int> ShowWithKeys(HWND owner, const Text& catalogue, std::vector<WORD> keys) {
+  std::vector<int> seenCounts;
+  const MenuAnswerer answer(owner, std::move(keys), [&](HMENU shown) { seenCounts = SubMenuItemCounts(shown); });
+  ShowShellFoldersMenu(owner, catalogue, POINT{40, 40});
+  EXPECT_TRUE(answer.Shown());
+  return seenCounts;
+}
 
 TEST_F(ShellFoldersMenu, PoppedUpTwiceItIsNotDoubledAndOpensTheChoice) {
-  const WindowHandle window(
-      CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr));
-  ASSERT_TRUE(window);
-  SetForegroundWindow(window.get());
-  MenuDriver::owner = window.get();
+  const OwnerWindow owner;
+  ASSERT_TRUE(owner.get());
+  SetForegroundWindow(owner.get());
   const ShellRequestRecorder recorder;
 
-  MenuDriver::Show(catalogue_, {VK_ESCAPE});
-  EXPECT_EQ(MenuDriver::seenCounts, kItemsPerHeading);
+  EXPECT_EQ(ShowWithKeys(owner.get(), catalogue_, {VK_ESCAPE}), kItemsPerHeading);
   EXPECT_TRUE(recorder.requests().empty());
 
-  MenuDriver::Show(catalogue_, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN});
-  EXPECT_EQ(MenuDriver::seenCounts, kItemsPerHeading);
+  EXPECT_EQ(ShowWithKeys(owner.get(), catalogue_, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}), kItemsPerHeading);
   ASSERT_EQ(recorder.requests().size(), 1u);
-  EXPECT_EQ(recorder.requests()[0].owner, window.get());
+  EXPECT_EQ(recorder.requests()[0].owner, owner.get());
   EXPECT_EQ(recorder.requests()[0].parameters, kComputerByClassId);
 }
 

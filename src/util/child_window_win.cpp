@@ -1,0 +1,14 @@
+#include "util/child_window_win.h"
+
+namespace kov {
+
+HWND CreateChildWindow(HWND parent, int id, const char* className, const char* text, DWORD style, const RECT& bounds,
+                       HFONT font, DWORD exStyle) {
+  HWND child = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+                               bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  if (child && font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return child;
+}
+
+}  // namespace kov
