@@ -20,6 +20,9 @@ set_source_files_properties(${KOVRANT_RESOURCES} PROPERTIES
 add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp ${KOVRANT_RESOURCES})
 target_link_libraries(kovrant PRIVATE kovrant_lib)
 target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
+# The program carries no symbols and none of the code it never calls.
+target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections)
+target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)
 
 # GoogleTest from the sources Debian's googletest package installs.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
