@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/resource_ids.h"
 #include "app/resources_win.h"
 #include "app/single_instance_win.h"
@@ -30,6 +32,8 @@ constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
 constexpr UINT kReportOverflowMessage = WM_APP + 1;
 constexpr int kSnapDistance = 10;
+constexpr int kMinimumClientWidth = 440;
+constexpr int kMinimumClientHeight = 160;
 
 Text SystemDirectoryValue(UINT(WINAPI* query)(LPSTR, UINT)) {
   char buffer[MAX_PATH + 1] = {};
@@ -74,10 +78,12 @@ bool Form1::Create(int showCommand) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KOVRANT));
   if (!RegisterClassOnce("TForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon)) return false;
   const int dpi = DpiOf(nullptr);
-  const int width = Scaled(661, dpi);
-  const int height = Scaled(525, dpi);
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  // Centred in the work area and never larger, so that the caption and the status bar
+  // can always be reached, whatever the DPI and the screen.
+  const int width = std::min<int>(Scaled(661, dpi), work.right - work.left);
+  const int height = std::min<int>(Scaled(525, dpi), work.bottom - work.top);
   const int left = work.left + (work.right - work.left - width) / 2;
   const int top = work.top + (work.bottom - work.top - height) / 2;
   if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width,
@@ -121,6 +127,15 @@ void Form1::Layout() {
   MoveWindow(bar_.hwnd(), 0, client.bottom - barHeight, width, barHeight, TRUE);
   const int viewTop = toolBarHeight + spacerHeight;
   MoveWindow(view_.hwnd(), 0, viewTop, width, std::max<int>(0, client.bottom - barHeight - viewTop), TRUE);
+}
+
+// Narrower than this the left and right groups of tool buttons would cover each other;
+// lower than this no row of icons would show.
+void Form1::LimitTrackSize(MINMAXINFO& limits) const {
+  RECT frame{0, 0, Scaled(kMinimumClientWidth, dpi_), Scaled(kMinimumClientHeight, dpi_)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
+  limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 void Form1::FormCreate() {
@@ -297,6 +312,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_GETMINMAXINFO:
+      LimitTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
     case WM_WINDOWPOSCHANGING:
       SnapToWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam), hwnd());
       return 0;

@@ -47,6 +47,7 @@ class Form1 : public Window {
   [[nodiscard]] bool CreateChildren();
   [[nodiscard]] bool ApplyDpi(int dpi);
   void Layout();
+  void LimitTrackSize(MINMAXINFO& limits) const;
   void OnCommand(int id);
   LRESULT OnNotify(const NMHDR& header);
   bool SaveOrAskToLeave();

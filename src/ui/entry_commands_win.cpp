@@ -1,5 +1,7 @@
 #include "ui/entry_commands_win.h"
 
+#include <algorithm>
+
 #include "store/file_system.h"
 #include "ui/command_tags.h"
 #include "ui/commands.h"
@@ -40,12 +42,16 @@ void DeleteSelected(const LauncherParts& parts) {
   if (parts.model.editing || LookUpSelection(parts) == 0) return;
   // The question's modal loop may see the view's notifications; delete what was asked about.
   const SelectedEntry asked = parts.model.selected;
+  const int position = parts.view.SelectedIndex();
   if (ConfirmDialog(parts.window, "Warning", "Delete Item ?", MessageType::Warning, kButtonYes | kButtonNo,
                     kResultNo) != kResultYes) {
     return;
   }
   DeleteFromTable(parts.model.table, parts.model.currentFolder, asked);
   parts.view.ShowFolder(parts.model);
+  // The icon that took the deleted one's place, or the new last one, is selected.
+  const int count = parts.view.Count();
+  if (count > 0) parts.view.SelectAndFocus(std::min(position, count - 1));
 }
 
 }  // namespace kov

@@ -68,6 +68,10 @@ void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValu
     InsertIcon(list_, position, entry.caption, I_IMAGECALLBACK);
     ++position;
   }
+  // The view always has a focused icon, so that the arrow keys work after any command.
+  if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
+    ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+  }
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
 }

@@ -4,10 +4,24 @@ namespace kov {
 
 void EnterFolder(LauncherModel& model, const Text& folderName) { model.currentFolder += folderName + "\\"; }
 
-bool LeaveFolder(LauncherModel& model) {
-  if (model.currentFolder.empty()) return false;
-  model.currentFolder = ParentFolder(model.currentFolder);
-  return true;
+std::optional<Text> LeaveFolder(LauncherModel& model) {
+  Text& folder = model.currentFolder;
+  if (folder.empty()) return std::nullopt;
+  const Text parent = ParentFolder(folder);
+  Text left = folder.substr(parent.size(), folder.size() - parent.size() - 1);
+  folder = parent;
+  return left;
+}
+
+int FolderIconPosition(const EntryTable& table, const DirectoryValues& dirs, const Text& folder,
+                       const Text& childName) {
+  int position = 0;
+  for (int slot : FolderSlots(table, folder)) {
+    const EntryView entry = ReadEntry(table.Slot(slot));
+    if (entry.kind == kVirtualFolder && ExpandMacros(entry.target, dirs) == childName) return position;
+    ++position;
+  }
+  return -1;
 }
 
 int SelectByCaption(LauncherModel& model, const Text& caption) {

@@ -3,6 +3,8 @@
 // selected icon.
 #pragma once
 
+#include <optional>
+
 #include "store/entry_table.h"
 #include "store/targets.h"
 #include "ui/folder_logic.h"
@@ -23,8 +25,13 @@ struct LauncherModel {
 // Shows the virtual folder named folderName inside the current one.
 void EnterFolder(LauncherModel& model, const Text& folderName);
 
-// Goes one level up; false at the top, where nothing changes.
-bool LeaveFolder(LauncherModel& model);
+// Goes one level up and returns the name of the folder left, as it stood in the path;
+// nothing at the top, where nothing changes.
+std::optional<Text> LeaveFolder(LauncherModel& model);
+
+// The position among the icons of folder of the virtual folder entered by childName;
+// -1 when none of its icons is that folder.
+int FolderIconPosition(const EntryTable& table, const DirectoryValues& dirs, const Text& folder, const Text& childName);
 
 // Looks up the entry behind an icon's caption in the current folder and keeps it as
 // the selection; its slot, 0 when no entry carries the caption.

@@ -21,7 +21,13 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
 }
 
 void GoBack(const LauncherParts& parts) {
-  if (LeaveFolder(parts.model)) parts.view.ShowFolder(parts.model);
+  LauncherModel& model = parts.model;
+  const std::optional<Text> left = LeaveFolder(model);
+  if (!left) return;
+  parts.view.ShowFolder(model);
+  // The arrow keys go on from the folder just left.
+  const int position = FolderIconPosition(model.table, model.dirs, model.currentFolder, *left);
+  if (position >= 0) parts.view.SelectAndFocus(position);
 }
 
 void ViewKey(const LauncherParts& parts, unsigned key) {

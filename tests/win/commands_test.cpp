@@ -139,6 +139,8 @@ TEST_F(CommandWindow, DeleteItemRemovesOneProgramInsideAFolder) {
   ASSERT_TRUE(question.Answered());
   EXPECT_EQ(Lines(), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*a.exe**A**", "Tools\\*c.exe**C**"}));
   EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "C"}));
+  // The icon that took the deleted one's place is selected.
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED), 1);
 }
 
 TEST_F(CommandWindow, NothingIsDeletedWhileACaptionIsEditedOrNothingIsSelected) {

@@ -90,6 +90,9 @@ TEST_F(Form1Test, NavigatesIntoFoldersAndBack) {
 
   KeyDown(View(), VK_BACK);
   EXPECT_EQ(Model().currentFolder, "Tools\\");
+  // The folder just left is selected and focused for the arrow keys.
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED), 0);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_FOCUSED), 0);
   SendMessageA(form_->ToolButtonWindow(kTagBack), BM_CLICK, 0, 0);
   EXPECT_EQ(Model().currentFolder, "");
   SendMessageA(form_->ToolButtonWindow(kTagBack), BM_CLICK, 0, 0);
