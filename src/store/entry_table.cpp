@@ -120,9 +120,9 @@ constexpr std::array<SeedProgram, 21> kSeedPrograms{{
 void SeedDefaults(EntryTable& table) {
   if (table.Count() != 0) return;
   auto& lines = table.Lines();
-  lines.emplace_back("*Windows programs*1*Windows programs**");
+  lines.push_back(FormatEntryLine({"", "Windows programs", "1", "Windows programs", ""}));
   for (const SeedProgram& program : kSeedPrograms) {
-    lines.push_back(Text("Windows programs\\*") + program.target + "**" + program.caption + "**");
+    lines.push_back(FormatEntryLine({"Windows programs\\", program.target, "", program.caption, ""}));
   }
 }
 

@@ -1,16 +1,12 @@
-// The entry table: the launcher's whole model, one EntryLine per slot, in icon order.
-// An EntryLine is five fields each followed by "*": folder, target, kind, caption,
-// parameters.
+// The entry table: the launcher's whole model, one entry line per slot, in icon order.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "util/text.h"
+#include "store/entry_line.h"
 
 namespace kov {
-
-enum EntryKind : int { kProgram = 0, kVirtualFolder = 1, kDirectory = 2 };
 
 class EntryTable {
  public:

@@ -1,18 +1,8 @@
 #include "ui/commands.h"
 
-#include <algorithm>
-
 #include "ui/adding.h"
 
 namespace kov {
-
-namespace {
-
-// Split with room for every field a hand-edited line may carry, so that fields 1 to 4
-// are always read as they stand.
-constexpr int kHighestLineField = 999;
-
-}  // namespace
 
 void DeleteFromTable(EntryTable& table, const Text& currentFolder, const SelectedEntry& selected) {
   if (selected.slot < 1 || selected.slot > table.Count()) return;
@@ -29,10 +19,9 @@ void DeleteFromTable(EntryTable& table, const Text& currentFolder, const Selecte
 }
 
 Text LineWithParameters(const Text& line, const Text& typed) {
-  FieldArray fields;
-  SplitFields(line, "*", fields, kHighestLineField);
-  fields.resize(std::max<std::size_t>(fields.size(), 5));
-  return fields[1] + "*" + fields[2] + "*" + fields[3] + "*" + fields[4] + "*" + CleanEntryName(typed) + "*";
+  EntryFields fields = SplitEntryLine(line);
+  fields.parameters = CleanEntryName(typed);
+  return FormatEntryLine(fields);
 }
 
 Text EntryLocation(const Text& target, const DirectoryValues& dirs, const PathExists& exists) {
