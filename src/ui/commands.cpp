@@ -6,16 +6,14 @@ namespace kov {
 
 void DeleteFromTable(EntryTable& table, const Text& currentFolder, const SelectedEntry& selected) {
   if (selected.slot < 1 || selected.slot > table.Count()) return;
-  table.Slot(selected.slot).clear();
-  if (selected.kind == kVirtualFolder) {
-    // The folder's own entries carry this path in their first field, and the entries
-    // of folders nested in it begin with it too; the closing "\" keeps Tools2 apart.
-    const Text insideFolder = UpperText(currentFolder + selected.target + "\\");
-    for (Text& line : table.Lines()) {
-      if (StartsWithIgnoringCase(line, insideFolder)) line.clear();
-    }
-  }
-  CompactEntries(table);
+  // The emptied slot is a hole, which goes with the other holes in one pass.
+  table.SetSlot(selected.slot, Text());
+  // The folder's own entries carry this path in their first field, and the entries of
+  // folders nested in it begin with it too; the closing "\" keeps Tools2 apart.
+  const bool isFolder = selected.kind == kVirtualFolder;
+  const Text insideFolder = UpperText(currentFolder + selected.target + "\\");
+  table.RemoveLinesIf(
+      [&](const Text& line) { return line.empty() || (isFolder && StartsWithIgnoringCase(line, insideFolder)); });
 }
 
 Text LineWithParameters(const Text& line, const Text& typed) {

@@ -141,7 +141,7 @@ void Form1::EditExecutionParameters() {
   Text typed;
   if (!InputWithHistory(hwnd(), "Execution parameters", selected_.parameters, typed)) return;
   if (slot > table_.Count()) return;
-  table_.Slot(slot) = LineWithParameters(table_.Slot(slot), typed);
+  table_.SetSlot(slot, LineWithParameters(table_.Slot(slot), typed));
 }
 
 void Form1::DeleteEntry() {

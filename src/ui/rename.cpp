@@ -28,9 +28,12 @@ Text RenamedLine(EntryFields fields, const Text& folder, const Text& name) {
 // old name, since oldPath ends in "\".
 void CarryFolderContents(EntryTable& table, const Text& parentFolder, const Text& oldPath, const Text& newName) {
   const Text upperOldPath = UpperText(oldPath);
-  for (Text& line : table.Lines()) {
+  for (int slot = 1; slot <= table.Count(); ++slot) {
+    const Text& line = table.Slot(slot);
     if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
-    line.replace(parentFolder.size(), oldPath.size() - parentFolder.size() - 1, newName);
+    Text moved = line;
+    moved.replace(parentFolder.size(), oldPath.size() - parentFolder.size() - 1, newName);
+    table.SetSlot(slot, std::move(moved));
   }
 }
 
@@ -65,7 +68,7 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
     result.outcome = RenameOutcome::BackslashInFolder;
     return result;
   }
-  table.Slot(slot) = RenamedLine(fields, folder, result.name);
+  table.SetSlot(slot, RenamedLine(fields, folder, result.name));
   if (isFolder) {
     // The folder's children carry the target as the view enters it: trimmed, with its
     // macros expanded.
@@ -90,7 +93,7 @@ bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA
     if (caption == captionB) slotB = slot;
   }
   if (slotA == 0 || slotB == 0) return false;
-  std::swap(table.Slot(slotA), table.Slot(slotB));
+  table.ExchangeSlots(slotA, slotB);
   return true;
 }
 

@@ -20,7 +20,7 @@ TEST(RenameEntry, AFolderNamedWithAMacroTakesTheContentsTheViewShowsInIt) {
 
 EntryTable TableOf(const std::vector<Text>& lines) {
   EntryTable table;
-  table.Lines() = lines;
+  for (const Text& line : lines) EXPECT_TRUE(table.Append(line));
   return table;
 }
 

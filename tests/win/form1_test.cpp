@@ -120,7 +120,7 @@ TEST_F(Form1Test, MissingTargetSaysFileNotFound) {
 TEST_F(Form1Test, SessionEndSavesLikeClosing) {
   WriteBytes(settings_, "*a.exe**A**\r\n");
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  form_->Table().SetSlot(1, "*b.exe**B**");
   SendMessageA(form_->hwnd(), WM_QUERYENDSESSION, 0, 0);
   SendMessageA(form_->hwnd(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
@@ -129,7 +129,7 @@ TEST_F(Form1Test, SessionEndSavesLikeClosing) {
 TEST_F(Form1Test, FailedSaveKeepsTheOldFileAndAsksBeforeClosing) {
   WriteBytes(settings_, "*a.exe**A**\r\n");
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  form_->Table().SetSlot(1, "*b.exe**B**");
   CreateDirectoryA(TemporaryFileFor(settings_).c_str(), nullptr);
   {
     DialogAnswerer stay("Warning", [](HWND dialog) { ClickButton(dialog, "&No"); });
@@ -148,7 +148,7 @@ TEST_F(Form1Test, FailedSaveKeepsTheOldFileAndAsksBeforeClosing) {
 TEST_F(Form1Test, LockedSettingsFileIsKeptAndTheUserIsTold) {
   WriteBytes(settings_, "*a.exe**A**\r\n");
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  form_->Table().SetSlot(1, "*b.exe**B**");
   HANDLE lock = CreateFileA(settings_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   DialogAnswerer leave("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
@@ -164,7 +164,7 @@ TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewritten) {
   WriteBytes(settings_, "*a.exe**A**\r\n");
   SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   Start();
-  form_->Table().Slot(1) = "*b.exe**B**";
+  form_->Table().SetSlot(1, "*b.exe**B**");
   CloseWindow();
   EXPECT_EQ(ReadBytes(settings_), "*b.exe**B**\r\n");
   EXPECT_EQ(GetFileAttributesA(settings_.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
