@@ -1,5 +1,6 @@
 // Adding entries to Form1: files dropped from the shell and new virtual folders.
 #include "app/form1_win.h"
+#include "store/file_system.h"
 #include "ui/adding.h"
 #include "util/dialogs_win.h"
 
@@ -21,8 +22,7 @@ Text DroppedPath(HDROP drop, UINT index) {
 }
 
 EntryKind KindOfPath(const Text& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? kDirectory : kProgram;
+  return PathKindOf(path) == PathKind::Directory ? kDirectory : kProgram;
 }
 
 // The dropped paths in drop order. The drop is released here, before anything is added

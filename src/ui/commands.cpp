@@ -27,6 +27,4 @@ Text EntryLocation(const Text& target, const DirectoryValues& dirs, const PathEx
   return exists(path) ? path : DirectoryPart(path);
 }
 
-Text SelectInExplorerParameter(const Text& path) { return "/select,\"" + path + "\""; }
-
 }  // namespace kov

@@ -5,6 +5,7 @@
 
 #include "app/artwork_win.h"
 #include "app/form1_win.h"
+#include "store/file_system.h"
 #include "store/launch_win.h"
 #include "ui/list_view_win.h"
 #include "util/dialogs_win.h"
@@ -27,11 +28,10 @@ void Form1::AddIcons(const std::vector<Text>& lines) {
   for (const Text& line : lines) {
     const EntryView entry = ReadEntry(line);
     const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
-    const DWORD attributes = entry.kind == kVirtualFolder ? 0 : GetFileAttributesA(path.c_str());
+    const PathKind found = entry.kind == kVirtualFolder ? PathKind::Missing : PathKindOf(path);
     if (entry.kind == kVirtualFolder) {
       iml_.AppendCopy(iml1_.get(), kStockVirtualFolder);
-    } else if (attributes == INVALID_FILE_ATTRIBUTES ||
-               !iml_.AppendShellIcon(path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
+    } else if (found == PathKind::Missing || !iml_.AppendShellIcon(path, found == PathKind::Directory)) {
       iml_.AppendCopy(iml1_.get(), kStockMissingTarget);
     }
     InsertIcon(lv_, position, entry.caption, position);
