@@ -15,7 +15,7 @@ namespace {
 const EntryTable& FullTable() {
   static const EntryTable table = [] {
     EntryTable full;
-    full.Lines().push_back("*Big*1*Big**");
+    static_cast<void>(full.Append("*Big*1*Big**"));
     for (int i = 0; full.Count() < EntryTable::kCapacity; ++i) {
       const Text number = std::to_string(i);
       Text folder;
@@ -24,8 +24,8 @@ const EntryTable& FullTable() {
       } else {
         folder = "Other " + std::to_string(i % 50) + "\\";
       }
-      full.Lines().push_back(folder + "*Apps\\Suite " + number + "\\bin\\app" + number + ".exe**Application " + number +
-                             "*-p @R\\data\\" + number + ".cfg*");
+      static_cast<void>(full.Append(folder + "*Apps\\Suite " + number + "\\bin\\app" + number + ".exe**Application " +
+                                    number + "*-p @R\\data\\" + number + ".cfg*"));
     }
     return full;
   }();

@@ -290,10 +290,10 @@ void Form1::popup(int tag) {
 void Form1::PCClick() {
   POINT cursor{};
   GetCursorPos(&cursor);
-  ShowShellFoldersMenu(hwnd(), LoadTextResource(IDR_SHELL_CATALOGUE), cursor);
+  ShowShellFoldersMenu(hwnd(), LoadTextResource(IDR_SHELL_CATALOGUE), cursor, shell_);
 }
 
-void Form1::GODMODEClick() { OpenGodModeFolder(); }
+void Form1::GODMODEClick() { OpenGodModeFolder(shell_); }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -25,7 +25,7 @@ class Form1 : public Window {
 
   // settingsFile: where the menu is kept, normally beside the program. shell carries
   // out what the window asks of the Windows shell.
-  explicit Form1(Text settingsFile, ShellRunner shell = RunWithShell);
+  explicit Form1(Text settingsFile, ShellRunner shell = ExecuteWithShell);
   ~Form1() override;
 
   // Creates and shows the window; false when it could not be created.

@@ -32,11 +32,11 @@ bool CreateFolderAt(const Text& path) {
   return !widePath.empty() && CreateDirectoryW(widePath.c_str(), nullptr) != FALSE;
 }
 
-void OpenGodModeFolder() {
+void OpenGodModeFolder(const ShellRunner& shell) {
   const Text name = kGodModeFolderName;
   // Creating over an existing folder just fails, so the call runs on every click.
-  if (!IsExistingFile(name)) static_cast<void>(CreateFolderAt(name));
-  ShellOpen(name);
+  if (!IsExistingFile(name)) CreateFolderAt(name);
+  ShellOpen(name, shell);
 }
 
 }  // namespace kov

@@ -2,6 +2,7 @@
 // name ends in the shell's class identifier for it.
 #pragma once
 
+#include "store/launch_win.h"
 #include "util/text.h"
 
 namespace kov {
@@ -18,6 +19,6 @@ bool CreateFolderAt(const Text& path);
 // Makes sure the folder exists in the current directory (the working folder) and asks
 // the shell to open it. Only a plain file of that name prevents the creation; a failed
 // creation is not reported, and the name is opened all the same.
-void OpenGodModeFolder();
+void OpenGodModeFolder(const ShellRunner& shell);
 
 }  // namespace kov

@@ -47,21 +47,21 @@ MenuHandle BuildShellFoldersMenu(const ShellMenuModel& model) {
   return menu;
 }
 
-bool OpenChosenShellFolder(HWND owner, const ShellMenuModel& model, UINT command) {
+bool OpenChosenShellFolder(HWND owner, const ShellMenuModel& model, UINT command, const ShellRunner& shell) {
   if (command <= kShellMenuCommandBase) return false;
   const Text parameter = ExplorerParameterFor(model, static_cast<int>(command - kShellMenuCommandBase));
   if (parameter.empty()) return false;
-  OpenInExplorer(owner, parameter);
+  OpenInExplorer(owner, parameter, shell);
   return true;
 }
 
-void ShowShellFoldersMenu(HWND owner, const Text& catalogueText, POINT screenPoint) {
+void ShowShellFoldersMenu(HWND owner, const Text& catalogueText, POINT screenPoint, const ShellRunner& shell) {
   const ShellMenuModel model = BuildShellMenuModel(catalogueText);
   const MenuHandle menu = BuildShellFoldersMenu(model);
   if (!menu) return;
   const UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON;
   const BOOL command = TrackPopupMenu(menu.get(), flags, screenPoint.x, screenPoint.y, 0, owner, nullptr);
-  if (command > 0) OpenChosenShellFolder(owner, model, static_cast<UINT>(command));
+  if (command > 0) OpenChosenShellFolder(owner, model, static_cast<UINT>(command), shell);
 }
 
 }  // namespace kov

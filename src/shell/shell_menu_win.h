@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "shell/shell_menu.h"
+#include "store/launch_win.h"
 #include "util/handles_win.h"
 
 namespace kov {
@@ -18,9 +19,9 @@ MenuHandle BuildShellFoldersMenu(const ShellMenuModel& model);
 
 // Opens the folder item behind a menu command in Explorer, owned by owner. False, and
 // nothing is opened, when the command names no folder item.
-bool OpenChosenShellFolder(HWND owner, const ShellMenuModel& model, UINT command);
+bool OpenChosenShellFolder(HWND owner, const ShellMenuModel& model, UINT command, const ShellRunner& shell);
 
 // Builds the menu from the catalogue, pops it up at screenPoint and opens the choice.
-void ShowShellFoldersMenu(HWND owner, const Text& catalogueText, POINT screenPoint);
+void ShowShellFoldersMenu(HWND owner, const Text& catalogueText, POINT screenPoint, const ShellRunner& shell);
 
 }  // namespace kov

@@ -8,7 +8,6 @@
 namespace kov {
 namespace {
 
-
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // The length of a sequence, the smallest code point it may carry (anything below is an

@@ -43,8 +43,8 @@ class LineEndFinder {
 }  // namespace
 
 void LoadEntryText(const Text& fileText, EntryTable& table) {
-  auto& lines = table.Lines();
-  auto& overflow = table.Overflow();
+  auto& lines = table.lines_;
+  auto& overflow = table.overflow_;
   lines.clear();
   overflow.clear();
   int entriesTaken = 0;
@@ -79,9 +79,7 @@ void LoadEntryText(const Text& fileText, EntryTable& table) {
 }
 
 void CompactEntries(EntryTable& table) {
-  auto& lines = table.Lines();
-  lines.erase(std::remove_if(lines.begin(), lines.end(), [](const Text& line) { return line.empty(); }),
-              lines.end());
+  table.RemoveLinesIf([](const Text& line) { return line.empty(); });
 }
 
 namespace {
@@ -119,10 +117,9 @@ constexpr std::array<SeedProgram, 21> kSeedPrograms{{
 
 void SeedDefaults(EntryTable& table) {
   if (table.Count() != 0) return;
-  auto& lines = table.Lines();
-  lines.emplace_back("*Windows programs*1*Windows programs**");
+  if (!table.Append(FormatEntryLine({"", "Windows programs", "1", "Windows programs", ""}))) return;
   for (const SeedProgram& program : kSeedPrograms) {
-    lines.push_back(Text("Windows programs\\*") + program.target + "**" + program.caption + "**");
+    if (!table.Append(FormatEntryLine({"Windows programs\\", program.target, "", program.caption, ""}))) return;
   }
 }
 

@@ -1,16 +1,13 @@
-// The entry table: the launcher's whole model, one EntryLine per slot, in icon order.
-// An EntryLine is five fields each followed by "*": folder, target, kind, caption,
-// parameters.
+// The entry table: the launcher's whole model, one entry line per slot, in icon order.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "util/text.h"
+#include "store/entry_line.h"
 
 namespace kov {
-
-enum EntryKind : int { kProgram = 0, kVirtualFolder = 1, kDirectory = 2 };
 
 class EntryTable {
  public:
@@ -19,22 +16,36 @@ class EntryTable {
   int Count() const { return static_cast<int>(lines_.size()); }
   bool IsFull() const { return Count() >= kCapacity; }
 
-  // Slots are 1-based, as everywhere in the program.
+  // Slots are 1-based, as everywhere in the program. The lines are read-only here; the
+  // table changes only through the calls below, so that no addition escapes the
+  // capacity check.
   const Text& Slot(int slot) const { return lines_[static_cast<std::size_t>(slot - 1)]; }
-  Text& Slot(int slot) { return lines_[static_cast<std::size_t>(slot - 1)]; }
-
-  // Appends a line in a new last slot; false (and nothing stored) when the table is full.
-  [[nodiscard]] bool Append(Text line);
-
-  std::vector<Text>& Lines() { return lines_; }
   const std::vector<Text>& Lines() const { return lines_; }
 
   // Lines of a settings file beyond the table's capacity. They are not shown, but every
   // save writes them back after the table, so a file larger than the table loses nothing.
-  std::vector<Text>& Overflow() { return overflow_; }
   const std::vector<Text>& Overflow() const { return overflow_; }
 
+  // Appends a line in a new last slot; false (and nothing stored) when the table is full.
+  [[nodiscard]] bool Append(Text line);
+
+  // Replaces the line of an existing slot.
+  void SetSlot(int slot, Text line) { lines_[static_cast<std::size_t>(slot - 1)] = std::move(line); }
+
+  // Exchanges the lines of two existing slots.
+  void ExchangeSlots(int slotA, int slotB) {
+    lines_[static_cast<std::size_t>(slotA - 1)].swap(lines_[static_cast<std::size_t>(slotB - 1)]);
+  }
+
+  // Removes every line for which remove(line) is true; the others keep their order.
+  template <typename Predicate>
+  void RemoveLinesIf(Predicate remove) {
+    std::erase_if(lines_, remove);
+  }
+
  private:
+  friend void LoadEntryText(const Text& fileText, EntryTable& table);
+
   std::vector<Text> lines_;
   std::vector<Text> overflow_;
 };

@@ -2,6 +2,8 @@
 
 namespace kov {
 
+bool FileExists(const std::string& path) { return PathKindOf(path) != PathKind::Missing; }
+
 std::string TemporaryFileFor(const std::string& path) { return path + ".saving"; }
 
 }  // namespace kov

@@ -9,6 +9,11 @@ namespace kov {
 // The file's bytes; empty when it does not exist, is empty or cannot be read.
 std::string ReadWholeFile(const std::string& path);
 
+// What lies at a path: nothing that can be reached, a file, or a directory.
+enum class PathKind { Missing, File, Directory };
+PathKind PathKindOf(const std::string& path);
+
+// True when a file or a directory lies at path.
 bool FileExists(const std::string& path);
 
 // When the file exists with the read-only, hidden or system attribute, sets its

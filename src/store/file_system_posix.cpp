@@ -20,7 +20,11 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+PathKind PathKindOf(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return PathKind::Missing;
+  return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File;
+}
 
 // POSIX has no hidden or system attribute; a read-only file is made writable again.
 void MakeWritable(const std::string& path) {

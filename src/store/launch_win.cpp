@@ -2,18 +2,17 @@
 
 #include <shellapi.h>
 
+#include "store/file_system.h"
 #include "util/current_dir.h"
 
 namespace kov {
 
-namespace {
-
 bool ExecuteWithShell(const ShellRequest& request) {
   auto orNull = [](const Text& text) { return text.empty() ? nullptr : text.c_str(); };
   if (request.mask == 0) {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(request.owner, orNull(request.verb), request.file.c_str(),
-                                                                orNull(request.parameters), orNull(request.directory),
-                                                                request.show));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(request.owner, orNull(request.verb), request.file.c_str(),
+                                                orNull(request.parameters), orNull(request.directory), request.show));
     return result > 32;
   }
   SHELLEXECUTEINFOA info{};
@@ -28,47 +27,70 @@ bool ExecuteWithShell(const ShellRequest& request) {
   return ShellExecuteExA(&info) != FALSE;
 }
 
+namespace {
+
+HWND OwnerWindow(RequestOwner owner, HWND window) {
+  switch (owner) {
+    case RequestOwner::Desktop:
+      return GetDesktopWindow();
+    case RequestOwner::Window:
+      return window;
+    case RequestOwner::None:
+      break;
+  }
+  return nullptr;
+}
+
+int ShowCommand(ShowMode show) {
+  switch (show) {
+    case ShowMode::Normal:
+      return SW_SHOWNORMAL;
+    case ShowMode::AsProgramAsks:
+      return SW_SHOW;
+    case ShowMode::Hidden:
+      break;
+  }
+  return SW_HIDE;
+}
+
+ULONG ExecuteMask(ShellCall call) {
+  switch (call) {
+    case ShellCall::Plain:
+      return 0;
+    case ShellCall::ElevatedWithoutErrorUi:
+      return SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    case ShellCall::PropertySheet:
+      break;
+  }
+  return SEE_MASK_INVOKEIDLIST;
+}
+
 }  // namespace
 
-ShellRunner& CurrentShellRunner() {
-  static ShellRunner runner = ExecuteWithShell;
-  return runner;
+void CarryOut(const LaunchRequest& request, HWND owner, const ShellRunner& runner) {
+  runner({OwnerWindow(request.owner, owner), request.verb, request.file, request.parameters, request.directory,
+          ShowCommand(request.show), ExecuteMask(request.call)});
 }
 
-bool RunWithShell(const ShellRequest& request) { return CurrentShellRunner()(request); }
-
-void ShellOpen(const Text& path) {
-  RunWithShell({GetDesktopWindow(), "open", path, "", "", SW_SHOWNORMAL, 0});
+void CarryOutStart(const StartPlan& plan, HWND owner, const ShellRunner& runner) {
+  ChangeCurrentDirectory(plan.directoryDuringStart);
+  CarryOut(plan.request, owner, runner);
+  ChangeCurrentDirectory(plan.directoryAfterStart);
 }
 
-void LaunchTarget(const Text& path, const Text& parameters) {
-  RunWithShell({GetDesktopWindow(), "", FileNamePart(path), parameters, DirectoryPart(path), SW_SHOW, 0});
-}
+void ShellOpen(const Text& path, const ShellRunner& runner) { CarryOut(OpenRequest(path), nullptr, runner); }
 
-bool RunElevated(HWND owner, const Text& path, const Text& parameters) {
-  return RunWithShell({owner, "runas", path, parameters, "", SW_SHOWNORMAL, SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI});
-}
+void ShowProperties(const Text& path, const ShellRunner& runner) { CarryOut(PropertiesRequest(path), nullptr, runner); }
 
-void ShowProperties(const Text& path) {
-  RunWithShell({nullptr, "properties", path, "", "", SW_HIDE, SEE_MASK_INVOKEIDLIST});
-}
-
-void OpenInExplorer(HWND owner, const Text& parameters) {
-  RunWithShell({owner, "OPEN", "explorer.exe", parameters, "", SW_SHOWNORMAL, 0});
+void OpenInExplorer(HWND owner, const Text& parameters, const ShellRunner& runner) {
+  CarryOut(ExplorerRequest(parameters), owner, runner);
 }
 
 StartOutcome StartProgram(HWND owner, const Text& target, const Text& parameters, bool elevated,
-                          const DirectoryValues& dirs) {
-  const Text path = MakeAbsolute(ExpandMacros(target, dirs), dirs);
-  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return StartOutcome::TargetMissing;
-  static_cast<void>(ChangeCurrentDirectory(DirectoryPart(path)));
-  const Text expandedParameters = ExpandRunFolderMarker(parameters, dirs);
-  if (elevated) {
-    RunElevated(owner, path, expandedParameters);
-  } else {
-    LaunchTarget(path, expandedParameters);
-  }
-  static_cast<void>(ChangeCurrentDirectory(dirs.workFolder));
+                          const DirectoryValues& dirs, const ShellRunner& runner) {
+  const std::optional<StartPlan> plan = PlanStart(target, parameters, elevated, dirs, FileExists);
+  if (!plan) return StartOutcome::TargetMissing;
+  CarryOutStart(*plan, owner, runner);
   return StartOutcome::Started;
 }
 

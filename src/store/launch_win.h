@@ -1,11 +1,12 @@
-// The ways the program hands work to the Windows shell, and the start of an entry.
+// The executor of the shell requests that launch_plan decides: it turns each into the
+// ShellExecuteA or ShellExecuteExA call it names and hands it to a runner.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
-#include "store/targets.h"
+#include "store/launch_plan.h"
 
 namespace kov {
 
@@ -20,25 +21,30 @@ struct ShellRequest {
   ULONG mask = 0;  // ShellExecuteExA's mask; 0 for a plain ShellExecuteA
 };
 
-// Carries out a request; the real one calls the shell. Tests put a recorder in its
-// place where the shell would open windows of its own (Explorer, property sheets).
+// Carries out a request and tells whether the shell took it. The program passes
+// ExecuteWithShell; tests pass a recorder where the shell would open windows of its own
+// (Explorer, property sheets). The shell reports its own failures to the user.
 using ShellRunner = std::function<bool(const ShellRequest&)>;
-ShellRunner& CurrentShellRunner();
-bool RunWithShell(const ShellRequest& request);
 
-void ShellOpen(const Text& path);
-void LaunchTarget(const Text& path, const Text& parameters);
-bool RunElevated(HWND owner, const Text& path, const Text& parameters);
-void ShowProperties(const Text& path);
+// The real runner: ShellExecuteA, or ShellExecuteExA when the request has a mask.
+bool ExecuteWithShell(const ShellRequest& request);
+
+// Carries out request through runner; owner is the program's window.
+void CarryOut(const LaunchRequest& request, HWND owner, const ShellRunner& runner);
+
+// Carries out a start: the plan's directory is current during the start, and the one
+// after it is current again afterwards, whether or not the shell started anything.
+void CarryOutStart(const StartPlan& plan, HWND owner, const ShellRunner& runner);
+
+void ShellOpen(const Text& path, const ShellRunner& runner);
+void ShowProperties(const Text& path, const ShellRunner& runner);
 // Explorer with a parameter text: a folder to show, or "/select," and a quoted path.
-void OpenInExplorer(HWND owner, const Text& parameters);
+void OpenInExplorer(HWND owner, const Text& parameters, const ShellRunner& runner);
 
 enum class StartOutcome { Started, TargetMissing };
 
-// Starts a program or document entry: the target made absolute, the current directory
-// moved to the target's own directory for the start and always back to the working
-// folder afterwards, "@R\" in the parameters replaced by the working folder.
+// Starts a program or document entry as PlanStart decides, when its target exists.
 StartOutcome StartProgram(HWND owner, const Text& target, const Text& parameters, bool elevated,
-                          const DirectoryValues& dirs);
+                          const DirectoryValues& dirs, const ShellRunner& runner);
 
 }  // namespace kov

@@ -8,10 +8,10 @@ namespace kov {
 
 // Directory values fixed at start-up and kept for the run.
 struct DirectoryValues {
-  Text workFolder;       // upper-cased, always ending in "\"
-  Text systemDir;        // no trailing "\"
-  Text tempDir;          // no trailing "\"
-  Text windowsDir;       // no trailing "\"
+  Text workFolder;  // upper-cased, always ending in "\"
+  Text systemDir;   // no trailing "\"
+  Text tempDir;     // no trailing "\"
+  Text windowsDir;  // no trailing "\"
 };
 
 // The working folder as stored: upper-cased, with a trailing "\".

@@ -1,6 +1,5 @@
 #include "ui/adding.h"
 
-#include "ui/entry_fields.h"
 #include "ui/folder_logic.h"
 
 namespace kov {
@@ -12,9 +11,10 @@ Text NewEntryCaption(const NewEntry& entry) {
 }
 
 Text NewEntryLine(const Text& folder, const NewEntry& entry, const DirectoryValues& dirs) {
-  if (entry.kind == kVirtualFolder) return folder + "*" + entry.text + "*1*" + entry.text + "**";
+  if (entry.kind == kVirtualFolder) return FormatEntryLine({folder, entry.text, "1", entry.text, ""});
+  // A program's kind stays empty, as it always has in the lines the program writes.
   const Text kindField = entry.kind == kDirectory ? "2" : "";
-  return folder + "*" + MakeRelative(entry.text, dirs) + "*" + kindField + "*" + NewEntryCaption(entry) + "**";
+  return FormatEntryLine({folder, MakeRelative(entry.text, dirs), kindField, NewEntryCaption(entry), ""});
 }
 
 bool FolderHoldsCaption(const EntryTable& table, const Text& folder, const Text& caption) {

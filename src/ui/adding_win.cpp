@@ -1,5 +1,6 @@
 #include "ui/adding_win.h"
 
+#include "store/file_system.h"
 #include "ui/adding.h"
 #include "util/dialogs_win.h"
 
@@ -20,10 +21,7 @@ Text DroppedPath(HDROP drop, UINT index) {
   return path;
 }
 
-EntryKind KindOfPath(const Text& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? kDirectory : kProgram;
-}
+EntryKind KindOfPath(const Text& path) { return PathKindOf(path) == PathKind::Directory ? kDirectory : kProgram; }
 
 // The dropped paths in drop order. The drop is released here, before anything is added
 // or shown, whatever happens afterwards.

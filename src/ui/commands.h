@@ -3,9 +3,8 @@
 // Open File Location and Properties show.
 #pragma once
 
-#include <functional>
-
 #include "store/entry_table.h"
+#include "store/launch_plan.h"
 #include "store/targets.h"
 #include "ui/folder_logic.h"
 
@@ -22,16 +21,10 @@ void DeleteFromTable(EntryTable& table, const Text& currentFolder, const Selecte
 // line breaks, trimmed, and a closing "*". Anything after the parameters is dropped.
 Text LineWithParameters(const Text& line, const Text& typed);
 
-// Whether a file or directory exists at an absolute path.
-using PathExists = std::function<bool(const Text& path)>;
-
 // The path that Open File Location and Properties show for a target (macros already
 // expanded): made absolute against the working folder (an empty target is relative
 // like any other, so it names the working folder itself), or the directory that held
 // it when nothing exists there any more.
 Text EntryLocation(const Text& target, const DirectoryValues& dirs, const PathExists& exists);
-
-// Explorer's parameter text that opens the folder holding path with path selected.
-Text SelectInExplorerParameter(const Text& path);
 
 }  // namespace kov

@@ -21,9 +21,9 @@ void ShowEntryLocation(const LauncherParts& parts, int tag) {
   if (LookUpSelection(parts) == 0 || parts.model.selected.kind == kVirtualFolder) return;
   const Text path = EntryLocation(parts.model.selected.target, parts.model.dirs, FileExists);
   if (tag == kTagOpenFileLocation) {
-    OpenInExplorer(parts.window, SelectInExplorerParameter(path));
+    OpenInExplorer(parts.window, SelectInExplorerParameter(path), parts.shell);
   } else {
-    ShowProperties(path);
+    ShowProperties(path, parts.shell);
   }
 }
 
@@ -35,7 +35,7 @@ void EditExecutionParameters(const LauncherParts& parts) {
   if (!InputWithHistory(parts.window, "Execution parameters", parts.model.selected.parameters, typed)) return;
   EntryTable& table = parts.model.table;
   if (slot > table.Count()) return;
-  table.Slot(slot) = LineWithParameters(table.Slot(slot), typed);
+  table.SetSlot(slot, LineWithParameters(table.Slot(slot), typed));
 }
 
 void DeleteSelected(const LauncherParts& parts) {

@@ -1,24 +1,16 @@
 #include "ui/folder_logic.h"
 
-#include "ui/entry_fields.h"
-
 namespace kov {
 
-EntryView ReadEntry(const Text& line) {
-  FieldArray fields;
-  const int count = SplitFields(line, "*", fields, 99);
-  fields.resize(std::max<std::size_t>(fields.size(), 6));
-  EntryView entry;
-  if (count == 0) return entry;
-  entry.folder = fields[1];
-  entry.target = TrimText(fields[2], kTrimField);
-  entry.kind = TextToInt(fields[3]);
-  entry.caption = TrimText(fields[4], kTrimField);
-  entry.parameters = TrimText(fields[5], kTrimField);
-  return entry;
-}
-
 Text FolderPrefix(const Text& folder) { return UpperText(folder) + "*"; }
+
+int FindCaptionInFolder(const EntryTable& table, const Text& upperPrefix, const Text& upperCaption) {
+  for (int slot = 1; slot <= table.Count(); ++slot) {
+    const Text& line = table.Slot(slot);
+    if (StartsWithIgnoringCase(line, upperPrefix) && CaptionKey(line) == upperCaption) return slot;
+  }
+  return 0;
+}
 
 std::vector<int> FolderSlots(const EntryTable& table, const Text& folder) {
   const Text prefix = FolderPrefix(folder);

@@ -9,17 +9,6 @@
 
 namespace kov {
 
-// The five fields of an entry line, read as the view reads them: target, caption and
-// parameters trimmed, the kind as a number.
-struct EntryView {
-  Text folder;
-  Text target;
-  int kind = kProgram;
-  Text caption;
-  Text parameters;
-};
-EntryView ReadEntry(const Text& line);
-
 // The entry behind the selected icon; slot 0 when there is none.
 struct SelectedEntry {
   int slot = 0;
@@ -31,6 +20,10 @@ struct SelectedEntry {
 
 // The prefix that the lines of a folder begin with, upper-cased: the folder and "*".
 Text FolderPrefix(const Text& folder);
+
+// The first slot whose line begins with upperPrefix (ignoring case) and whose
+// CaptionKey equals upperCaption; 0 when there is none.
+int FindCaptionInFolder(const EntryTable& table, const Text& upperPrefix, const Text& upperCaption);
 
 // Slots of the folder's entries, in table order.
 std::vector<int> FolderSlots(const EntryTable& table, const Text& folder);

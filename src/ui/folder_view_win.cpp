@@ -1,5 +1,6 @@
 #include "ui/folder_view_win.h"
 
+#include "store/file_system.h"
 #include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
 #include "ui/window_keys.h"
@@ -78,10 +79,8 @@ void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValu
 
 int FolderView::ImageOf(const IconSource& source) {
   if (source.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
-  const DWORD attributes = GetFileAttributesA(source.path.c_str());
-  const int image = attributes == INVALID_FILE_ATTRIBUTES
-                        ? -1
-                        : images_.ShellImage(source.path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  const PathKind found = PathKindOf(source.path);
+  const int image = found == PathKind::Missing ? -1 : images_.ShellImage(source.path, found == PathKind::Directory);
   return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
 }
 

@@ -13,8 +13,8 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
     EnterFolder(model, entry.target);
     parts.view.ShowFolder(model);
   } else if (entry.kind == kDirectory) {
-    ShellOpen(MakeAbsolute(entry.target, model.dirs));
-  } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs) ==
+    ShellOpen(MakeAbsolute(entry.target, model.dirs), parts.shell);
+  } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs, parts.shell) ==
              StartOutcome::TargetMissing) {
     ShowNotice(parts.window, 2, "File not found");
   }

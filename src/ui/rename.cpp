@@ -1,20 +1,24 @@
 #include "ui/rename.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "ui/adding.h"
-#include "ui/entry_fields.h"
 #include "ui/folder_logic.h"
 
 namespace kov {
 
 namespace {
 
-// The entry's line after the rename: folder and caption from the rename, target and
-// parameters exactly as they stood, the kind in decimal.
-Text RenamedLine(const Text& folder, const Text& target, int kind, const Text& name, const Text& parameters) {
-  return folder + "*" + target + "*" + IntText(kind) + "*" + name + "*" + parameters + "*";
+// The entry's line after the rename: folder and caption from the rename (a virtual
+// folder also takes the name as its target), target and parameters exactly as they
+// stood, the kind in decimal.
+Text RenamedLine(EntryFields fields, const Text& folder, const Text& name) {
+  const int kind = TextToInt(fields.kind);
+  fields.folder = folder;
+  if (kind == kVirtualFolder) fields.target = name;
+  fields.kind = IntText(kind);
+  fields.caption = name;
+  return FormatEntryLine(fields);
 }
 
 // Every line under oldPath, at any depth, moves under newPath. Only the folder's own
@@ -24,9 +28,12 @@ Text RenamedLine(const Text& folder, const Text& target, int kind, const Text& n
 // old name, since oldPath ends in "\".
 void CarryFolderContents(EntryTable& table, const Text& parentFolder, const Text& oldPath, const Text& newName) {
   const Text upperOldPath = UpperText(oldPath);
-  for (Text& line : table.Lines()) {
+  for (int slot = 1; slot <= table.Count(); ++slot) {
+    const Text& line = table.Slot(slot);
     if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
-    line.replace(parentFolder.size(), oldPath.size() - parentFolder.size() - 1, newName);
+    Text moved = line;
+    moved.replace(parentFolder.size(), oldPath.size() - parentFolder.size() - 1, newName);
+    table.SetSlot(slot, std::move(moved));
   }
 }
 
@@ -55,21 +62,17 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
     result.outcome = RenameOutcome::EntryNotFound;
     return result;
   }
-  FieldArray fields;
-  SplitFields(table.Slot(slot), "*", fields, 999);
-  fields.resize(std::max<std::size_t>(fields.size(), 6));
-  const int kind = TextToInt(fields[3]);
-  if (kind != kVirtualFolder) {
-    table.Slot(slot) = RenamedLine(folder, fields[2], kind, result.name, fields[5]);
-  } else {
-    if (!IsValidFolderName(result.name)) {
-      result.outcome = RenameOutcome::BackslashInFolder;
-      return result;
-    }
-    table.Slot(slot) = RenamedLine(folder, result.name, kind, result.name, fields[5]);
+  const EntryFields fields = SplitEntryLine(table.Slot(slot));
+  const bool isFolder = TextToInt(fields.kind) == kVirtualFolder;
+  if (isFolder && !IsValidFolderName(result.name)) {
+    result.outcome = RenameOutcome::BackslashInFolder;
+    return result;
+  }
+  table.SetSlot(slot, RenamedLine(fields, folder, result.name));
+  if (isFolder) {
     // The folder's children carry the target as the view enters it: trimmed, with its
     // macros expanded.
-    CarryFolderContents(table, folder, folder + ExpandMacros(TrimText(fields[2], kTrimField), dirs) + "\\",
+    CarryFolderContents(table, folder, folder + ExpandMacros(TrimText(fields.target, kTrimField), dirs) + "\\",
                         result.name);
   }
   result.outcome = RenameOutcome::Renamed;
@@ -90,7 +93,7 @@ bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA
     if (caption == captionB) slotB = slot;
   }
   if (slotA == 0 || slotB == 0) return false;
-  std::swap(table.Slot(slotA), table.Slot(slotB));
+  table.ExchangeSlots(slotA, slotB);
   return true;
 }
 

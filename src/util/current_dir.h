@@ -6,6 +6,8 @@
 namespace kov {
 
 std::string CurrentDirectory();
-[[nodiscard]] bool ChangeCurrentDirectory(const std::string& directory);
+// True when the directory was made current. Callers may go on when it fails: where it
+// matters, the shell request names its directory as well.
+bool ChangeCurrentDirectory(const std::string& directory);
 
 }  // namespace kov

@@ -52,7 +52,7 @@ TEST(AddEntryToTable, AppendsAtTheEndAndSkipsCaptionsTheFolderHolds) {
 
 TEST(AddEntryToTable, AFullTableRefusesAndKeepsEveryLine) {
   EntryTable table;
-  table.Lines().assign(EntryTable::kCapacity - 1, "*x**y**");
+  while (table.Count() < EntryTable::kCapacity - 1) ASSERT_TRUE(table.Append("*x**y**"));
   EXPECT_EQ(AddEntryToTable(table, "", {"C:\\new.exe", kProgram}, Dirs()).outcome, AddOutcome::Added);
   const AddResult refused = AddEntryToTable(table, "", {"C:\\newer.exe", kProgram}, Dirs());
   EXPECT_EQ(refused.outcome, AddOutcome::TableFull);

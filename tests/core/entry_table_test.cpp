@@ -48,7 +48,10 @@ TEST(SeedDefaults, NeverTouchesATableWithEntries) {
 }
 
 TEST(LoadEntries, OddContentRoundTripsByteForByte) {
-  const Text binary("\x01\x00\xFF*bin\x00" "ary*\t*", 13);
+  const Text binary(
+      "\x01\x00\xFF*bin\x00"
+      "ary*\t*",
+      13);
   const Text manyFields = [] {
     Text line;
     for (int i = 0; i < 40; ++i) line += Text("f").append(IntText(i)).append("*");
@@ -102,7 +105,7 @@ TEST(Capacity, BlankLinesNeverTakeTheTableBeyondItsCapacity) {
 
 TEST(CompactEntries, KeepsOrder) {
   EntryTable table;
-  for (const char* line : {"a", "", "b", "", "", "c"}) table.Lines().push_back(line);
+  for (const char* line : {"a", "", "b", "", "", "c"}) ASSERT_TRUE(table.Append(line));
   CompactEntries(table);
   EXPECT_EQ(table.Lines(), (std::vector<Text>{"a", "b", "c"}));
 }

@@ -76,5 +76,14 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
   EXPECT_EQ(ReadWholeFile(path_), "*old**old**\r\n");
 }
 
+TEST_F(SettingsFileTest, PathsAreMissingFilesOrDirectories) {
+  Write("x");
+  EXPECT_EQ(PathKindOf(path_), PathKind::File);
+  EXPECT_EQ(PathKindOf(folder_.string()), PathKind::Directory);
+  EXPECT_EQ(PathKindOf(path_ + ".missing"), PathKind::Missing);
+  EXPECT_TRUE(FileExists(folder_.string()));
+  EXPECT_FALSE(FileExists(path_ + ".missing"));
+}
+
 }  // namespace
 }  // namespace kov

@@ -69,16 +69,6 @@ TEST(FolderView, FindSelectedTakesTheFirstCaptionMatchIgnoringCase) {
   EXPECT_EQ(missing.caption, "Last");
 }
 
-TEST(FolderView, ReadEntryCopesWithShortAndOddLines) {
-  EXPECT_EQ(ReadEntry("").caption, "");
-  EXPECT_EQ(ReadEntry("no star at all").folder, "no star at all");
-  const EntryView folder = ReadEntry("*Net*1*Net**");
-  EXPECT_EQ(folder.kind, kVirtualFolder);
-  EXPECT_EQ(folder.target, "Net");
-  EXPECT_EQ(ReadEntry("*d:\\x*2*X**").kind, kDirectory);
-  EXPECT_EQ(ReadEntry("*x.exe*abc*X**").kind, kProgram);
-}
-
 TEST(FolderView, BackGoesUpOneLevel) {
   EXPECT_EQ(ParentFolder(""), "");
   EXPECT_EQ(ParentFolder("Tools\\"), "");

@@ -209,7 +209,7 @@ TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
   CreateDirectoryA((work_.Path() + "Apps").c_str(), nullptr);
   WriteBytes(work_.Path() + "Apps\\tool.exe", "MZ");
   Start("*Apps\\tool.exe**Tool**\r\n*Apps\\gone.exe**Gone**\r\n*Tools*1*Tools**\r\n");
-  ShellRequestRecorder shell;
+  shell_.SetMode(ShellRequestRecorder::kRecordOnly);
   Select("Tool");
   Choose(kTagOpenFileLocation);
   Choose(kTagProperties);
@@ -220,7 +220,7 @@ TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
   Choose(kTagOpenFileLocation);
   Choose(kTagProperties);
 
-  const std::vector<ShellRequest>& calls = shell.requests();
+  const std::vector<ShellRequest>& calls = shell_.requests();
   ASSERT_EQ(calls.size(), 4u);
   EXPECT_EQ(calls[0].owner, form_->hwnd());
   EXPECT_EQ(calls[0].verb, "OPEN");
@@ -240,7 +240,6 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   SetEnvironmentVariableA("KOVRANT_RECORD", record.c_str());
   ASSERT_TRUE(CopyProgram(TestProgramFolder() + KOVRANT_RECORDER_EXE, work_.Path() + "rec.exe"));
   Start("*gone.exe**Gone**\r\n*rec.exe**Rec*-p*\r\n*Tools*1*Tools**\r\n");
-  ShellRequestRecorder shell(ShellRequestRecorder::kStartPrograms);
 
   Select("Gone");
   {
@@ -249,7 +248,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
     ASSERT_TRUE(notice.Answered());
     EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
   }
-  EXPECT_TRUE(shell.requests().empty());
+  EXPECT_TRUE(shell_.requests().empty());
 
   Select("Rec");
   DoubleClickIcon(View(), 1);
@@ -258,7 +257,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   Choose(kTagRunAsAdministrator);
   Choose(kTagOpen);
 
-  const std::vector<ShellRequest>& calls = shell.requests();
+  const std::vector<ShellRequest>& calls = shell_.requests();
   ASSERT_EQ(calls.size(), 3u);
   EXPECT_EQ(calls[0].verb, "");
   EXPECT_EQ(calls[0].file, "rec.exe");
@@ -273,7 +272,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   Select("Tools");
   Choose(kTagRunAsAdministrator);
   EXPECT_EQ(Model().currentFolder, "Tools\\");
-  EXPECT_EQ(shell.requests().size(), 3u);
+  EXPECT_EQ(shell_.requests().size(), 3u);
 }
 
 TEST_F(CommandWindow, InfoButtonShowsTheInfoPageThatEscCloses) {

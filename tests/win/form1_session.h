@@ -14,6 +14,7 @@
 #include "ui/artwork_win.h"
 #include "ui/command_tags.h"
 #include "gui_support_win.h"
+#include "shell_request_recorder.h"
 
 namespace kov::test {
 
@@ -36,7 +37,7 @@ class Form1Session : public testing::Test {
   // A new window on the settings file as it stands.
   void Restart() {
     if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
-    form_ = std::make_unique<Form1>(settings_);
+    form_ = std::make_unique<Form1>(settings_, shell_.Runner());
     ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
     PumpMessages(50);
   }
@@ -106,6 +107,8 @@ class Form1Session : public testing::Test {
   TempFolder work_{testing::UnitTest::GetInstance()->current_test_info()->name()};
   CurrentDirectoryScope inWork_{work_.Path()};
   std::string settings_ = work_.Path() + "kovrant.ini";
+  // Every window of a test hands its shell requests to this recorder.
+  ShellRequestRecorder shell_{ShellRequestRecorder::kStartPrograms};
   std::unique_ptr<Form1> form_;
 };
 

@@ -46,12 +46,12 @@ class GodMode : public testing::Test {
 };
 
 TEST_F(GodMode, FirstClickCreatesTheFolderAndLaterClicksOnlyOpenIt) {
-  const ShellRequestRecorder recorder;
-  OpenGodModeFolder();
+  test::ShellRequestRecorder recorder;
+  OpenGodModeFolder(recorder.Runner());
   EXPECT_TRUE(IsDirectory(kGodModeFolderName));
   EXPECT_EQ(FolderContents(), std::vector<Text>{kGodModeFolderName});
 
-  OpenGodModeFolder();
+  OpenGodModeFolder(recorder.Runner());
   EXPECT_TRUE(IsDirectory(kGodModeFolderName));
   EXPECT_EQ(FolderContents(), std::vector<Text>{kGodModeFolderName});
 
@@ -65,8 +65,8 @@ TEST_F(GodMode, APlainFileOfThatNameIsKeptAndOpened) {
     const FileHandle file(CreateFileA(kGodModeFolderName, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     ASSERT_TRUE(file);
   }
-  const ShellRequestRecorder recorder;
-  OpenGodModeFolder();
+  test::ShellRequestRecorder recorder;
+  OpenGodModeFolder(recorder.Runner());
   EXPECT_FALSE(IsDirectory(kGodModeFolderName));
   EXPECT_NE(GetFileAttributesA(kGodModeFolderName), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(FolderContents(), std::vector<Text>{kGodModeFolderName});

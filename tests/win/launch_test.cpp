@@ -65,28 +65,28 @@ TEST_F(LaunchTest, MacroTargetIsExpandedAndEnterStartsLikeADoubleClick) {
 
 TEST_F(LaunchTest, DirectoryEntryOpensTheDirectoryItself) {
   Start("*Box*1*Box**\r\nBox\\*Apps*2*Apps**\r\n");
-  ShellRequestRecorder shell;
+  shell_.SetMode(ShellRequestRecorder::kRecordOnly);
   Open(0);
   Open(0);
-  ASSERT_EQ(shell.requests().size(), 1u);
-  EXPECT_EQ(shell.requests()[0].verb, "open");
-  EXPECT_EQ(shell.requests()[0].file, WorkFolder() + "Apps");
-  EXPECT_EQ(shell.requests()[0].show, SW_SHOWNORMAL);
+  ASSERT_EQ(shell_.requests().size(), 1u);
+  EXPECT_EQ(shell_.requests()[0].verb, "open");
+  EXPECT_EQ(shell_.requests()[0].file, WorkFolder() + "Apps");
+  EXPECT_EQ(shell_.requests()[0].show, SW_SHOWNORMAL);
 }
 
 TEST_F(LaunchTest, MissingTargetStartsNothing) {
   Start("*Apps\\gone.exe**Gone**\r\n*Apps\\rec.exe**Recorder**\r\n");
-  ShellRequestRecorder shell;
+  shell_.SetMode(ShellRequestRecorder::kRecordOnly);
   DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); });
   Open(0);
   ASSERT_TRUE(notice.Answered());
-  EXPECT_TRUE(shell.requests().empty());
+  EXPECT_TRUE(shell_.requests().empty());
   Open(1);
-  ASSERT_EQ(shell.requests().size(), 1u);
-  EXPECT_EQ(shell.requests()[0].verb, "");
-  EXPECT_EQ(shell.requests()[0].file, "rec.exe");
-  EXPECT_EQ(UpperText(shell.requests()[0].directory), WorkFolder() + "APPS\\");
-  EXPECT_EQ(shell.requests()[0].show, SW_SHOW);
+  ASSERT_EQ(shell_.requests().size(), 1u);
+  EXPECT_EQ(shell_.requests()[0].verb, "");
+  EXPECT_EQ(shell_.requests()[0].file, "rec.exe");
+  EXPECT_EQ(UpperText(shell_.requests()[0].directory), WorkFolder() + "APPS\\");
+  EXPECT_EQ(shell_.requests()[0].show, SW_SHOW);
 }
 
 }  // namespace

@@ -69,12 +69,12 @@ TEST_F(ShellFoldersMenu, EveryBuildIsTheWholeMenuOnceWithCommandsFromTags) {
 }
 
 TEST_F(ShellFoldersMenu, ChosenItemsOpenExplorerOnTheirShellName) {
-  const ShellRequestRecorder recorder;
+  ShellRequestRecorder recorder;
   HWND owner = GetDesktopWindow();
-  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 9));    // Basic folders
-  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 253));  // System folders
-  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 25));
-  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 33));
+  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 9, recorder.Runner()));    // Basic folders
+  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 253, recorder.Runner()));  // System folders
+  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 25, recorder.Runner()));
+  EXPECT_TRUE(OpenChosenShellFolder(owner, model_, kShellMenuCommandBase + 33, recorder.Runner()));
   ASSERT_EQ(recorder.requests().size(), 4u);
   for (const ShellRequest& request : recorder.requests()) {
     EXPECT_EQ(request.owner, owner);
@@ -89,20 +89,20 @@ TEST_F(ShellFoldersMenu, ChosenItemsOpenExplorerOnTheirShellName) {
 }
 
 TEST_F(ShellFoldersMenu, CommandsOfNoFolderItemOpenNothing) {
-  const ShellRequestRecorder recorder;
+  ShellRequestRecorder recorder;
   for (const UINT command : {0u, kShellMenuCommandBase, kShellMenuCommandBase + 1, kShellMenuCommandBase + 37,
                              kShellMenuCommandBase + 6, kShellMenuCommandBase + 473, 0xFFFFFFFFu}) {
-    EXPECT_FALSE(OpenChosenShellFolder(nullptr, model_, command)) << command;
+    EXPECT_FALSE(OpenChosenShellFolder(nullptr, model_, command, recorder.Runner())) << command;
   }
   EXPECT_TRUE(recorder.requests().empty());
 }
 
 // Shows the menu as a user's keys would drive it and returns the item counts of its
 // headings as they were shown.
-std::vector<int> ShowWithKeys(HWND owner, const Text& catalogue, std::vector<WORD> keys) {
+std::vector<int> ShowWithKeys(HWND owner, const Text& catalogue, std::vector<WORD> keys, const ShellRunner& shell) {
   std::vector<int> seenCounts;
   const MenuAnswerer answer(owner, std::move(keys), [&](HMENU shown) { seenCounts = SubMenuItemCounts(shown); });
-  ShowShellFoldersMenu(owner, catalogue, POINT{40, 40});
+  ShowShellFoldersMenu(owner, catalogue, POINT{40, 40}, shell);
   EXPECT_TRUE(answer.Shown());
   return seenCounts;
 }
@@ -111,12 +111,13 @@ TEST_F(ShellFoldersMenu, PoppedUpTwiceItIsNotDoubledAndOpensTheChoice) {
   const OwnerWindow owner;
   ASSERT_TRUE(owner.get());
   SetForegroundWindow(owner.get());
-  const ShellRequestRecorder recorder;
+  ShellRequestRecorder recorder;
 
-  EXPECT_EQ(ShowWithKeys(owner.get(), catalogue_, {VK_ESCAPE}), kItemsPerHeading);
+  EXPECT_EQ(ShowWithKeys(owner.get(), catalogue_, {VK_ESCAPE}, recorder.Runner()), kItemsPerHeading);
   EXPECT_TRUE(recorder.requests().empty());
 
-  EXPECT_EQ(ShowWithKeys(owner.get(), catalogue_, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}), kItemsPerHeading);
+  EXPECT_EQ(ShowWithKeys(owner.get(), catalogue_, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}, recorder.Runner()),
+            kItemsPerHeading);
   ASSERT_EQ(recorder.requests().size(), 1u);
   EXPECT_EQ(recorder.requests()[0].owner, owner.get());
   EXPECT_EQ(recorder.requests()[0].parameters, kComputerByClassId);

@@ -1,13 +1,12 @@
-// Puts a recorder in place of the shell for one test: every request the program makes
-// is kept instead of reaching ShellExecuteA.
+// Stands in for the shell: the code under test is handed this recorder's runner, and
+// every request it makes is kept instead of reaching ShellExecuteA.
 #pragma once
 
-#include <utility>
 #include <vector>
 
 #include "store/launch_win.h"
 
-namespace kov {
+namespace kov::test {
 
 class ShellRequestRecorder {
  public:
@@ -15,20 +14,23 @@ class ShellRequestRecorder {
   // stand-in program really starts; everything else is only recorded.
   enum Mode { kRecordOnly, kStartPrograms };
 
-  explicit ShellRequestRecorder(Mode mode = kRecordOnly)
-      : previous_(std::exchange(CurrentShellRunner(), [this, mode](const ShellRequest& request) {
-          requests_.push_back(request);
-          return mode == kStartPrograms && request.verb.empty() ? previous_(request) : true;
-        })) {}
+  explicit ShellRequestRecorder(Mode mode = kRecordOnly) : mode_(mode) {}
   ShellRequestRecorder(const ShellRequestRecorder&) = delete;
   ShellRequestRecorder& operator=(const ShellRequestRecorder&) = delete;
-  ~ShellRequestRecorder() { CurrentShellRunner() = std::move(previous_); }
 
+  // The runner to hand over; it records into this object, which must outlive it.
+  ShellRunner Runner() {
+    return [this](const ShellRequest& request) {
+      requests_.push_back(request);
+      return mode_ == kStartPrograms && request.verb.empty() ? ExecuteWithShell(request) : true;
+    };
+  }
+  void SetMode(Mode mode) { mode_ = mode; }
   const std::vector<ShellRequest>& requests() const { return requests_; }
 
  private:
+  Mode mode_;
   std::vector<ShellRequest> requests_;
-  ShellRunner previous_;
 };
 
-}  // namespace kov
+}  // namespace kov::test

@@ -1,0 +1,54 @@
+#include "store/entry_line.h"
+
+#include <array>
+
+namespace kov {
+
+EntryFields SplitEntryLine(const Text& line) {
+  std::array<Text, 5> pieces;
+  std::size_t start = 0;
+  for (Text& piece : pieces) {
+    if (start > line.size()) break;
+    const std::size_t star = line.find('*', start);
+    piece = line.substr(start, star == Text::npos ? Text::npos : star - start);
+    start = star == Text::npos ? line.size() + 1 : star + 1;
+  }
+  return {std::move(pieces[0]), std::move(pieces[1]), std::move(pieces[2]), std::move(pieces[3]), std::move(pieces[4])};
+}
+
+Text FormatEntryLine(const EntryFields& fields) {
+  Text line;
+  line.reserve(fields.folder.size() + fields.target.size() + fields.kind.size() + fields.caption.size() +
+               fields.parameters.size() + 5);
+  for (const Text* field : {&fields.folder, &fields.target, &fields.kind, &fields.caption, &fields.parameters}) {
+    line += *field;
+    line += '*';
+  }
+  return line;
+}
+
+Text FieldOf(const Text& line, int n) {
+  std::size_t start = 0;
+  for (int piece = 1; piece < n; ++piece) {
+    const std::size_t star = line.find('*', start);
+    if (star == Text::npos) return Text();
+    start = star + 1;
+  }
+  const std::size_t end = line.find('*', start);
+  return line.substr(start, end == Text::npos ? Text::npos : end - start);
+}
+
+Text CaptionKey(const Text& line) { return UpperText(TrimText(FieldOf(line, 4), kTrimField)); }
+
+EntryView ReadEntry(const Text& line) {
+  const EntryFields fields = SplitEntryLine(line);
+  EntryView entry;
+  entry.folder = fields.folder;
+  entry.target = TrimText(fields.target, kTrimField);
+  entry.kind = TextToInt(fields.kind);
+  entry.caption = TrimText(fields.caption, kTrimField);
+  entry.parameters = TrimText(fields.parameters, kTrimField);
+  return entry;
+}
+
+}  // namespace kov
