@@ -34,7 +34,7 @@ const std::string& SettingsPath() {
 }
 
 void FloorRead(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(ReadWholeFile(SettingsPath()));
+  for (auto _ : state) benchmark::DoNotOptimize(ReadWholeFile(SettingsPath()).bytes);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(SettingsPath())));
 }
 BENCHMARK(FloorRead)->Unit(benchmark::kMillisecond);
@@ -72,7 +72,7 @@ void LoadedTableMemory(benchmark::State& state) {
 BENCHMARK(LoadedTableMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void FloorWrite(benchmark::State& state) {
-  const std::string bytes = ReadWholeFile(SettingsPath());
+  const std::string bytes = ReadWholeFile(SettingsPath()).bytes;
   const std::string target = SettingsPath() + ".floor";
   for (auto _ : state) {
     std::FILE* file = std::fopen(target.c_str(), "wb");

@@ -9,7 +9,6 @@
 #include "app/single_instance_win.h"
 #include "shell/godmode_win.h"
 #include "shell/shell_menu_win.h"
-#include "store/settings_file.h"
 #include "ui/adding_win.h"
 #include "ui/command_tags.h"
 #include "ui/entry_commands_win.h"
@@ -30,7 +29,7 @@ constexpr int kSpacerId = 11;
 constexpr int kToolBarRightId = 12;
 constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
-constexpr UINT kReportOverflowMessage = WM_APP + 1;
+constexpr UINT kReportLoadMessage = WM_APP + 1;
 constexpr int kSnapDistance = 10;
 constexpr int kMinimumClientWidth = 440;
 constexpr int kMinimumClientHeight = 160;
@@ -70,7 +69,7 @@ void SnapToWorkArea(WINDOWPOS& position, HWND window) {
 
 }  // namespace
 
-Form1::Form1(Text settingsFile, ShellRunner shell) : settingsFile_(std::move(settingsFile)), shell_(std::move(shell)) {}
+Form1::Form1(Text settingsFile, ShellRunner shell) : menuFile_(std::move(settingsFile)), shell_(std::move(shell)) {}
 
 Form1::~Form1() = default;
 
@@ -141,48 +140,17 @@ void Form1::LimitTrackSize(MINMAXINFO& limits) const {
 void Form1::FormCreate() {
   DisableFileSystemRedirection();
   model_.dirs.workFolder = WorkFolderFrom(CurrentDirSlash());
-  LoadEntries(settingsFile_, model_.table);
-  CompactEntries(model_.table);
+  menuFile_.Load(model_.table);
   model_.dirs.systemDir = SystemDirectoryValue(GetSystemDirectoryA);
   model_.dirs.tempDir = TempDirectoryValue();
   model_.dirs.windowsDir = SystemDirectoryValue(GetWindowsDirectoryA);
-  SeedDefaults(model_.table);
   view_.ShowFolder(model_);
-  if (!model_.table.Overflow().empty()) PostMessageA(hwnd(), kReportOverflowMessage, 0, 0);
-}
-
-void Form1::ReportOverflow() {
-  const EntryTable& table = model_.table;
-  ShowNotice(hwnd(), 2,
-             "The settings file\r\n" + settingsFile_ + "\r\nholds " +
-                 IntText(table.Count() + static_cast<std::int64_t>(table.Overflow().size())) +
-                 " entries; Kovrant shows the first " + IntText(EntryTable::kCapacity) + ".\r\n\r\nThe other " +
-                 IntText(static_cast<std::int64_t>(table.Overflow().size())) +
-                 " lines are kept in the file unchanged and are written back when Kovrant closes.");
-}
-
-// True when the window may close: the menu was saved, or the user chose to leave
-// without saving after being told.
-bool Form1::SaveOrAskToLeave() {
-  if (SaveEntries(settingsFile_, model_.table)) return true;
-  const Text question = "Kovrant could not save the menu to\r\n" + settingsFile_ +
-                        "\r\n\r\nThe drive may be full, write-protected or the file locked. The file was left "
-                        "as it was.\r\n\r\nClose anyway and lose the changes of this session?";
-  return ConfirmDialog(hwnd(), "Warning", question, MessageType::Warning, kButtonYes | kButtonNo, kResultNo) ==
-         kResultYes;
-}
-
-// Windows ends a session without closing the window: the menu is saved while Windows
-// asks whether it may end, so that a menu that cannot be saved holds the end of the
-// session with a reason the user sees, instead of being lost in silence.
-BOOL Form1::SaveBeforeSessionEnd() {
-  if (SaveEntries(settingsFile_, model_.table)) return TRUE;
-  ShutdownBlockReasonCreate(hwnd(), L"Kovrant could not save the menu. Close Kovrant to keep your changes.");
-  return FALSE;
+  // Told once the window is on screen.
+  PostMessageA(hwnd(), kReportLoadMessage, 0, 0);
 }
 
 void Form1::FormClose() {
-  if (SaveOrAskToLeave()) DestroyWindow(hwnd());
+  if (menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) DestroyWindow(hwnd());
 }
 
 void Form1::OnCommand(int id) {
@@ -328,14 +296,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
-    case kReportOverflowMessage:
-      ReportOverflow();
+    case kReportLoadMessage:
+      menuFile_.ReportLoad(hwnd(), model_.table);
       return 0;
     case WM_CLOSE:
       FormClose();
       return 0;
     case WM_QUERYENDSESSION:
-      return SaveBeforeSessionEnd();
+      return menuFile_.SaveBeforeSessionEnd(hwnd(), model_.table);
     case WM_ENDSESSION:
       ShutdownBlockReasonDestroy(hwnd());
       return 0;

@@ -12,6 +12,7 @@
 #include "ui/folder_view_win.h"
 #include "ui/launcher_model.h"
 #include "ui/launcher_parts_win.h"
+#include "ui/menu_file_win.h"
 #include "ui/tool_bar_win.h"
 #include "util/handles_win.h"
 #include "util/panel_win.h"
@@ -50,9 +51,6 @@ class Form1 : public Window {
   void LimitTrackSize(MINMAXINFO& limits) const;
   void OnCommand(int id);
   LRESULT OnNotify(const NMHDR& header);
-  bool SaveOrAskToLeave();
-  BOOL SaveBeforeSessionEnd();
-  void ReportOverflow();
 
   void FormCreate();
   void FormClose();
@@ -70,7 +68,7 @@ class Form1 : public Window {
   void GODMODEClick();
   void OnDropFiles(HDROP drop);
 
-  Text settingsFile_;
+  MenuFile menuFile_;
   ShellRunner shell_;
   LauncherModel model_;
   ToolBar toolBar_;

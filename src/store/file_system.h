@@ -6,8 +6,21 @@
 
 namespace kov {
 
-// The file's bytes; empty when it does not exist, is empty or cannot be read.
-std::string ReadWholeFile(const std::string& path);
+// A whole file's bytes, or why there are none. A file that cannot be opened, or whose
+// bytes cannot all be read, is unreadable: never a shorter or an empty text.
+enum class ReadStatus { Read, Missing, Unreadable };
+struct FileRead {
+  ReadStatus status = ReadStatus::Missing;
+  std::string bytes;
+  std::string reason;  // the system's words for an unreadable file
+};
+FileRead ReadWholeFile(const std::string& path);
+
+// Waits before a file is tried again.
+void PauseBriefly(int milliseconds);
+
+// Removes a file; false when it could not be removed.
+bool RemoveFile(const std::string& path);
 
 // What lies at a path: nothing that can be reached, a file, or a directory.
 enum class PathKind { Missing, File, Directory };
@@ -17,8 +30,12 @@ PathKind PathKindOf(const std::string& path);
 bool FileExists(const std::string& path);
 
 // When the file exists with the read-only, hidden or system attribute, sets its
-// attributes to archive only, so that it can be replaced.
-void MakeWritable(const std::string& path);
+// attributes to archive only, so that it can be replaced, and returns the attributes it
+// had; 0 when nothing was changed.
+unsigned long MakeWritable(const std::string& path);
+
+// Gives a file back the attributes MakeWritable took; nothing for 0.
+void RestoreAttributes(const std::string& path, unsigned long attributes);
 
 // Writes bytes to a temporary file beside path, flushes it to the medium, and only then
 // puts it in place of path. On any failure the old file is left untouched, the

@@ -2,23 +2,34 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "store/file_system.h"
 
 namespace kov {
 
-std::string ReadWholeFile(const std::string& path) {
+FileRead ReadWholeFile(const std::string& path) {
   const int fd = open(path.c_str(), O_RDONLY);
-  if (fd < 0) return std::string();
-  std::string bytes;
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return {ReadStatus::Missing, {}, {}};
+    return {ReadStatus::Unreadable, {}, std::strerror(errno)};
+  }
+  FileRead read{ReadStatus::Read, {}, {}};
   struct stat info {};
-  if (fstat(fd, &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+  if (fstat(fd, &info) == 0 && info.st_size > 0) read.bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[1 << 16];
-  for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, static_cast<std::size_t>(got));
+  ssize_t got = 0;
+  while ((got = ::read(fd, buffer, sizeof buffer)) > 0) read.bytes.append(buffer, static_cast<std::size_t>(got));
+  if (got < 0) read = {ReadStatus::Unreadable, {}, std::strerror(errno)};
   close(fd);
-  return bytes;
+  return read;
 }
+
+void PauseBriefly(int milliseconds) { usleep(static_cast<useconds_t>(milliseconds) * 1000); }
+
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 PathKind PathKindOf(const std::string& path) {
   struct stat info {};
@@ -26,10 +37,16 @@ PathKind PathKindOf(const std::string& path) {
   return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File;
 }
 
-// POSIX has no hidden or system attribute; a read-only file is made writable again.
-void MakeWritable(const std::string& path) {
+// POSIX has no hidden or system attribute; a read-only file is made writable again, and
+// its mode is what RestoreAttributes puts back.
+unsigned long MakeWritable(const std::string& path) {
   struct stat info {};
-  if (stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) chmod(path.c_str(), info.st_mode | S_IWUSR);
+  if (stat(path.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) != 0) return 0;
+  return chmod(path.c_str(), info.st_mode | S_IWUSR) == 0 ? static_cast<unsigned long>(info.st_mode) : 0;
+}
+
+void RestoreAttributes(const std::string& path, unsigned long attributes) {
+  if (attributes != 0) chmod(path.c_str(), static_cast<mode_t>(attributes & 07777));
 }
 
 static bool WriteAll(int fd, const std::string& bytes) {

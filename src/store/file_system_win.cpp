@@ -5,23 +5,51 @@
 
 namespace kov {
 
-std::string ReadWholeFile(const std::string& path) {
+namespace {
+
+// The system's words for an error code, without the line break it ends with.
+std::string SystemMessage(DWORD error) {
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+      reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = length > 0 ? std::string(text, length) : "Error " + std::to_string(error) + ".";
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
+    message.pop_back();
+  }
+  return message;
+}
+
+FileRead Unreadable(DWORD error) { return {ReadStatus::Unreadable, std::string(), SystemMessage(error)}; }
+
+}  // namespace
+
+FileRead ReadWholeFile(const std::string& path) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file) return std::string();
+  if (!file) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {ReadStatus::Missing, {}, {}};
+    return Unreadable(error);
+  }
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) return std::string();
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  if (!GetFileSizeEx(file.get(), &size)) return Unreadable(GetLastError());
+  FileRead read{ReadStatus::Read, std::string(static_cast<std::size_t>(size.QuadPart), '\0'), {}};
   std::size_t done = 0;
-  while (done < bytes.size()) {
-    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+  while (done < read.bytes.size()) {
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - done, 1u << 30));
     DWORD got = 0;
-    if (!ReadFile(file.get(), bytes.data() + done, wanted, &got, nullptr) || got == 0) break;
+    if (!ReadFile(file.get(), read.bytes.data() + done, wanted, &got, nullptr)) return Unreadable(GetLastError());
+    if (got == 0) return Unreadable(ERROR_HANDLE_EOF);
     done += got;
   }
-  bytes.resize(done);
-  return bytes;
+  return read;
 }
+
+void PauseBriefly(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
 PathKind PathKindOf(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -29,12 +57,15 @@ PathKind PathKindOf(const std::string& path) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Directory : PathKind::File;
 }
 
-void MakeWritable(const std::string& path) {
+unsigned long MakeWritable(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return;
-  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-  }
+  if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
+  if (!(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) return 0;
+  return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE) ? attributes : 0;
+}
+
+void RestoreAttributes(const std::string& path, unsigned long attributes) {
+  if (attributes != 0) SetFileAttributesA(path.c_str(), attributes);
 }
 
 static bool WriteAll(HANDLE file, const std::string& bytes) {

@@ -13,11 +13,49 @@ Text SettingsPathFor(const Text& programPath) {
   return lower + ".ini";
 }
 
-void LoadEntries(const Text& path, EntryTable& table) { LoadEntryText(ReadWholeFile(path), table); }
+namespace {
+
+FileRead ReadPatiently(const Text& path, const ReadPatience& patience) {
+  FileRead read = ReadWholeFile(path);
+  for (int attempt = 1; attempt < patience.attempts && read.status == ReadStatus::Unreadable; ++attempt) {
+    PauseBriefly(patience.pauseMilliseconds);
+    read = ReadWholeFile(path);
+  }
+  return read;
+}
+
+// Every save writes a line end after its last line, so a temporary file that ends
+// with one was written to its end before the save was interrupted.
+bool IsCompleteSave(const FileRead& read) {
+  const Text& bytes = read.bytes;
+  return read.status == ReadStatus::Read && bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0;
+}
+
+}  // namespace
+
+LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience) {
+  const Text temporary = TemporaryFileFor(path);
+  const FileRead read = ReadPatiently(path, patience);
+  if (read.status == ReadStatus::Read) {
+    LoadEntryText(read.bytes, table);
+    if (PathKindOf(temporary) == PathKind::File) RemoveFile(temporary);
+    return {MenuSource::File, {}};
+  }
+  const FileRead leftover = ReadWholeFile(temporary);
+  if (IsCompleteSave(leftover)) {
+    LoadEntryText(leftover.bytes, table);
+    return {MenuSource::Recovered, read.reason};
+  }
+  LoadEntryText(Text(), table);
+  if (read.status == ReadStatus::Missing) return {MenuSource::NoFile, {}};
+  return {MenuSource::Unreadable, read.reason};
+}
 
 bool SaveEntries(const Text& path, const EntryTable& table) {
-  MakeWritable(path);
-  return ReplaceFileContents(path, EntryFileText(table));
+  const unsigned long attributes = MakeWritable(path);
+  if (ReplaceFileContents(path, EntryFileText(table))) return true;
+  RestoreAttributes(path, attributes);
+  return false;
 }
 
 }  // namespace kov

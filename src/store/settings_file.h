@@ -11,11 +11,37 @@ namespace kov {
 // appended when it has no such ending). Folders named like "tools.exe.d" are kept.
 Text SettingsPathFor(const Text& programPath);
 
-// Fills the table from the settings file (nothing when it is missing or empty).
-void LoadEntries(const Text& path, EntryTable& table);
+// Where the menu came from at start-up.
+enum class MenuSource {
+  File,        // the settings file, read whole
+  NoFile,      // no settings file: the table is left empty, to be seeded
+  Recovered,   // the complete temporary file an interrupted save left in its place
+  Unreadable,  // the file is there but could not be read: the table is left empty
+};
+
+struct LoadReport {
+  MenuSource source = MenuSource::NoFile;
+  Text reason;  // the system's words, when the file was unreadable
+};
+
+// How long a file that another program holds (a virus scanner, a backup or sync tool)
+// is waited for before it counts as unreadable.
+struct ReadPatience {
+  int attempts = 8;
+  int pauseMilliseconds = 250;
+};
+
+// Fills the table from the settings file. A file that cannot be read is tried again for
+// a moment, then reported unreadable, never taken for an empty one. When the file is
+// missing or unreadable and an interrupted save left a complete temporary file (one that
+// ends with a line end), the menu comes from that file, which stays until the next save
+// replaces the settings file. A leftover temporary file beside a whole settings file is
+// removed.
+LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience = {});
 
 // Replaces the settings file with the table and its overflow, CR LF after every line.
-// False when the file could not be written; the old file is then left as it was.
+// False when the file could not be written; the old file is then left as it was, its
+// attributes included.
 [[nodiscard]] bool SaveEntries(const Text& path, const EntryTable& table);
 
 }  // namespace kov

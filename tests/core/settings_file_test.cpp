@@ -42,7 +42,7 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameTable) {
   EntryTable table;
   SeedDefaults(table);
   ASSERT_TRUE(SaveEntries(path_, table));
-  EXPECT_EQ(ReadWholeFile(path_), EntryFileText(table));
+  EXPECT_EQ(ReadWholeFile(path_).bytes, EntryFileText(table));
   EntryTable loaded;
   LoadEntries(path_, loaded);
   CompactEntries(loaded);
@@ -52,8 +52,39 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameTable) {
 
 TEST_F(SettingsFileTest, MissingFileLoadsNothing) {
   EntryTable table;
-  LoadEntries(path_ + ".missing", table);
+  EXPECT_EQ(LoadEntries(path_ + ".missing", table).source, MenuSource::NoFile);
   EXPECT_EQ(table.Count(), 0);
+}
+
+// A file that cannot be read (here a directory in its place, which neither system
+// reads as a file) is reported with the system's reason, never taken for an empty one.
+TEST_F(SettingsFileTest, UnreadableFileIsReportedNotTakenForEmpty) {
+  fs::create_directory(path_);
+  EntryTable table;
+  const LoadReport report = LoadEntries(path_, table, {1, 0});
+  EXPECT_EQ(report.source, MenuSource::Unreadable);
+  EXPECT_FALSE(report.reason.empty());
+  EXPECT_EQ(table.Count(), 0);
+}
+
+// Only a complete temporary file stands in for a missing menu, and it is never removed
+// while it is the only copy; beside a whole menu it is clutter and goes.
+TEST_F(SettingsFileTest, InterruptedSaveIsRecoveredOnlyFromACompleteTemporaryFile) {
+  const std::string temporary = TemporaryFileFor(path_);
+  std::ofstream(temporary, std::ios::binary) << "*a.exe**A**\r\n*b.exe**B";
+  EntryTable table;
+  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::NoFile);
+  EXPECT_TRUE(FileExists(temporary));
+
+  std::ofstream(temporary, std::ios::binary) << "*a.exe**A**\r\n*b.exe**B**\r\n";
+  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::Recovered);
+  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*a.exe**A**", "*b.exe**B**"}));
+  EXPECT_TRUE(FileExists(temporary));
+
+  Write("*c.exe**C**\r\n");
+  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::File);
+  EXPECT_EQ(table.Lines(), std::vector<Text>{"*c.exe**C**"});
+  EXPECT_FALSE(FileExists(temporary));
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsMadeWritableAndReplaced) {
@@ -62,7 +93,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsMadeWritableAndReplaced) {
   EntryTable table;
   ASSERT_TRUE(table.Append("*new**new**"));
   ASSERT_TRUE(SaveEntries(path_, table));
-  EXPECT_EQ(ReadWholeFile(path_), "*new**new**\r\n");
+  EXPECT_EQ(ReadWholeFile(path_).bytes, "*new**new**\r\n");
 }
 
 TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
@@ -72,8 +103,11 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
   // A directory in the way of the temporary file makes the write fail, as a full or
   // write-protected medium would.
   fs::create_directory(TemporaryFileFor(path_));
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
   EXPECT_FALSE(SaveEntries(path_, table));
-  EXPECT_EQ(ReadWholeFile(path_), "*old**old**\r\n");
+  EXPECT_EQ(ReadWholeFile(path_).bytes, "*old**old**\r\n");
+  // The file is left as it was, read-only included.
+  EXPECT_EQ(fs::status(path_).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
 TEST_F(SettingsFileTest, PathsAreMissingFilesOrDirectories) {

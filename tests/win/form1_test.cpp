@@ -172,6 +172,34 @@ TEST_F(Form1Test, LockedSettingsFileIsKeptAndTheUserIsTold) {
   EXPECT_FALSE(FileExists(TemporaryFileFor(settings_)));
 }
 
+// A settings file that another program holds open while Kovrant starts is reported, and
+// the built-in menu shown meanwhile never replaces it unless the user changes the menu
+// and agrees.
+TEST_F(Form1Test, ASettingsFileThatCouldNotBeReadIsNeverOverwrittenUnasked) {
+  WriteBytes(settings_, kTwoEntries);
+  for (const bool changed : {false, true}) {
+    HANDLE lock = CreateFileA(settings_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    DialogAnswerer notice("Error", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
+    Start();
+    ASSERT_TRUE(WaitFor([&] { return notice.Answered(); }, 10000));
+    EXPECT_NE(notice.Text().find(settings_), std::string::npos);
+    CloseHandle(lock);
+    ASSERT_EQ(Captions(), std::vector<std::string>{"Windows programs"});
+    if (changed) {
+      SelectIcon(View(), 0);
+      DialogAnswerer yes("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
+      KeyDown(View(), VK_DELETE);
+      ASSERT_TRUE(yes.Answered());
+    }
+    DialogAnswerer keep("Warning", [](HWND dialog) { ClickButton(dialog, "&No"); }, changed ? 10000 : 1500);
+    CloseWindow();
+    EXPECT_EQ(keep.Answered(), changed);
+    EXPECT_EQ(form_->hwnd(), nullptr);
+    EXPECT_EQ(ReadBytes(settings_), kTwoEntries);
+  }
+}
+
 TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewritten) {
   WriteBytes(settings_, kTwoEntries);
   SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
