@@ -1,6 +1,8 @@
 #include "store/settings_file.h"
 
 #include "store/file_system.h"
+#include "util/code_page.h"
+#include "util/utf8.h"
 
 namespace kov {
 
@@ -11,6 +13,18 @@ Text SettingsPathFor(const Text& programPath) {
     return lower.substr(0, lower.size() - extension.size()) + ".ini";
   }
   return lower + ".ini";
+}
+
+Text SettingsTextAsUtf8(const Text& bytes) {
+  static const Text kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+    const Text rest = bytes.substr(kByteOrderMark.size());
+    if (IsValidUtf8(rest)) return rest;
+  }
+  if (IsValidUtf8(bytes)) return bytes;
+  const Text converted = LegacyToUtf8(bytes);
+  // A conversion the system refuses keeps the bytes: nothing is lost.
+  return converted.empty() ? bytes : converted;
 }
 
 namespace {
@@ -37,13 +51,13 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
   const Text temporary = TemporaryFileFor(path);
   const FileRead read = ReadPatiently(path, patience);
   if (read.status == ReadStatus::Read) {
-    LoadEntryText(read.bytes, table);
+    LoadEntryText(SettingsTextAsUtf8(read.bytes), table);
     if (PathKindOf(temporary) == PathKind::File) RemoveFile(temporary);
     return {MenuSource::File, {}};
   }
   const FileRead leftover = ReadWholeFile(temporary);
   if (IsCompleteSave(leftover)) {
-    LoadEntryText(leftover.bytes, table);
+    LoadEntryText(SettingsTextAsUtf8(leftover.bytes), table);
     return {MenuSource::Recovered, read.reason};
   }
   LoadEntryText(Text(), table);

@@ -26,8 +26,10 @@ Text MakeAbsolute(const Text& target, const DirectoryValues& dirs) {
 
 Text MakeRelative(const Text& path, const DirectoryValues& dirs) {
   const Text& work = dirs.workFolder;
-  if (!work.empty() && StartsWithIgnoringCase(path, work)) return path.substr(work.size());
-  return path;
+  if (work.empty()) return path;
+  // The path's own spelling of the folder may take other bytes than the upper-cased one.
+  const std::size_t inPath = PrefixLengthIgnoringCase(path, work);
+  return inPath == Text::npos ? path : path.substr(inPath);
 }
 
 Text ExpandRunFolderMarker(const Text& parameters, const DirectoryValues& dirs) {

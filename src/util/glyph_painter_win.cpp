@@ -34,8 +34,7 @@ std::vector<std::uint32_t> RenderAveraged(const GlyphArt& art, int size, COLORRE
       unsigned sum[3] = {0, 0, 0};
       for (int dy = 0; dy < kSupersampling; ++dy) {
         for (int dx = 0; dx < kSupersampling; ++dx) {
-          const std::uint32_t pixel =
-              canvasBitmap.pixels[(y * kSupersampling + dy) * big + x * kSupersampling + dx];
+          const std::uint32_t pixel = canvasBitmap.pixels[(y * kSupersampling + dy) * big + x * kSupersampling + dx];
           for (int channel = 0; channel < 3; ++channel) sum[channel] += (pixel >> (8 * channel)) & 0xFF;
         }
       }
@@ -91,8 +90,8 @@ void GlyphCanvas::Ellipse(double left, double top, double right, double bottom, 
 
 void GlyphCanvas::Line(std::initializer_list<GlyphPoint> points, double width, COLORREF color) {
   LOGBRUSH brush{BS_SOLID, color, 0};
-  PenHandle pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                             static_cast<DWORD>(Px(width)), &brush, 0, nullptr));
+  PenHandle pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, static_cast<DWORD>(Px(width)),
+                             &brush, 0, nullptr));
   SelectedObject selectedPen(dc_, pen.get());
   std::vector<POINT> scaled;
   for (GlyphPoint point : points) scaled.push_back({Px(point.x), Px(point.y)});
@@ -101,9 +100,8 @@ void GlyphCanvas::Line(std::initializer_list<GlyphPoint> points, double width, C
 
 void GlyphCanvas::Text(const char* text, double left, double top, double right, double bottom, double height,
                        COLORREF color) {
-  FontHandle font(CreateFontA(-Px(height), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
-                              "Georgia"));
+  FontHandle font(CreateFontA(-Px(height), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Georgia"));
   SelectedObject selectedFont(dc_, font.get());
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, color);

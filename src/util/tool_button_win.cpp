@@ -36,8 +36,8 @@ void ToolButton::OnPaint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const COLORREF face = pressed_ && hot_ ? Mix(background_, RGB(70, 110, 200), 35)
-                        : hot_          ? Mix(background_, RGB(255, 255, 255), 60)
-                                        : background_;
+                        : hot_           ? Mix(background_, RGB(255, 255, 255), 60)
+                                         : background_;
   BrushHandle faceBrush(CreateSolidBrush(face));
   FillRect(dc, &client, faceBrush.get());
   if (hot_) {
@@ -50,8 +50,8 @@ void ToolButton::OnPaint() {
   {
     SelectedObject selected(glyphDc.get(), glyph.get());
     const int offset = pressed_ && hot_ ? 1 : 0;
-    BitBlt(dc, (client.right - glyphSize) / 2 + offset, (client.bottom - glyphSize) / 2 + offset, glyphSize,
-           glyphSize, glyphDc.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, (client.right - glyphSize) / 2 + offset, (client.bottom - glyphSize) / 2 + offset, glyphSize, glyphSize,
+           glyphDc.get(), 0, 0, SRCCOPY);
   }
   EndPaint(hwnd(), &paint);
 }
