@@ -1,5 +1,7 @@
 #include "store/settings_file.h"
 
+#include <algorithm>
+
 #include "store/file_system.h"
 #include "util/code_page.h"
 #include "util/utf8.h"
@@ -15,16 +17,35 @@ Text SettingsPathFor(const Text& programPath) {
   return lower + ".ini";
 }
 
+namespace {
+
+// A line that is not UTF-8 was written in the legacy code page; a conversion the
+// system refuses keeps its bytes, so nothing is lost.
+Text LineAsUtf8(const Text& line) {
+  if (IsValidUtf8(line)) return line;
+  const Text converted = LegacyToUtf8(line);
+  return converted.empty() ? line : converted;
+}
+
+}  // namespace
+
 Text SettingsTextAsUtf8(const Text& bytes) {
   static const Text kByteOrderMark = "\xEF\xBB\xBF";
-  if (bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
-    const Text rest = bytes.substr(kByteOrderMark.size());
-    if (IsValidUtf8(rest)) return rest;
+  const std::size_t start = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
+  if (IsValidUtf8(bytes)) return bytes.substr(start);
+  // Line by line, so that a hand-edited UTF-8 menu with one line in the legacy code page
+  // keeps its other lines as they are.
+  Text text;
+  text.reserve(bytes.size() + bytes.size() / 2);
+  std::size_t lineStart = start;
+  while (lineStart <= bytes.size()) {
+    const std::size_t lineEnd = std::min(bytes.find_first_of("\r\n", lineStart), bytes.size());
+    text += LineAsUtf8(bytes.substr(lineStart, lineEnd - lineStart));
+    if (lineEnd == bytes.size()) break;
+    text += bytes[lineEnd];
+    lineStart = lineEnd + 1;
   }
-  if (IsValidUtf8(bytes)) return bytes;
-  const Text converted = LegacyToUtf8(bytes);
-  // A conversion the system refuses keeps the bytes: nothing is lost.
-  return converted.empty() ? bytes : converted;
+  return text;
 }
 
 namespace {

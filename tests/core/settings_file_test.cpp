@@ -27,6 +27,7 @@ TEST(SettingsText, IsUtf8OrAnOlderMenuInTheLegacyCodePage) {
   EXPECT_EQ(SettingsTextAsUtf8(cyrillic), cyrillic);
   EXPECT_EQ(SettingsTextAsUtf8("\xEF\xBB\xBF" + cyrillic), cyrillic);
   EXPECT_EQ(SettingsTextAsUtf8("*caf\xE9.txt**Caf\xE9 \x80**\r\n"), "*caf\u00e9.txt**Caf\u00e9 \u20ac**\r\n");
+  EXPECT_EQ(SettingsTextAsUtf8("\xEF\xBB\xBF" + cyrillic + "*caf\xE9**x**\n"), cyrillic + "*caf\u00e9**x**\n");
 }
 
 class SettingsFileTest : public testing::Test {
