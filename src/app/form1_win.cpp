@@ -34,16 +34,20 @@ constexpr int kSnapDistance = 10;
 constexpr int kMinimumClientWidth = 440;
 constexpr int kMinimumClientHeight = 160;
 
+// Room for a path of MAX_PATH UTF-16 units in UTF-8, which takes up to three bytes for
+// each of them.
+constexpr UINT kPathBytes = 3 * MAX_PATH;
+
 Text SystemDirectoryValue(UINT(WINAPI* query)(LPSTR, UINT)) {
-  char buffer[MAX_PATH + 1] = {};
-  const UINT length = query(buffer, MAX_PATH);
-  return CleanDirectoryValue(length > 0 && length <= MAX_PATH ? Text(buffer, length) : Text());
+  char buffer[kPathBytes + 1] = {};
+  const UINT length = query(buffer, kPathBytes);
+  return CleanDirectoryValue(length > 0 && length <= kPathBytes ? Text(buffer, length) : Text());
 }
 
 Text TempDirectoryValue() {
-  char buffer[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathA(MAX_PATH, buffer);
-  return CleanDirectoryValue(length > 0 && length <= MAX_PATH ? Text(buffer, length) : Text());
+  char buffer[kPathBytes + 1] = {};
+  const DWORD length = GetTempPathA(kPathBytes, buffer);
+  return CleanDirectoryValue(length > 0 && length <= kPathBytes ? Text(buffer, length) : Text());
 }
 
 // The file system seen by a 64-bit Windows is the native one for the whole run.
