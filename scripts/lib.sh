@@ -25,6 +25,11 @@ ensure_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # One folder seen as E: and as F:, as a portable drive that comes back under another
+  # letter; the window tests use it when it is there.
+  mkdir -p "$windows_build/removable-drive"
+  ln -sfn "$windows_build/removable-drive" "$WINEPREFIX/dosdevices/e:"
+  ln -sfn "$windows_build/removable-drive" "$WINEPREFIX/dosdevices/f:"
 }
 
 # Starts a virtual display when there is none; it ends with the script.
