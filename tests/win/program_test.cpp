@@ -5,6 +5,11 @@
 #include "gui_support_win.h"
 #include "util/text.h"
 
+#include <psapi.h>
+
+#include <algorithm>
+#include <set>
+
 namespace kov {
 namespace {
 
@@ -22,8 +27,8 @@ HANDLE StartProgram(const std::string& exe, const std::string& currentDirectory)
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::string commandLine = "\"" + exe + "\"";
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      currentDirectory.c_str(), &startup, &process)) {
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory.c_str(),
+                      &startup, &process)) {
     return nullptr;
   }
   CloseHandle(process.hThread);
@@ -42,7 +47,8 @@ BOOL CALLBACK CountProgramWindows(HWND window, LPARAM parameter) {
   GetWindowThreadProcessId(window, &process);
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, "TForm1") == 0 && IsWindowVisible(window) && (found->process == 0 || process == found->process)) {
+  if (lstrcmpA(className, "TForm1") == 0 && IsWindowVisible(window) &&
+      (found->process == 0 || process == found->process)) {
     ++found->count;
     found->last = window;
   }
@@ -51,11 +57,13 @@ BOOL CALLBACK CountProgramWindows(HWND window, LPARAM parameter) {
 
 HWND MainWindowOf(HANDLE process) {
   FoundWindows found{GetProcessId(process)};
-  WaitFor([&] {
-    found.count = 0;
-    EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&found));
-    return found.count > 0;
-  }, 15000);
+  WaitFor(
+      [&] {
+        found.count = 0;
+        EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&found));
+        return found.count > 0;
+      },
+      15000);
   return found.last;
 }
 
@@ -102,6 +110,91 @@ TEST(Program, ASecondCopyOnTheSameMenuHandsOverToTheFirst) {
   EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&all));
   EXPECT_EQ(all.count, 1);
   CloseAndWait(first, window);
+}
+
+// Windows maps these from its known-DLLs list, wherever a copy of the same name lies: the
+// names under HKLM\System\CurrentControlSet\Control\Session Manager\KnownDLLs of Windows
+// 10 and 11, ntdll (mapped into every process before anything else) and the libraries
+// the listed ones import, which \KnownDlls holds too.
+bool IsKnownDll(const std::string& name) {
+  static const std::set<std::string> known{
+      "advapi32.dll", "clbcatq.dll",  "combase.dll",   "comdlg32.dll",  "coml2.dll",           "gdi32.dll",
+      "gdiplus.dll",  "imagehlp.dll", "imm32.dll",     "kernel32.dll",  "msctf.dll",           "msvcrt.dll",
+      "ole32.dll",    "oleaut32.dll", "psapi.dll",     "rpcrt4.dll",    "sechost.dll",         "setupapi.dll",
+      "shcore.dll",   "shell32.dll",  "shlwapi.dll",   "user32.dll",    "ntdll.dll",           "kernelbase.dll",
+      "ucrtbase.dll", "win32u.dll",   "gdi32full.dll", "msvcp_win.dll", "bcryptprimitives.dll"};
+  return known.count(name) > 0;
+}
+
+// The base names, in lower case, of the libraries loaded in a running process.
+std::vector<std::string> LoadedLibraries(HANDLE process) {
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  if (!K32EnumProcessModules(process, modules, sizeof modules, &bytes)) return {};
+  std::vector<std::string> names;
+  for (DWORD i = 1; i < bytes / sizeof(HMODULE) && i < 512; ++i) {  // the first module is the program
+    char name[MAX_PATH] = {};
+    if (K32GetModuleBaseNameA(process, modules[i], name, MAX_PATH)) names.push_back(LowerText(name));
+  }
+  return names;
+}
+
+// Wine prefers its own copy of a system library to one it finds on the search path. While
+// this lives, Wine takes the one it finds for the given program name, as Windows does for
+// every name outside its known-DLLs list. Windows ignores the key.
+class PreferFoundLibraries {
+ public:
+  PreferFoundLibraries(const std::string& program, const std::vector<std::string>& libraries)
+      : programKey_("Software\\Wine\\AppDefaults\\" + program) {
+    const std::string overrides = programKey_ + "\\DllOverrides";
+    for (const std::string& name : libraries) {
+      const std::string stem = name.substr(0, name.rfind('.'));
+      RegSetKeyValueA(HKEY_CURRENT_USER, overrides.c_str(), stem.c_str(), REG_SZ, "native,builtin", 15);
+    }
+  }
+  ~PreferFoundLibraries() { RegDeleteTreeA(HKEY_CURRENT_USER, programKey_.c_str()); }
+  PreferFoundLibraries(const PreferFoundLibraries&) = delete;
+  PreferFoundLibraries& operator=(const PreferFoundLibraries&) = delete;
+
+ private:
+  std::string programKey_;
+};
+
+// A user's drive may hold a library named like one the program loads. Windows takes such a
+// library from beside the program unless it maps the name from its known-DLLs list, so
+// none but those may come from anywhere but the system folder.
+TEST(Program, LoadsNoLibraryPlantedBesideIt) {
+  ProgramFolder program;
+  HANDLE first = StartProgram(program.exe, program.drive.Path());
+  ASSERT_NE(first, nullptr);
+  HWND window = MainWindowOf(first);
+  ASSERT_NE(window, nullptr);
+  const std::vector<std::string> loaded = LoadedLibraries(first);
+  CloseAndWait(first, window);
+  ASSERT_NE(std::find(loaded.begin(), loaded.end(), "user32.dll"), loaded.end());
+
+  std::vector<std::string> planted;
+  for (const std::string& name : loaded) {
+    if (IsKnownDll(name) || name.find('.') == std::string::npos) continue;
+    ASSERT_TRUE(CopyProgram(TestProgramFolder() + "planted.dll", program.drive.Path() + name));
+    planted.push_back(name);
+  }
+  ASSERT_FALSE(planted.empty());
+  const PreferFoundLibraries prefer("Kovrant.exe", planted);
+  HANDLE second = StartProgram(program.exe, program.drive.Path());
+  ASSERT_NE(second, nullptr);
+  window = MainWindowOf(second);
+  EXPECT_NE(window, nullptr);
+  if (window) {
+    CloseAndWait(second, window);
+  } else {
+    TerminateProcess(second, 1);
+    CloseHandle(second);
+  }
+  for (const std::string& name : planted) {
+    EXPECT_EQ(GetFileAttributesA((program.drive.Path() + name + ".was-loaded").c_str()), INVALID_FILE_ATTRIBUTES)
+        << name;
+  }
 }
 
 }  // namespace
