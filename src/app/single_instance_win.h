@@ -1,4 +1,5 @@
-// One running copy per menu: a second copy started on the same settings file would
+// One running copy per menu, keyed on the settings file's folder as the file system knows
+// it, not on the text of its path: a second copy started on the same settings file would
 // overwrite the first copy's changes when it closes. The second copy instead brings the
 // first one's window to the front and ends.
 #pragma once
