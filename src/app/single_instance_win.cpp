@@ -68,7 +68,7 @@ BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const Text& settingsFile) : key_(KeyOf(settingsFile) | 1) {
+SingleInstance::SingleInstance(const Text& settingsFile) : settingsFile_(settingsFile), key_(KeyOf(settingsFile) | 1) {
   char name[64];
   std::snprintf(name, sizeof name, "Local\\Kovrant-%016llx", key_);
   mutex_.reset(CreateMutexA(nullptr, FALSE, name));
@@ -82,6 +82,19 @@ bool SingleInstance::ActivateOther() const {
   if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
   SetForegroundWindow(search.found);
   return true;
+}
+
+// A copy whose window never shows may be hung, or the guard may be held by something
+// else. Starting anyway would put two copies on one menu, and the one that closes last
+// would overwrite the other's changes; so the user is told instead, and nothing is lost.
+void SingleInstance::HandOverToOther() const {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (ActivateOther()) return;
+    Sleep(100);
+  }
+  const Text message = "Kovrant is already running for this menu:\r\n" + settingsFile_ +
+                       "\r\n\r\nIts window cannot be shown. Close the other copy of Kovrant, then try again.";
+  MessageBoxA(nullptr, message.c_str(), "Kovrant", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 void SingleInstance::MarkWindow(HWND window) const {

@@ -16,13 +16,18 @@ class SingleInstance {
   explicit SingleInstance(const Text& settingsFile);
   // True when another copy already runs on this settings file.
   bool AnotherIsRunning() const { return anotherIsRunning_; }
-  // Brings the other copy's window to the front; false when it has none yet.
-  bool ActivateOther() const;
+  // Brings the other copy's window to the front, giving a copy still starting a few
+  // seconds to show it; when none shows, tells the user that Kovrant already runs for
+  // this menu.
+  void HandOverToOther() const;
   // Marks a window as the one that shows this settings file.
   void MarkWindow(HWND window) const;
   static void UnmarkWindow(HWND window);
 
  private:
+  bool ActivateOther() const;
+
+  Text settingsFile_;
   unsigned long long key_;
   KernelHandle mutex_;
   bool anotherIsRunning_ = false;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/library_search_win.h"
+#include "app/single_instance_win.h"
 #include "gui_support_win.h"
+#include "store/settings_file.h"
 #include "util/text.h"
 
 #include <psapi.h>
@@ -162,6 +164,49 @@ TEST(Program, ASecondCopyOnTheSameMenuHandsOverToTheFirstWhateverPathReachesIt) 
   EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&all));
   EXPECT_EQ(all.count, 1);
   CloseAndWait(first, window);
+}
+
+struct ProcessDialog {
+  DWORD process;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchProcessDialog(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<ProcessDialog*>(parameter);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (process != search->process || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+TEST(Program, SaysSoWhenAnotherCopyHoldsTheMenuButShowsNoWindow) {
+  ProgramFolder program;
+  const SingleInstance holder(SettingsPathFor(program.exe));  // holds the guard, with no window
+  HANDLE second = StartProgram(program.exe, program.drive.Path());
+  ASSERT_NE(second, nullptr);
+  ProcessDialog dialog{GetProcessId(second)};
+  const bool told = WaitFor(
+      [&] {
+        EnumWindows(MatchProcessDialog, reinterpret_cast<LPARAM>(&dialog));
+        return dialog.found != nullptr;
+      },
+      15000);
+  EXPECT_TRUE(told);
+  if (told) {
+    EXPECT_NE(DialogText(dialog.found).find("already running"), std::string::npos);
+    EXPECT_NE(DialogText(dialog.found).find(SettingsPathFor(program.exe)), std::string::npos);
+    PressKey(dialog.found, VK_RETURN);
+  }
+  const DWORD waited = WaitForSingleObject(second, 15000);
+  EXPECT_EQ(waited, WAIT_OBJECT_0);
+  if (waited != WAIT_OBJECT_0) TerminateProcess(second, 1);
+  CloseHandle(second);
+  FoundWindows all{0};
+  EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&all));
+  EXPECT_EQ(all.count, 0);
 }
 
 // Windows maps these from its known-DLLs list, wherever a copy of the same name lies: the
