@@ -23,6 +23,8 @@ target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
 # The program carries no symbols and none of the code it never calls.
 target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections)
 target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)
+include(${PROJECT_SOURCE_DIR}/cmake/delay_load.cmake)
+kovrant_delay_load(kovrant)
 
 # GoogleTest from the sources Debian's googletest package installs.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
@@ -56,7 +58,7 @@ target_compile_definitions(kovrant_win_tests PRIVATE
 add_dependencies(kovrant_win_tests recorder kovrant save_loop window_probe planted)
 add_test(NAME gui_tests_windows COMMAND kovrant_win_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
-add_test(NAME exe_imports_only_system_dlls
+add_test(NAME exe_imports_only_known_dlls
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/check-imports.sh $<TARGET_FILE:kovrant>)
 
 # Benchmarks of the window under Wine; run by hand, never as tests.
