@@ -21,7 +21,9 @@ add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp ${KOVRAN
 target_link_libraries(kovrant PRIVATE kovrant_lib)
 target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
 # The program carries no symbols and none of the code it never calls.
-target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections)
+# A launcher waits on the user and the shell, not on its own loops: its code is built
+# for size.
+target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-O2>)
 target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)
 include(${PROJECT_SOURCE_DIR}/cmake/delay_load.cmake)
 kovrant_delay_load(kovrant)
