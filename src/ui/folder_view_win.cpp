@@ -5,6 +5,7 @@
 #include "ui/list_view_win.h"
 #include "ui/window_keys.h"
 #include "util/dpi_win.h"
+#include "util/tab_key_win.h"
 
 namespace kov {
 
@@ -12,9 +13,10 @@ namespace {
 
 constexpr UINT_PTR kWindowKeysSubclass = 1;
 
-// Sends the window's own keys to the window as the command of their tool button
-// before the list view can act on them.
+// Sends the window's own keys to the window as the command of their tool button, and
+// Tab to the window that moves the focus, before the list view can act on them.
 LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (HandOnTabKey(view, message, wParam)) return 0;
   if (message == WM_KEYDOWN) {
     const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     if (const int tag = ToolTagOfKey(static_cast<unsigned>(wParam), control)) {
