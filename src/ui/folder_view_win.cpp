@@ -46,6 +46,9 @@ bool FolderView::Create(HWND parent, int id, Panel& statusBar) {
 bool FolderView::SetDpi(int dpi, HFONT font) {
   if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
+  ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
+  ListView_SetTextBkColor(list_, GetSysColor(COLOR_WINDOW));
+  ListView_SetTextColor(list_, GetSysColor(COLOR_WINDOWTEXT));
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return true;
 }
