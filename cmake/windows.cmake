@@ -53,7 +53,7 @@ target_link_libraries(save_loop PRIVATE kovrant_lib)
 
 file(GLOB KOVRANT_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(kovrant_win_tests ${KOVRANT_WIN_TESTS} ${KOVRANT_RESOURCES})
-target_link_libraries(kovrant_win_tests PRIVATE kovrant_lib GTest::gtest)
+target_link_libraries(kovrant_win_tests PRIVATE kovrant_lib GTest::gtest oleacc)
 target_compile_options(kovrant_win_tests PRIVATE ${KOVRANT_WARNINGS})
 target_compile_definitions(kovrant_win_tests PRIVATE
   KOVRANT_RECORDER_EXE="$<TARGET_FILE_NAME:recorder>")

@@ -9,6 +9,7 @@
 
 #include "store/launch_win.h"
 #include "ui/context_menu_win.h"
+#include "ui/focus_cycle_win.h"
 #include "ui/folder_view_win.h"
 #include "ui/launcher_model.h"
 #include "ui/launcher_parts_win.h"
@@ -47,7 +48,11 @@ class Form1 : public Window {
   LauncherParts Parts() { return {hwnd(), model_, view_, shell_}; }
   [[nodiscard]] bool CreateChildren();
   [[nodiscard]] bool ApplyDpi(int dpi);
+  void ApplyPalette();
+  void FollowTheme();
   void Layout();
+  HWND TabStopWindow(int stop) const;
+  void MoveFocus(bool backwards);
   void LimitTrackSize(MINMAXINFO& limits) const;
   void OnCommand(int id);
   LRESULT OnNotify(const NMHDR& header);
@@ -76,6 +81,7 @@ class Form1 : public Window {
   Panel bar_;
   FolderView view_;
   ContextMenu contextMenu_;
+  FocusCycle focus_;
   FontHandle viewFont_;
   FontHandle barFont_;
   int dpi_ = 96;

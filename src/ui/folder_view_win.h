@@ -25,8 +25,8 @@ class FolderView {
   // The window's own keys pressed in the view reach parent as WM_COMMAND with the Tag
   // of the tool button they press, and never reach the view.
   [[nodiscard]] bool Create(HWND parent, int id, Panel& statusBar);
-  // Images and font for the DPI of the view's monitor; the icons are drawn again by
-  // the next ShowFolder.
+  // Images and font for the DPI of the view's monitor, colours for the theme in force;
+  // the icons are drawn again by the next ShowFolder.
   [[nodiscard]] bool SetDpi(int dpi, HFONT font);
 
   HWND hwnd() const { return list_; }

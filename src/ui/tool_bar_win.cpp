@@ -37,9 +37,8 @@ constexpr int kRightPanelWidth = 165;
 
 }  // namespace
 
-bool ToolBar::Create(HWND parent, COLORREF color, int leftPanelId, int rightPanelId) {
-  color_ = color;
-  if (!left_.Create(parent, color, leftPanelId) || !right_.Create(left_.hwnd(), color, rightPanelId)) return false;
+bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId) {
+  if (!left_.Create(parent, leftPanelId) || !right_.Create(left_.hwnd(), rightPanelId)) return false;
   tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                                  GetModuleHandleA(nullptr), nullptr));
@@ -53,7 +52,7 @@ bool ToolBar::Create(HWND parent, COLORREF color, int leftPanelId, int rightPane
 
 bool ToolBar::AddButton(HWND parent, HWND owner, int tag, int glyph, const char* hint) {
   auto button = std::make_unique<ToolButton>();
-  if (!button->Create(parent, tag, ToolGlyphArt(static_cast<ToolGlyph>(glyph)), color_)) return false;
+  if (!button->Create(parent, tag, hint, ToolGlyphArt(static_cast<ToolGlyph>(glyph)))) return false;
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -63,6 +62,12 @@ bool ToolBar::AddButton(HWND parent, HWND owner, int tag, int glyph, const char*
   SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   buttons_.push_back(std::move(button));
   return true;
+}
+
+void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
+  left_.SetColors(bar, bar);
+  right_.SetColors(bar, bar);
+  for (const auto& button : buttons_) button->SetColors(buttons);
 }
 
 int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }
