@@ -14,6 +14,7 @@
 #include "ui/launcher_model.h"
 #include "ui/launcher_parts_win.h"
 #include "ui/menu_file_win.h"
+#include "ui/status_line_win.h"
 #include "ui/tool_bar_win.h"
 #include "util/handles_win.h"
 #include "util/panel_win.h"
@@ -78,7 +79,7 @@ class Form1 : public Window {
   LauncherModel model_;
   ToolBar toolBar_;
   Panel spacer_;
-  Panel bar_;
+  StatusLine bar_;
   FolderView view_;
   ContextMenu contextMenu_;
   FocusCycle focus_;

@@ -31,7 +31,7 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-bool FolderView::Create(HWND parent, int id, Panel& statusBar) {
+bool FolderView::Create(HWND parent, int id, StatusLine& statusBar) {
   statusBar_ = &statusBar;
   list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_AUTOARRANGE | LVS_EDITLABELS |
@@ -54,7 +54,7 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
-  statusBar_->SetText("  " + model.currentFolder);
+  statusBar_->ShowFolder(model.currentFolder);
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list_);
   sources_.clear();

@@ -14,6 +14,9 @@
 
 namespace kov {
 
+// Where a button sits, what it shows and which keys press it.
+struct ToolButtonPlace;
+
 class ToolBar {
  public:
   // Creates the bar's panels, buttons and tool tips as children of parent.
@@ -27,7 +30,7 @@ class ToolBar {
   HWND ButtonWindow(int tag) const;
 
  private:
-  [[nodiscard]] bool AddButton(HWND parent, HWND owner, int tag, int glyph, const char* hint);
+  [[nodiscard]] bool AddButton(HWND parent, HWND owner, const ToolButtonPlace& place);
 
   Panel left_;
   Panel right_;
