@@ -47,26 +47,27 @@ void LoadEntryText(const Text& fileText, EntryTable& table) {
   auto& overflow = table.overflow_;
   lines.clear();
   overflow.clear();
+  const auto capacity = static_cast<std::size_t>(table.Capacity());
   int entriesTaken = 0;
   // The table never holds more slots than its capacity, holes included, so that a file of
   // blank lines costs no memory beyond a full table's.
   auto take = [&](const char* from, const char* to) {
     if (from == to) {
-      if (lines.size() < EntryTable::kCapacity) lines.emplace_back();
+      if (lines.size() < capacity) lines.emplace_back();
       return;
     }
-    if (entriesTaken == EntryTable::kCapacity) {
+    if (entriesTaken == table.Capacity()) {
       overflow.emplace_back(from, static_cast<std::size_t>(to - from));
       return;
     }
     // Holes have taken the slots that entries still need; they would be compacted away.
-    if (lines.size() == EntryTable::kCapacity) CompactEntries(table);
+    if (lines.size() == capacity) CompactEntries(table);
     lines.emplace_back(from, static_cast<std::size_t>(to - from));
     ++entriesTaken;
   };
   // Settings lines are rarely shorter than 40 bytes; reserving for that many avoids
   // regrowing the table while it fills.
-  lines.reserve(std::min<std::size_t>(fileText.size() / 40 + 1, EntryTable::kCapacity));
+  lines.reserve(std::min<std::size_t>(fileText.size() / 40 + 1, capacity));
   LineEndFinder finder(fileText);
   const char* lineStart = fileText.data();
   while (lineStart < finder.End()) {

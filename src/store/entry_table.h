@@ -13,8 +13,13 @@ class EntryTable {
  public:
   static constexpr int kCapacity = 99999;
 
+  // The program's tables hold kCapacity entries; a smaller one lets a test or a fuzzer
+  // reach the capacity in a few lines.
+  explicit EntryTable(int capacity = kCapacity) : capacity_(capacity) {}
+
+  int Capacity() const { return capacity_; }
   int Count() const { return static_cast<int>(lines_.size()); }
-  bool IsFull() const { return Count() >= kCapacity; }
+  bool IsFull() const { return Count() >= capacity_; }
 
   // Slots are 1-based, as everywhere in the program. The lines are read-only here; the
   // table changes only through the calls below, so that no addition escapes the
@@ -52,6 +57,7 @@ class EntryTable {
  private:
   friend void LoadEntryText(const Text& fileText, EntryTable& table);
 
+  int capacity_;
   std::vector<Text> lines_;
   std::vector<Text> overflow_;
 };
