@@ -65,8 +65,8 @@ void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValu
   sources_.reserve(sources_.size() + lines.size());
   for (const Text& line : lines) {
     const EntryView entry = ReadEntry(line);
-    sources_.push_back({entry.kind, MakeAbsolute(ExpandMacros(entry.target, dirs), dirs)});
-    InsertIcon(list_, position, entry.caption, I_IMAGECALLBACK);
+    sources_.push_back({entry.caption, entry.kind, MakeAbsolute(ExpandMacros(entry.target, dirs), dirs)});
+    InsertCallbackIcon(list_, position);
     ++position;
   }
   // The view always has a focused icon, so that the arrow keys work after any command.
@@ -86,10 +86,16 @@ int FolderView::ImageOf(const IconSource& source) {
 
 void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   LVITEMA& item = request.item;
-  if (!(item.mask & LVIF_IMAGE) || item.iItem < 0 || item.iItem >= static_cast<int>(sources_.size())) return;
-  item.iImage = ImageOf(sources_[static_cast<std::size_t>(item.iItem)]);
-  // The view keeps the image from now on and does not ask again.
-  item.mask |= LVIF_DI_SETITEM;
+  if (item.iItem < 0 || item.iItem >= static_cast<int>(sources_.size())) return;
+  const IconSource& source = sources_[static_cast<std::size_t>(item.iItem)];
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    lstrcpynA(item.pszText, source.caption.c_str(), item.cchTextMax);
+  }
+  if (item.mask & LVIF_IMAGE) {
+    item.iImage = ImageOf(source);
+    // The view keeps the image from now on and does not ask again.
+    item.mask |= LVIF_DI_SETITEM;
+  }
 }
 
 int FolderView::Count() const { return ListView_GetItemCount(list_); }
@@ -99,6 +105,7 @@ int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
 Text FolderView::Caption(int index) const { return IconCaption(list_, index); }
 
 void FolderView::SetCaption(int index, const Text& caption) {
+  sources_[static_cast<std::size_t>(index)].caption = caption;
   LVITEMA item{};
   item.iSubItem = 0;
   item.pszText = const_cast<char*>(caption.c_str());

@@ -44,8 +44,9 @@ class FolderView {
   void SetCaption(int index, const Text& caption);
   // Exchanges the captions and images of two icons, which is all a move changes.
   void SwapIcons(int first, int second);
-  // The view asks for an icon's image when it is about to draw it: the image is found
-  // then, so a folder appears without waiting for the icons below the visible part.
+  // The view asks for an icon's caption and image when it is about to draw it: the image
+  // is found then, so a folder appears without waiting for the icons below the visible
+  // part, and inserting an icon stores no text in the view.
   void OnGetDisplayInfo(NMLVDISPINFOA& request);
 
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
@@ -53,8 +54,10 @@ class FolderView {
   void SelectAndFocus(int index);
 
  private:
-  // What an icon's image is found from: the kind, and the target made absolute.
+  // What an icon shows: its caption, and what its image is found from: the kind, and
+  // the target made absolute.
   struct IconSource {
+    Text caption;
     int kind = kProgram;
     Text path;
   };

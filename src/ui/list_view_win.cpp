@@ -23,12 +23,12 @@ std::string IconCaption(HWND listView, int index) {
   }
 }
 
-void InsertIcon(HWND listView, int index, const std::string& caption, int image) {
+void InsertCallbackIcon(HWND listView, int index) {
   LVITEMA item{};
   item.mask = LVIF_TEXT | LVIF_IMAGE;
   item.iItem = index;
-  item.pszText = const_cast<char*>(caption.c_str());
-  item.iImage = image;
+  item.pszText = LPSTR_TEXTCALLBACKA;
+  item.iImage = I_IMAGECALLBACK;
   SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 

@@ -14,6 +14,8 @@ int SelectedIconIndex(HWND listView);
 // The caption of the icon at index, at any length.
 std::string IconCaption(HWND listView, int index);
 
-void InsertIcon(HWND listView, int index, const std::string& caption, int image);
+// Inserts an icon whose caption and image the view asks its parent for when it needs
+// them, so that inserting stores neither.
+void InsertCallbackIcon(HWND listView, int index);
 
 }  // namespace kov
