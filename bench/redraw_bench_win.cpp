@@ -44,13 +44,16 @@ std::string FileName(int i) {
   return "file" + std::to_string(i) + (i % 10 == 0 ? std::string(".exe") : kTypes[i % 9]);
 }
 
-// Files 1 to count in folder: empty documents, and every tenth a link to this program.
+// Files 1 to count in folder: empty documents, and every tenth a link to this program;
+// files there already are kept.
 void MakeFiles(const std::string& folder, int count) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   CreateDirectoryA(folder.c_str(), nullptr);
   for (int i = 1; i <= count; ++i) {
     const std::string path = folder + FileName(i);
+    // Kept from an earlier run: opening a link to a program for writing would empty it.
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
     if (i % 10 == 0 && CreateHardLinkA(path.c_str(), self, nullptr)) continue;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
