@@ -35,7 +35,7 @@ class FolderView {
   // Draws the model's current folder from the table, in table order.
   void ShowFolder(const LauncherModel& model);
   // Appends one icon per line after the icons on show.
-  void AppendIcons(const std::vector<Text>& lines, const DirectoryValues& dirs);
+  void AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs);
 
   int Count() const;
   // Index of the selected icon, or -1.
@@ -44,30 +44,36 @@ class FolderView {
   void SetCaption(int index, const Text& caption);
   // Exchanges the captions and images of two icons, which is all a move changes.
   void SwapIcons(int first, int second);
-  // The view asks for an icon's caption and image when it is about to draw it: the image
-  // is found then, so a folder appears without waiting for the icons below the visible
-  // part, and inserting an icon stores no text in the view.
+  // The view holds no icons of its own, only their number: it asks for an icon's
+  // caption and image when it is about to draw it, so a folder of any size appears
+  // without waiting for the icons below the visible part.
   void OnGetDisplayInfo(NMLVDISPINFOA& request);
+  // The icon after request's start whose caption begins with the typed text, ignoring
+  // case, going round to the first; -1 when there is none.
+  int FindIcon(const NMLVFINDITEMA& request) const;
 
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
   // on from it.
   void SelectAndFocus(int index);
 
  private:
-  // What an icon shows: its caption, and what its image is found from: the kind, and
-  // the target made absolute.
-  struct IconSource {
+  // An icon: the entry line it was made from, and what has been read from it so far.
+  struct Icon {
+    Text line;
+    bool captionRead = false;
     Text caption;
-    int kind = kProgram;
-    Text path;
+    int image = -1;  // -1 until the icon is first drawn
   };
-  int ImageOf(const IconSource& source);
+  Icon& IconAt(int index) { return icons_[static_cast<std::size_t>(index)]; }
+  const Text& CaptionOf(int index) const;
+  int ImageOf(const EntryView& entry);
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   Panel* statusBar_ = nullptr;
   ViewImageList images_;
-  // One source per icon, in icon order.
-  std::vector<IconSource> sources_;
+  DirectoryValues dirs_;
+  // The icons on show, in order. Mutable: captions are read from the lines on demand.
+  mutable std::vector<Icon> icons_;
 };
 
 }  // namespace kov
