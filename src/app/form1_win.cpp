@@ -201,7 +201,8 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
       view_.OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)));
       return 0;
     case LVN_ODFINDITEMA:
-      return view_.FindIcon(reinterpret_cast<const NMLVFINDITEMA&>(header));
+    case LVN_ODFINDITEMW:
+      return view_.FindIcon(header);
     case LVN_ITEMCHANGED:
       LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;

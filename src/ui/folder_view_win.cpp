@@ -105,17 +105,50 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   }
 }
 
-int FolderView::FindIcon(const NMLVFINDITEMA& request) const {
-  const LVFINDINFOA& find = request.lvfi;
-  if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || find.psz == nullptr || Count() == 0) return -1;
-  const Text wanted = UpperText(find.psz);
+namespace {
+
+// The text a find request looks for, and whether a caption need only begin with it;
+// empty when the request looks for something else. The request comes in the 8-bit or in
+// the wide form, whatever form the window's other notifications take.
+struct TypedSearch {
+  Text text;
+  bool partial = false;
+  int start = 0;
+};
+
+TypedSearch SearchOf(const NMHDR& header) {
+  TypedSearch search;
+  if (header.code == LVN_ODFINDITEMW) {
+    const auto& request = reinterpret_cast<const NMLVFINDITEMW&>(header);
+    if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || request.lvfi.psz == nullptr) return search;
+    const int size = WideCharToMultiByte(CP_ACP, 0, request.lvfi.psz, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return search;
+    search.text.resize(static_cast<std::size_t>(size));
+    WideCharToMultiByte(CP_ACP, 0, request.lvfi.psz, -1, search.text.data(), size, nullptr, nullptr);
+    search.text.resize(static_cast<std::size_t>(size - 1));
+    search.partial = (request.lvfi.flags & LVFI_PARTIAL) != 0;
+    search.start = request.iStart;
+  } else {
+    const auto& request = reinterpret_cast<const NMLVFINDITEMA&>(header);
+    if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || request.lvfi.psz == nullptr) return search;
+    search.text = request.lvfi.psz;
+    search.partial = (request.lvfi.flags & LVFI_PARTIAL) != 0;
+    search.start = request.iStart;
+  }
+  return search;
+}
+
+}  // namespace
+
+int FolderView::FindIcon(const NMHDR& request) const {
+  const TypedSearch search = SearchOf(request);
   const int count = Count();
+  if (search.text.empty() || count == 0) return -1;
+  const Text wanted = UpperText(search.text);
   for (int step = 0; step < count; ++step) {
-    const int index = (std::max(request.iStart, 0) + step) % count;
+    const int index = (std::max(search.start, 0) + step) % count;
     const Text& caption = CaptionOf(index);
-    const bool found =
-        (find.flags & LVFI_PARTIAL) ? StartsWithIgnoringCase(caption, wanted) : UpperText(caption) == wanted;
-    if (found) return index;
+    if (search.partial ? StartsWithIgnoringCase(caption, wanted) : UpperText(caption) == wanted) return index;
   }
   return -1;
 }

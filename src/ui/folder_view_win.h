@@ -48,9 +48,10 @@ class FolderView {
   // caption and image when it is about to draw it, so a folder of any size appears
   // without waiting for the icons below the visible part.
   void OnGetDisplayInfo(NMLVDISPINFOA& request);
-  // The icon after request's start whose caption begins with the typed text, ignoring
-  // case, going round to the first; -1 when there is none.
-  int FindIcon(const NMLVFINDITEMA& request) const;
+  // Answers the view's find request (LVN_ODFINDITEM), raised when the user types the
+  // first letters of a caption: the first icon from the request's start on whose caption
+  // begins with the typed text, ignoring case, going round to the first; -1 when none.
+  int FindIcon(const NMHDR& request) const;
 
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
   // on from it.
