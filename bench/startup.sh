@@ -50,7 +50,7 @@ time_to_window() {  # program, window name pattern
   echo $(((end - start) / 1000000))
 }
 
-median() { tr ' ' '\n' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+median() { tr ' ' '\n' | awk 'NF' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 wine "$folder/empty_window.exe" --close-when-shown  # warm the prefix and the file cache
 cases=(none 1000 10000 99999 top-99999)

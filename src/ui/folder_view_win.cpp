@@ -63,6 +63,9 @@ void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dir
   dirs_ = dirs;
   icons_.reserve(icons_.size() + lines.size());
   for (Text& line : lines) icons_.push_back({std::move(line), false, Text(), -1});
+  // Drawn once at the end: while the view places the icons it would otherwise mark each
+  // one's place for drawing.
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   ListView_SetItemCountEx(list_, static_cast<int>(icons_.size()), LVSICF_NOSCROLL);
   // Places the icons in rows; a view of this kind does not do that by itself when the
   // number changes, and the icons would lie on one another.
@@ -71,6 +74,7 @@ void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dir
   if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
     ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
   }
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
 }
 
