@@ -49,7 +49,7 @@ bool IsWellFormedUtf8(const std::string& text) {
 
 std::wstring ComponentSlowly(const std::string& component) {
   const std::wstring utf8 = DecodeUtf8(component);
-  return utf8.empty() ? DecodeUtf8(AnsiToUtf8(component)) : utf8;
+  return utf8.empty() ? DecodeUtf8(LegacyToUtf8(component)) : utf8;
 }
 
 std::wstring WidenSlowly(const std::string& path) {

@@ -12,8 +12,13 @@ configure_and_build() {  # folder, extra cmake arguments...
   cmake --build "$folder" -j "$(nproc)"
 }
 
-build_windows() {
-  configure_and_build "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
+build_windows() {  # [targets...]: everything when none is named
+  local targets=()
+  for target in "$@"; do targets+=(--target "$target"); done
+  [ -f "$windows_build/CMakeCache.txt" ] ||
+    cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$windows_build" -j "$(nproc)" "${targets[@]}"
 }
 
 ensure_wine_prefix() {
@@ -25,6 +30,11 @@ ensure_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # One folder seen as E: and as F:, as a portable drive that comes back under another
+  # letter; the window tests use it when it is there.
+  mkdir -p "$windows_build/removable-drive"
+  ln -sfn "$windows_build/removable-drive" "$WINEPREFIX/dosdevices/e:"
+  ln -sfn "$windows_build/removable-drive" "$WINEPREFIX/dosdevices/f:"
 }
 
 # Starts a virtual display when there is none; it ends with the script.
@@ -34,7 +44,9 @@ ensure_display() {
   while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
   Xvfb ":$number" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+  # Wine's processes go before the display they are connected to, so that none of them
+  # reports the display going away.
+  trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
   export DISPLAY=":$number"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
   echo "The virtual display did not start" >&2

@@ -13,7 +13,9 @@
 #include "ui/command_tags.h"
 #include "ui/entry_commands_win.h"
 #include "ui/navigation_win.h"
+#include "ui/palette_win.h"
 #include "ui/rename_win.h"
+#include "ui/tab_order.h"
 #include "util/dialogs_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
@@ -23,7 +25,6 @@ namespace kov {
 
 namespace {
 
-constexpr COLORREF kToolBarColor = RGB(236, 240, 255);
 constexpr int kToolBarLeftId = 10;
 constexpr int kSpacerId = 11;
 constexpr int kToolBarRightId = 12;
@@ -34,16 +35,20 @@ constexpr int kSnapDistance = 10;
 constexpr int kMinimumClientWidth = 440;
 constexpr int kMinimumClientHeight = 160;
 
+// Room for a path of MAX_PATH UTF-16 units in UTF-8, which takes up to three bytes for
+// each of them.
+constexpr UINT kPathBytes = 3 * MAX_PATH;
+
 Text SystemDirectoryValue(UINT(WINAPI* query)(LPSTR, UINT)) {
-  char buffer[MAX_PATH + 1] = {};
-  const UINT length = query(buffer, MAX_PATH);
-  return CleanDirectoryValue(length > 0 && length <= MAX_PATH ? Text(buffer, length) : Text());
+  char buffer[kPathBytes + 1] = {};
+  const UINT length = query(buffer, kPathBytes);
+  return CleanDirectoryValue(length > 0 && length <= kPathBytes ? Text(buffer, length) : Text());
 }
 
 Text TempDirectoryValue() {
-  char buffer[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathA(MAX_PATH, buffer);
-  return CleanDirectoryValue(length > 0 && length <= MAX_PATH ? Text(buffer, length) : Text());
+  char buffer[kPathBytes + 1] = {};
+  const DWORD length = GetTempPathA(kPathBytes, buffer);
+  return CleanDirectoryValue(length > 0 && length <= kPathBytes ? Text(buffer, length) : Text());
 }
 
 // The file system seen by a 64-bit Windows is the native one for the whole run.
@@ -95,13 +100,41 @@ bool Form1::Create(int showCommand) {
 }
 
 bool Form1::CreateChildren() {
-  if (!toolBar_.Create(hwnd(), kToolBarColor, kToolBarLeftId, kToolBarRightId) ||
-      !spacer_.Create(hwnd(), RGB(255, 255, 255), kSpacerId) || !bar_.Create(hwnd(), kToolBarColor, kBarId) ||
-      !view_.Create(hwnd(), kListViewId, bar_) || !ApplyDpi(DpiOf(hwnd()))) {
+  if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId) || !spacer_.Create(hwnd(), kSpacerId) ||
+      !bar_.Create(hwnd(), kBarId) || !view_.Create(hwnd(), kListViewId, bar_) || !ApplyDpi(DpiOf(hwnd()))) {
     return false;
   }
+  ApplyPalette();
+  std::vector<HWND> stops;
+  for (int stop : kTabOrder) stops.push_back(TabStopWindow(stop));
+  focus_.SetStops(std::move(stops), view_.hwnd());
   SetFocus(view_.hwnd());
   return true;
+}
+
+HWND Form1::TabStopWindow(int stop) const { return stop == kTabStopView ? view_.hwnd() : toolBar_.ButtonWindow(stop); }
+
+// Once the focus has moved by the keyboard, every part shows where it is.
+void Form1::MoveFocus(bool backwards) {
+  SendMessageA(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  focus_.Step(backwards);
+}
+
+void Form1::ApplyPalette() {
+  const Palette palette = CurrentPalette();
+  toolBar_.SetColors(palette.toolBar, palette.buttons);
+  spacer_.SetColors(palette.spacer, palette.spacer);
+  bar_.SetColors(palette.statusBar, palette.statusText);
+}
+
+// The view's pictures are drawn over its background: they are drawn again over the new
+// one, and the selected icon stays selected.
+void Form1::FollowTheme() {
+  ApplyPalette();
+  const int selected = view_.SelectedIndex();
+  if (!ApplyDpi(dpi_)) return;
+  view_.ShowFolder(model_);
+  if (selected >= 0) view_.SelectAndFocus(selected);
 }
 
 bool Form1::ApplyDpi(int dpi) {
@@ -276,7 +309,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Layout();
       return 0;
     case WM_SETFOCUS:
-      SetFocus(view_.hwnd());
+      focus_.Restore();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember();
+      return Window::HandleMessage(message, wParam, lParam);
+    case WM_NEXTDLGCTL:
+      MoveFocus(wParam != 0);
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
@@ -296,6 +335,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (ApplyDpi(HIWORD(wParam))) view_.ShowFolder(model_);
       return 0;
     }
+    case WM_SYSCOLORCHANGE:
+      SendMessageA(view_.hwnd(), message, wParam, lParam);
+      FollowTheme();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) FollowTheme();
+      return Window::HandleMessage(message, wParam, lParam);
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;

@@ -9,10 +9,12 @@
 
 #include "store/launch_win.h"
 #include "ui/context_menu_win.h"
+#include "ui/focus_cycle_win.h"
 #include "ui/folder_view_win.h"
 #include "ui/launcher_model.h"
 #include "ui/launcher_parts_win.h"
 #include "ui/menu_file_win.h"
+#include "ui/status_line_win.h"
 #include "ui/tool_bar_win.h"
 #include "util/handles_win.h"
 #include "util/panel_win.h"
@@ -47,7 +49,11 @@ class Form1 : public Window {
   LauncherParts Parts() { return {hwnd(), model_, view_, shell_}; }
   [[nodiscard]] bool CreateChildren();
   [[nodiscard]] bool ApplyDpi(int dpi);
+  void ApplyPalette();
+  void FollowTheme();
   void Layout();
+  HWND TabStopWindow(int stop) const;
+  void MoveFocus(bool backwards);
   void LimitTrackSize(MINMAXINFO& limits) const;
   void OnCommand(int id);
   LRESULT OnNotify(const NMHDR& header);
@@ -73,9 +79,10 @@ class Form1 : public Window {
   LauncherModel model_;
   ToolBar toolBar_;
   Panel spacer_;
-  Panel bar_;
+  StatusLine bar_;
   FolderView view_;
   ContextMenu contextMenu_;
+  FocusCycle focus_;
   FontHandle viewFont_;
   FontHandle barFont_;
   int dpi_ = 96;

@@ -4,7 +4,12 @@
 
 namespace kov {
 
-// Called first thing at start-up, before anything loads a library by name.
+// Called first thing at start-up, before anything loads a library by name. kovrant.exe
+// imports only kernel32 and msvcrt when it starts; every other system DLL is delay-loaded
+// on first call (cmake/delay_load.cmake), so it and its own imports come from the system
+// folder through this restriction. Marking the image with dependent-load flags instead
+// would need a load-config directory, which GNU ld 2.40 does not emit, and Wine 8 does
+// not honour those flags.
 void RestrictLibrarySearch();
 
 }  // namespace kov

@@ -30,8 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   const kov::Text settingsFile = kov::SettingsPathFor(ProgramPath());
   const kov::SingleInstance instance(settingsFile);
   if (instance.AnotherIsRunning()) {
-    // The first copy may still be starting: give its window a moment to appear.
-    for (int attempt = 0; attempt < 50 && !instance.ActivateOther(); ++attempt) Sleep(100);
+    instance.HandOverToOther();
     return 0;
   }
   kov::OleInitialization ole;

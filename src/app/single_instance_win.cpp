@@ -8,15 +8,49 @@ namespace {
 
 constexpr char kMenuProperty[] = "KovrantMenuKey";
 
-// FNV-1a over the lower-cased path: the same settings file gives the same key in every
-// copy, whatever letter case the path was started with.
-unsigned long long KeyOf(const Text& settingsFile) {
-  unsigned long long hash = 14695981039346656037ull;
-  for (unsigned char c : LowerText(settingsFile)) {
-    hash ^= c;
-    hash *= 1099511628211ull;
+// FNV-1a, folded over several pieces in turn.
+class KeyHash {
+ public:
+  void Add(const void* data, size_t size) {
+    for (size_t i = 0; i < size; ++i) {
+      value_ ^= static_cast<const unsigned char*>(data)[i];
+      value_ *= 1099511628211ull;
+    }
   }
-  return hash;
+  unsigned long long Value() const { return value_; }
+
+ private:
+  unsigned long long value_ = 14695981039346656037ull;
+};
+
+// The settings file's folder as the file system knows it: volume serial number and file
+// index, the same whichever drive letter, short name, letter case or network path reaches
+// it. The folder rather than the file itself: the file does not exist before the first
+// save, and a save that replaces it gives it a new index.
+bool FolderIdentity(const Text& folder, BY_HANDLE_FILE_INFORMATION& identity) {
+  const FileHandle handle(CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return handle && GetFileInformationByHandle(handle.get(), &identity);
+}
+
+// The same settings file gives the same key in every copy, whatever path it was reached
+// by. A folder that cannot be opened falls back to the path's text in lower case.
+unsigned long long KeyOf(const Text& settingsFile) {
+  const size_t slash = settingsFile.find_last_of("\\/");
+  const Text folder = slash == Text::npos ? Text(".") : settingsFile.substr(0, slash + 1);
+  const Text name = LowerText(slash == Text::npos ? settingsFile : settingsFile.substr(slash + 1));
+  KeyHash hash;
+  BY_HANDLE_FILE_INFORMATION identity{};
+  if (FolderIdentity(folder, identity)) {
+    hash.Add(&identity.dwVolumeSerialNumber, sizeof identity.dwVolumeSerialNumber);
+    hash.Add(&identity.nFileIndexHigh, sizeof identity.nFileIndexHigh);
+    hash.Add(&identity.nFileIndexLow, sizeof identity.nFileIndexLow);
+    hash.Add(name.data(), name.size());
+  } else {
+    const Text lower = LowerText(settingsFile);
+    hash.Add(lower.data(), lower.size());
+  }
+  return hash.Value();
 }
 
 struct WindowSearch {
@@ -34,7 +68,7 @@ BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const Text& settingsFile) : key_(KeyOf(settingsFile) | 1) {
+SingleInstance::SingleInstance(const Text& settingsFile) : settingsFile_(settingsFile), key_(KeyOf(settingsFile) | 1) {
   char name[64];
   std::snprintf(name, sizeof name, "Local\\Kovrant-%016llx", key_);
   mutex_.reset(CreateMutexA(nullptr, FALSE, name));
@@ -48,6 +82,19 @@ bool SingleInstance::ActivateOther() const {
   if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
   SetForegroundWindow(search.found);
   return true;
+}
+
+// A copy whose window never shows may be hung, or the guard may be held by something
+// else. Starting anyway would put two copies on one menu, and the one that closes last
+// would overwrite the other's changes; so the user is told instead, and nothing is lost.
+void SingleInstance::HandOverToOther() const {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (ActivateOther()) return;
+    Sleep(100);
+  }
+  const Text message = "Kovrant is already running for this menu:\r\n" + settingsFile_ +
+                       "\r\n\r\nIts window cannot be shown. Close the other copy of Kovrant, then try again.";
+  MessageBoxA(nullptr, message.c_str(), "Kovrant", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 void SingleInstance::MarkWindow(HWND window) const {

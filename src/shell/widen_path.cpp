@@ -4,43 +4,10 @@
 
 #include "util/code_page.h"
 #include "util/text.h"
+#include "util/utf8.h"
 
 namespace kov {
 namespace {
-
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// The length of a sequence, the smallest code point it may carry (anything below is an
-// overlong form) and the payload bits of its lead byte; length 0 for an invalid lead.
-struct SequenceShape {
-  std::size_t length;
-  std::uint32_t smallest;
-  std::uint32_t leadBits;
-};
-
-SequenceShape ShapeOf(unsigned char lead) {
-  if (lead < 0x80) return {1, 0, lead};
-  if ((lead & 0xE0) == 0xC0) return {2, 0x80, lead & 0x1Fu};
-  if ((lead & 0xF0) == 0xE0) return {3, 0x800, lead & 0x0Fu};
-  if ((lead & 0xF8) == 0xF0) return {4, 0x10000, lead & 0x07u};
-  return {0, 0, 0};
-}
-
-// Decodes the sequence starting at text[at]; returns its length in bytes, or 0 when the
-// sequence is malformed.
-std::size_t DecodeOne(const std::string& text, std::size_t at, std::uint32_t& codePoint) {
-  const SequenceShape shape = ShapeOf(static_cast<unsigned char>(text[at]));
-  if (shape.length == 0 || text.size() - at < shape.length) return 0;
-  codePoint = shape.leadBits;
-  for (std::size_t i = 1; i < shape.length; ++i) {
-    const auto byte = static_cast<unsigned char>(text[at + i]);
-    if (!IsContinuation(byte)) return 0;
-    codePoint = (codePoint << 6) | (byte & 0x3Fu);
-  }
-  const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-  if (codePoint < shape.smallest || surrogate || codePoint > 0x10FFFF) return 0;
-  return shape.length;
-}
 
 void AppendUtf16(std::wstring& out, std::uint32_t codePoint) {
   if (codePoint < 0x10000) {
@@ -52,17 +19,18 @@ void AppendUtf16(std::wstring& out, std::uint32_t codePoint) {
   out += static_cast<wchar_t>(0xDC00 + (codePoint & 0x3FF));
 }
 
-// UTF-8 when valid, otherwise the text converted out of the ANSI code page.
+// UTF-8 when valid, otherwise the text converted out of the legacy ANSI code page.
 std::wstring DecodeUtf8OrAnsi(const std::string& text) {
   std::wstring wide = DecodeUtf8(text);
-  if (wide.empty()) wide = DecodeUtf8(AnsiToUtf8(text));
+  if (wide.empty()) wide = DecodeUtf8(LegacyToUtf8(text));
   return wide;
 }
 
-// A component as UTF-8: kept when it already is, converted from ANSI otherwise.
+// A component as UTF-8: kept when it already is, converted from the legacy code page
+// otherwise.
 Text ComponentAsUtf8(const Text& component) {
   if (!DecodeUtf8(component).empty()) return component;
-  return AnsiToUtf8(component);
+  return LegacyToUtf8(component);
 }
 
 }  // namespace
@@ -73,7 +41,7 @@ std::wstring DecodeUtf8(const std::string& utf8) {
   std::size_t at = 0;
   while (at < utf8.size()) {
     std::uint32_t codePoint = 0;
-    const std::size_t length = DecodeOne(utf8, at, codePoint);
+    const std::size_t length = DecodeUtf8Sequence(utf8, at, codePoint);
     if (length == 0) return std::wstring();
     AppendUtf16(wide, codePoint);
     at += length;

@@ -43,6 +43,12 @@ class EntryTable {
     std::erase_if(lines_, remove);
   }
 
+  // The same for the lines kept beyond the capacity.
+  template <typename Predicate>
+  void RemoveOverflowLinesIf(Predicate remove) {
+    std::erase_if(overflow_, remove);
+  }
+
  private:
   friend void LoadEntryText(const Text& fileText, EntryTable& table);
 

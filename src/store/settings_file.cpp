@@ -1,6 +1,10 @@
 #include "store/settings_file.h"
 
+#include <algorithm>
+
 #include "store/file_system.h"
+#include "util/code_page.h"
+#include "util/utf8.h"
 
 namespace kov {
 
@@ -11,6 +15,37 @@ Text SettingsPathFor(const Text& programPath) {
     return lower.substr(0, lower.size() - extension.size()) + ".ini";
   }
   return lower + ".ini";
+}
+
+namespace {
+
+// A line that is not UTF-8 was written in the legacy code page; a conversion the
+// system refuses keeps its bytes, so nothing is lost.
+Text LineAsUtf8(const Text& line) {
+  if (IsValidUtf8(line)) return line;
+  const Text converted = LegacyToUtf8(line);
+  return converted.empty() ? line : converted;
+}
+
+}  // namespace
+
+Text SettingsTextAsUtf8(const Text& bytes) {
+  static const Text kByteOrderMark = "\xEF\xBB\xBF";
+  const std::size_t start = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
+  if (IsValidUtf8(bytes)) return bytes.substr(start);
+  // Line by line, so that a hand-edited UTF-8 menu with one line in the legacy code page
+  // keeps its other lines as they are.
+  Text text;
+  text.reserve(bytes.size() + bytes.size() / 2);
+  std::size_t lineStart = start;
+  while (lineStart <= bytes.size()) {
+    const std::size_t lineEnd = std::min(bytes.find_first_of("\r\n", lineStart), bytes.size());
+    text += LineAsUtf8(bytes.substr(lineStart, lineEnd - lineStart));
+    if (lineEnd == bytes.size()) break;
+    text += bytes[lineEnd];
+    lineStart = lineEnd + 1;
+  }
+  return text;
 }
 
 namespace {
@@ -37,13 +72,13 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
   const Text temporary = TemporaryFileFor(path);
   const FileRead read = ReadPatiently(path, patience);
   if (read.status == ReadStatus::Read) {
-    LoadEntryText(read.bytes, table);
+    LoadEntryText(SettingsTextAsUtf8(read.bytes), table);
     if (PathKindOf(temporary) == PathKind::File) RemoveFile(temporary);
     return {MenuSource::File, {}};
   }
   const FileRead leftover = ReadWholeFile(temporary);
   if (IsCompleteSave(leftover)) {
-    LoadEntryText(leftover.bytes, table);
+    LoadEntryText(SettingsTextAsUtf8(leftover.bytes), table);
     return {MenuSource::Recovered, read.reason};
   }
   LoadEntryText(Text(), table);

@@ -23,11 +23,18 @@ Text CleanDirectoryValue(const Text& reported);
 // Replaces the lower-case macros %systemdir%, %wintemp% and %windir%, in that order.
 Text ExpandMacros(const Text& target, const DirectoryValues& dirs);
 
-// A target without a colon as its second character is taken relative to the working folder.
+// A target without a colon as its second character is taken relative to the working
+// folder; "." and ".." steps are resolved, so that no "..\" reaches the shell or the user.
 Text MakeAbsolute(const Text& target, const DirectoryValues& dirs);
 
-// A path inside the working folder (compared ignoring case) loses the working-folder prefix.
+// A path inside the working folder (compared ignoring case) loses the working-folder
+// prefix. A path elsewhere on the working folder's drive is stored with "..\" steps from
+// the working folder, so that it follows the drive to any letter, unless that drive is
+// the one Windows runs from. Other paths stay as they are.
 Text MakeRelative(const Text& path, const DirectoryValues& dirs);
+
+// The path with its "." and ".." components resolved; empty components stay.
+Text ResolveDotSegments(const Text& path);
 
 // Execution parameters with every "@R\" replaced by the working folder.
 Text ExpandRunFolderMarker(const Text& parameters, const DirectoryValues& dirs);

@@ -3,6 +3,7 @@
 #include "store/file_system.h"
 #include "ui/adding.h"
 #include "util/dialogs_win.h"
+#include "util/wide_text_win.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,29 +12,45 @@ namespace kov {
 
 namespace {
 
-// The dropped path at index, at whatever length it has.
-Text DroppedPath(HDROP drop, UINT index) {
-  const UINT length = DragQueryFileA(drop, index, nullptr, 0);
-  if (length == 0) return Text();
-  Text path(length + 1, '\0');
-  const UINT copied = DragQueryFileA(drop, index, path.data(), length + 1);
+// The dropped path at index, at whatever length it has, as the system names it.
+std::wstring DroppedPath(HDROP drop, UINT index) {
+  const UINT length = DragQueryFileW(drop, index, nullptr, 0);
+  if (length == 0) return std::wstring();
+  std::wstring path(length + 1, L'\0');
+  const UINT copied = DragQueryFileW(drop, index, path.data(), length + 1);
   path.resize(std::min(copied, length));
   return path;
 }
 
 EntryKind KindOfPath(const Text& path) { return PathKindOf(path) == PathKind::Directory ? kDirectory : kProgram; }
 
-// The dropped paths in drop order. The drop is released here, before anything is added
-// or shown, whatever happens afterwards.
-std::vector<Text> DroppedPaths(HDROP drop) {
-  const DropHandle dropped(drop);
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+// The dropped paths in drop order, and the names of those that the program's text
+// cannot carry exactly. The drop is released here, before anything is added or shown.
+struct Dropped {
   std::vector<Text> paths;
+  std::vector<Text> refusedNames;
+};
+
+Dropped DroppedPaths(HDROP drop) {
+  const DropHandle dropped(drop);
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  Dropped result;
   for (UINT index = 0; index < count; ++index) {
-    Text path = DroppedPath(drop, index);
-    if (!path.empty()) paths.push_back(std::move(path));
+    const std::wstring wide = DroppedPath(drop, index);
+    if (wide.empty()) continue;
+    if (std::optional<Text> path = ExactProcessText(wide)) {
+      result.paths.push_back(std::move(*path));
+    } else {
+      result.refusedNames.push_back(ShownProcessText(wide));
+    }
   }
-  return paths;
+  return result;
+}
+
+Text RefusedNamesNotice(const std::vector<Text>& names) {
+  Text notice = "Kovrant cannot add these items: this Windows cannot pass their names to programs unchanged.\r\n";
+  for (const Text& name : names) notice += "\r\n" + name;
+  return notice + "\r\n\r\nRename them, or use Kovrant on Windows 10 version 1903 or later.";
 }
 
 Text TableFullNotice(int refused) {
@@ -55,9 +72,11 @@ int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries
 
 void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
+  const Dropped dropped = DroppedPaths(drop);
   std::vector<NewEntry> entries;
-  for (const Text& path : DroppedPaths(drop)) entries.push_back({path, KindOfPath(path)});
+  for (const Text& path : dropped.paths) entries.push_back({path, KindOfPath(path)});
   const int refused = AddToFolder(parts, entries);
+  if (!dropped.refusedNames.empty()) ShowNotice(parts.window, 2, RefusedNamesNotice(dropped.refusedNames));
   if (refused > 0) ShowNotice(parts.window, 2, TableFullNotice(refused));
 }
 

@@ -11,7 +11,7 @@
 namespace kov {
 
 // Removes the selected entry of currentFolder from the table. A virtual folder goes
-// together with every entry inside it, at any depth; a folder whose name merely
+// together with every entry inside it, at any depth, those kept beyond the capacity too; a folder whose name merely
 // begins with the same letters (Tools2 beside Tools) stays. The remaining entries
 // keep their order. A slot outside the table changes nothing.
 void DeleteFromTable(EntryTable& table, const Text& currentFolder, const SelectedEntry& selected);

@@ -7,6 +7,7 @@
 #include "ui/list_view_win.h"
 #include "ui/window_keys.h"
 #include "util/dpi_win.h"
+#include "util/tab_key_win.h"
 
 namespace kov {
 
@@ -14,9 +15,10 @@ namespace {
 
 constexpr UINT_PTR kWindowKeysSubclass = 1;
 
-// Sends the window's own keys to the window as the command of their tool button
-// before the list view can act on them.
+// Sends the window's own keys to the window as the command of their tool button, and
+// Tab to the window that moves the focus, before the list view can act on them.
 LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (HandOnTabKey(view, message, wParam)) return 0;
   if (message == WM_KEYDOWN) {
     const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     if (const int tag = ToolTagOfKey(static_cast<unsigned>(wParam), control)) {
@@ -31,7 +33,7 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-bool FolderView::Create(HWND parent, int id, Panel& statusBar) {
+bool FolderView::Create(HWND parent, int id, StatusLine& statusBar) {
   statusBar_ = &statusBar;
   list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE |
@@ -46,12 +48,15 @@ bool FolderView::Create(HWND parent, int id, Panel& statusBar) {
 bool FolderView::SetDpi(int dpi, HFONT font) {
   if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
+  ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
+  ListView_SetTextBkColor(list_, GetSysColor(COLOR_WINDOW));
+  ListView_SetTextColor(list_, GetSysColor(COLOR_WINDOWTEXT));
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return true;
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
-  statusBar_->SetText("  " + model.currentFolder);
+  statusBar_->ShowFolder(model.currentFolder);
   ListView_DeleteAllItems(list_);
   icons_.clear();
   std::vector<Text> lines;

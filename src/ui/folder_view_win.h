@@ -11,7 +11,7 @@
 #include "ui/launcher_model.h"
 #include "ui/view_image_list_win.h"
 #include "util/handles_win.h"
-#include "util/panel_win.h"
+#include "ui/status_line_win.h"
 
 namespace kov {
 
@@ -24,9 +24,9 @@ class FolderView {
   // Creates the list view as child id of parent; statusBar shows the folder's path.
   // The window's own keys pressed in the view reach parent as WM_COMMAND with the Tag
   // of the tool button they press, and never reach the view.
-  [[nodiscard]] bool Create(HWND parent, int id, Panel& statusBar);
-  // Images and font for the DPI of the view's monitor; the icons are drawn again by
-  // the next ShowFolder.
+  [[nodiscard]] bool Create(HWND parent, int id, StatusLine& statusBar);
+  // Images and font for the DPI of the view's monitor, colours for the theme in force;
+  // the icons are drawn again by the next ShowFolder.
   [[nodiscard]] bool SetDpi(int dpi, HFONT font);
 
   HWND hwnd() const { return list_; }
@@ -36,6 +36,9 @@ class FolderView {
   void ShowFolder(const LauncherModel& model);
   // Appends one icon per line after the icons on show.
   void AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs);
+
+  // Says briefly in the status bar what just happened.
+  void Say(const Text& message) { statusBar_->Say(message); }
 
   int Count() const;
   // Index of the selected icon, or -1.
@@ -70,7 +73,7 @@ class FolderView {
   int ImageOf(const EntryView& entry);
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
-  Panel* statusBar_ = nullptr;
+  StatusLine* statusBar_ = nullptr;
   ViewImageList images_;
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.

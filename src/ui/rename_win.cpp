@@ -13,6 +13,20 @@ void BeginRename(const LauncherParts& parts) {
 
 namespace {
 
+// What the status bar says when a rename is refused; the old name comes back.
+const char* RefusalText(RenameOutcome outcome) {
+  switch (outcome) {
+    case RenameOutcome::EmptyName:
+      return "A name cannot be empty: the old name was kept.";
+    case RenameOutcome::DuplicateName:
+      return "This folder already holds an item of that name: the old name was kept.";
+    case RenameOutcome::BackslashInFolder:
+      return "A folder name cannot contain \"\\\": the old name was kept.";
+    default:
+      return nullptr;
+  }
+}
+
 // Renames the entry behind the icon to the committed text and leaves in text what the
 // icon is to show: the name as stored when the rename is accepted. When it is refused,
 // the old caption is kept as the caption before the edit, which IconChanged writes back.
@@ -22,7 +36,12 @@ void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
   model.selected.caption = oldCaption;
   text = ReplaceAll(text, "*", "");
   const RenameResult result = RenameEntry(model.table, model.currentFolder, oldCaption, text, model.dirs);
-  if (result.outcome != RenameOutcome::Renamed) return;
+  if (result.outcome != RenameOutcome::Renamed) {
+    // An edit that changed nothing needs no word.
+    const char* why = result.name == oldCaption ? nullptr : RefusalText(result.outcome);
+    if (why) parts.view.Say(why);
+    return;
+  }
   model.selected.caption.clear();
   // The icon shows the name as stored, trimmed, so that lookups by caption find it.
   text = result.name;

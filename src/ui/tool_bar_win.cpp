@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "ui/artwork_win.h"
 #include "ui/command_tags.h"
 #include "util/dpi_win.h"
 
 namespace kov {
-
-namespace {
 
 // Places in 96-DPI pixels: left within the left panel, or within the right panel,
 // which keeps to the right edge of the window.
@@ -19,50 +19,56 @@ struct ToolButtonPlace {
   int width;
   ToolGlyph glyph;
   const char* hint;
+  const char* keys;  // the keys that press the button, named in its tip; null for none
 };
 
 constexpr ToolButtonPlace kToolButtons[] = {
-    {kTagBack, false, 0, 60, ToolGlyph::Back, "Back"},
-    {kTagNewFolder, false, 51, 60, ToolGlyph::NewFolder, "New Folder"},
-    {kTagShellFolders, false, 151, 60, ToolGlyph::ShellFolders, "Shell Folders"},
-    {kTagGodMode, false, 208, 60, ToolGlyph::GodMode, "GodMode"},
-    {kTagMoveLeft, true, 2, 45, ToolGlyph::MoveLeft, "Move item left"},
-    {kTagMoveRight, true, 48, 45, ToolGlyph::MoveRight, "Move item right"},
-    {kTagAbout, true, 104, 60, ToolGlyph::Info, "Info"},
+    {kTagBack, false, 0, 60, ToolGlyph::Back, "Back", "Backspace"},
+    {kTagNewFolder, false, 51, 60, ToolGlyph::NewFolder, "New Folder", "Ctrl+N"},
+    {kTagShellFolders, false, 151, 60, ToolGlyph::ShellFolders, "Shell Folders", nullptr},
+    {kTagGodMode, false, 208, 60, ToolGlyph::GodMode, "GodMode", nullptr},
+    {kTagMoveLeft, true, 2, 45, ToolGlyph::MoveLeft, "Move item left", "Ctrl+Left"},
+    {kTagMoveRight, true, 48, 45, ToolGlyph::MoveRight, "Move item right", "Ctrl+Right"},
+    {kTagAbout, true, 104, 60, ToolGlyph::Info, "Info", "F1"},
 };
 
 constexpr int kHeight = 41;
 constexpr int kButtonHeight = 40;
 constexpr int kRightPanelWidth = 165;
 
-}  // namespace
-
-bool ToolBar::Create(HWND parent, COLORREF color, int leftPanelId, int rightPanelId) {
-  color_ = color;
-  if (!left_.Create(parent, color, leftPanelId) || !right_.Create(left_.hwnd(), color, rightPanelId)) return false;
+bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId) {
+  if (!left_.Create(parent, leftPanelId) || !right_.Create(left_.hwnd(), rightPanelId)) return false;
   tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                                  GetModuleHandleA(nullptr), nullptr));
   if (!tooltip_) return false;
   for (const ToolButtonPlace& place : kToolButtons) {
     const HWND panel = place.inRightPanel ? right_.hwnd() : left_.hwnd();
-    if (!AddButton(panel, parent, place.tag, static_cast<int>(place.glyph), place.hint)) return false;
+    if (!AddButton(panel, parent, place)) return false;
   }
   return true;
 }
 
-bool ToolBar::AddButton(HWND parent, HWND owner, int tag, int glyph, const char* hint) {
+bool ToolBar::AddButton(HWND parent, HWND owner, const ToolButtonPlace& place) {
   auto button = std::make_unique<ToolButton>();
-  if (!button->Create(parent, tag, ToolGlyphArt(static_cast<ToolGlyph>(glyph)), color_)) return false;
+  if (!button->Create(parent, place.tag, place.hint, ToolGlyphArt(place.glyph))) return false;
+  // The tip names the button's keys too; its accessible name stays the hint alone.
+  const std::string tip = place.keys ? std::string(place.hint) + " (" + place.keys + ")" : std::string(place.hint);
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = owner;
   tool.uId = reinterpret_cast<UINT_PTR>(button->hwnd());
-  tool.lpszText = const_cast<char*>(hint);
+  tool.lpszText = const_cast<char*>(tip.c_str());
   SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   buttons_.push_back(std::move(button));
   return true;
+}
+
+void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
+  left_.SetColors(bar, bar);
+  right_.SetColors(bar, bar);
+  for (const auto& button : buttons_) button->SetColors(buttons);
 }
 
 int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }

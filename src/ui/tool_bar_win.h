@@ -14,10 +14,15 @@
 
 namespace kov {
 
+// Where a button sits, what it shows and which keys press it.
+struct ToolButtonPlace;
+
 class ToolBar {
  public:
   // Creates the bar's panels, buttons and tool tips as children of parent.
-  [[nodiscard]] bool Create(HWND parent, COLORREF color, int leftPanelId, int rightPanelId);
+  [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId);
+  // The bar's colour and its buttons' colours.
+  void SetColors(COLORREF bar, const ButtonColors& buttons);
   // Places the bar across the top of a client area width wide; its height at the DPI.
   void Layout(int width, int dpi);
   static int Height(int dpi);
@@ -25,13 +30,12 @@ class ToolBar {
   HWND ButtonWindow(int tag) const;
 
  private:
-  [[nodiscard]] bool AddButton(HWND parent, HWND owner, int tag, int glyph, const char* hint);
+  [[nodiscard]] bool AddButton(HWND parent, HWND owner, const ToolButtonPlace& place);
 
   Panel left_;
   Panel right_;
   WindowHandle tooltip_;
   std::vector<std::unique_ptr<ToolButton>> buttons_;
-  COLORREF color_ = 0;
 };
 
 }  // namespace kov

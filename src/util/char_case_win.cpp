@@ -4,17 +4,22 @@
 
 namespace kov {
 
-// CharUpperBuffA takes a DWORD length; longer texts are mapped in pieces.
+namespace {
+
 template <typename Mapper>
-static void MapInPieces(std::string& text, Mapper map) {
-  constexpr std::size_t kPiece = 1u << 30;
-  for (std::size_t done = 0; done < text.size(); done += kPiece) {
-    const std::size_t length = std::min(kPiece, text.size() - done);
-    map(text.data() + done, static_cast<DWORD>(length));
-  }
+std::vector<char16_t> MappedUnits(Mapper map) {
+  std::vector<wchar_t> units(0x10000);
+  for (std::size_t unit = 0; unit < units.size(); ++unit) units[unit] = static_cast<wchar_t>(unit);
+  // Units 0 and the surrogates are not mapped: a zero would end nothing here, but a
+  // lone surrogate has no case and some systems refuse a buffer that holds one.
+  map(units.data() + 1, 0xD800 - 1);
+  map(units.data() + 0xE000, static_cast<DWORD>(units.size() - 0xE000));
+  return std::vector<char16_t>(units.begin(), units.end());
 }
 
-void UpperInPlace(std::string& text) { MapInPieces(text, CharUpperBuffA); }
-void LowerInPlace(std::string& text) { MapInPieces(text, CharLowerBuffA); }
+}  // namespace
+
+std::vector<char16_t> UpperUnits() { return MappedUnits(CharUpperBuffW); }
+std::vector<char16_t> LowerUnits() { return MappedUnits(CharLowerBuffW); }
 
 }  // namespace kov

@@ -34,7 +34,7 @@ void AppendUtf8(std::string& out, std::uint16_t codePoint) {
 
 }  // namespace
 
-std::string AnsiToUtf8(const std::string& ansi) {
+std::string LegacyToUtf8(const std::string& ansi) {
   std::string utf8;
   utf8.reserve(ansi.size() * 2);
   for (const char c : ansi) AppendUtf8(utf8, CodePointOf(static_cast<unsigned char>(c)));

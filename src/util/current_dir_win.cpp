@@ -13,8 +13,6 @@ std::string CurrentDirectory() {
   return directory;
 }
 
-bool ChangeCurrentDirectory(const std::string& directory) {
-  return SetCurrentDirectoryA(directory.c_str()) != FALSE;
-}
+bool ChangeCurrentDirectory(const std::string& directory) { return SetCurrentDirectoryA(directory.c_str()) != FALSE; }
 
 }  // namespace kov

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "util/colors.h"
+
 namespace kov {
 
 namespace {
@@ -12,9 +14,15 @@ namespace {
 constexpr int kSupersampling = 4;
 constexpr double kDesignUnits = 32.0;
 
+using PixelMap = std::function<std::uint32_t(std::uint32_t)>;
+
+// A colour in the order of a bitmap's pixels, 0x00RRGGBB.
+std::uint32_t PixelOf(COLORREF color) { return GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color); }
+
 // Renders the art at four times the size over background and returns the averaged
-// 0x00RRGGBB pixels, row by row.
-std::vector<std::uint32_t> RenderAveraged(const GlyphArt& art, int size, COLORREF background) {
+// 0x00RRGGBB pixels, row by row; map, when given, changes each pixel before.
+std::vector<std::uint32_t> RenderAveraged(const GlyphArt& art, int size, COLORREF background,
+                                          const PixelMap& map = nullptr) {
   const int big = size * kSupersampling;
   MemoryDcHandle dc(CreateCompatibleDC(nullptr));
   PixelBitmap canvasBitmap = MakePixelBitmap(big);
@@ -34,8 +42,8 @@ std::vector<std::uint32_t> RenderAveraged(const GlyphArt& art, int size, COLORRE
       unsigned sum[3] = {0, 0, 0};
       for (int dy = 0; dy < kSupersampling; ++dy) {
         for (int dx = 0; dx < kSupersampling; ++dx) {
-          const std::uint32_t pixel =
-              canvasBitmap.pixels[(y * kSupersampling + dy) * big + x * kSupersampling + dx];
+          std::uint32_t pixel = canvasBitmap.pixels[(y * kSupersampling + dy) * big + x * kSupersampling + dx];
+          if (map) pixel = map(pixel);
           for (int channel = 0; channel < 3; ++channel) sum[channel] += (pixel >> (8 * channel)) & 0xFF;
         }
       }
@@ -91,8 +99,8 @@ void GlyphCanvas::Ellipse(double left, double top, double right, double bottom, 
 
 void GlyphCanvas::Line(std::initializer_list<GlyphPoint> points, double width, COLORREF color) {
   LOGBRUSH brush{BS_SOLID, color, 0};
-  PenHandle pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                             static_cast<DWORD>(Px(width)), &brush, 0, nullptr));
+  PenHandle pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, static_cast<DWORD>(Px(width)),
+                             &brush, 0, nullptr));
   SelectedObject selectedPen(dc_, pen.get());
   std::vector<POINT> scaled;
   for (GlyphPoint point : points) scaled.push_back({Px(point.x), Px(point.y)});
@@ -101,9 +109,8 @@ void GlyphCanvas::Line(std::initializer_list<GlyphPoint> points, double width, C
 
 void GlyphCanvas::Text(const char* text, double left, double top, double right, double bottom, double height,
                        COLORREF color) {
-  FontHandle font(CreateFontA(-Px(height), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
-                              "Georgia"));
+  FontHandle font(CreateFontA(-Px(height), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Georgia"));
   SelectedObject selectedFont(dc_, font.get());
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, color);
@@ -127,6 +134,16 @@ void GlyphCanvas::Star(double centerX, double centerY, double outer, double inne
 
 BitmapHandle RenderGlyphOnColor(const GlyphArt& art, int size, COLORREF background) {
   const std::vector<std::uint32_t> averaged = RenderAveraged(art, size, background);
+  PixelBitmap result = MakePixelBitmap(size);
+  if (result.pixels) std::copy(averaged.begin(), averaged.end(), result.pixels);
+  return std::move(result.bitmap);
+}
+
+BitmapHandle RenderGlyphInInk(const GlyphArt& art, int size, COLORREF ink, COLORREF background) {
+  const std::uint32_t inkPixel = PixelOf(ink);
+  const std::uint32_t backgroundPixel = PixelOf(background);
+  const std::vector<std::uint32_t> averaged = RenderAveraged(
+      art, size, RGB(255, 255, 255), [&](std::uint32_t pixel) { return IsInk(pixel) ? inkPixel : backgroundPixel; });
   PixelBitmap result = MakePixelBitmap(size);
   if (result.pixels) std::copy(averaged.begin(), averaged.end(), result.pixels);
   return std::move(result.bitmap);

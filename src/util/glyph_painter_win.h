@@ -50,6 +50,10 @@ PixelBitmap MakePixelBitmap(int size);
 // The art drawn over a solid background, as a bitmap of size x size pixels.
 BitmapHandle RenderGlyphOnColor(const GlyphArt& art, int size, COLORREF background);
 
+// The art in one colour over another, as a theme of few colours wants it: what the art
+// draws in any colour but white is ink, all else background.
+BitmapHandle RenderGlyphInInk(const GlyphArt& art, int size, COLORREF ink, COLORREF background);
+
 // The art as an icon with a smooth alpha channel, for image lists.
 IconHandle RenderGlyphIcon(const GlyphArt& art, int size);
 

@@ -156,9 +156,9 @@ std::size_t TagEnd(const Text& html, std::size_t pos) {
 }
 
 bool IsBlockElement(std::string_view name) {
-  static constexpr std::array<std::string_view, 20> kBlocks{
-      "p",  "div", "center", "table", "tr", "ul", "ol", "li", "h1",   "h2",
-      "h3", "h4",  "h5",     "h6",    "hr", "pre", "blockquote", "title", "body", "html"};
+  static constexpr std::array<std::string_view, 20> kBlocks{"p",  "div", "center",     "table", "tr",   "ul",  "ol",
+                                                            "li", "h1",  "h2",         "h3",    "h4",   "h5",  "h6",
+                                                            "hr", "pre", "blockquote", "title", "body", "html"};
   for (std::string_view block : kBlocks) {
     if (name == block) return true;
   }
@@ -168,7 +168,8 @@ bool IsBlockElement(std::string_view name) {
 // Lower-cased name of the tag whose text starts after '<' (and a '/' of an end tag).
 Text TagName(const Text& html, std::size_t nameStart, std::size_t tagEnd) {
   Text name;
-  for (std::size_t i = nameStart; i < tagEnd && (IsAsciiLetter(html[i]) || std::isdigit(static_cast<unsigned char>(html[i]))); ++i) {
+  for (std::size_t i = nameStart;
+       i < tagEnd && (IsAsciiLetter(html[i]) || std::isdigit(static_cast<unsigned char>(html[i]))); ++i) {
     name += LowerAscii(html[i]);
   }
   return name;

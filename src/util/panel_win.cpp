@@ -2,12 +2,16 @@
 
 namespace kov {
 
-bool Panel::Create(HWND parent, COLORREF color, int id) {
+bool Panel::Create(HWND parent, int id) {
   if (!RegisterClassOnce("KovrantPanel", nullptr)) return false;
-  color_ = color;
-  brush_.reset(CreateSolidBrush(color));
   return CreateBound(0, "KovrantPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
+}
+
+void Panel::SetColors(COLORREF background, COLORREF text) {
+  brush_.reset(CreateSolidBrush(background));
+  textColor_ = text;
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Panel::SetText(const std::string& text) {
@@ -21,11 +25,11 @@ void Panel::OnPaint() {
   HDC dc = BeginPaint(hwnd(), &paint);
   RECT client;
   GetClientRect(hwnd(), &client);
-  FillRect(dc, &client, brush_.get());
+  if (brush_) FillRect(dc, &client, brush_.get());
   if (!text_.empty()) {
     SelectedObject selectedFont(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, textColor_);
     DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &client,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
   }

@@ -11,7 +11,8 @@ namespace kov {
 
 class Panel : public Window {
  public:
-  [[nodiscard]] bool Create(HWND parent, COLORREF color, int id);
+  [[nodiscard]] bool Create(HWND parent, int id);
+  void SetColors(COLORREF background, COLORREF text);
   void SetText(const std::string& text);
   void SetFont(HFONT font) { font_ = font; }
 
@@ -21,7 +22,7 @@ class Panel : public Window {
  private:
   void OnPaint();
   BrushHandle brush_;
-  COLORREF color_ = 0;
+  COLORREF textColor_ = 0;
   HFONT font_ = nullptr;
   std::string text_;
 };

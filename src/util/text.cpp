@@ -7,22 +7,57 @@
 
 #include "util/char_case.h"
 #include "util/current_dir.h"
+#include "util/utf8.h"
 
 namespace kov {
 
 int TextLength(const Text& text) { return static_cast<int>(text.size()); }
 
-Text UpperText(const Text& text) {
-  Text result = text;
-  UpperInPlace(result);
+namespace {
+
+using UnitTable = std::vector<char16_t>;
+
+const UnitTable& UpperUnitTable() {
+  static const UnitTable table = UpperUnits();
+  return table;
+}
+
+const UnitTable& LowerUnitTable() {
+  static const UnitTable table = LowerUnits();
+  return table;
+}
+
+// The code point's partner; code points beyond the Basic Multilingual Plane keep
+// their case (emoji and the historic scripts there).
+std::uint32_t MapCodePoint(std::uint32_t codePoint, const UnitTable& table) {
+  return codePoint < table.size() ? table[codePoint] : codePoint;
+}
+
+// Maps the sequence at text[at] and appends it to out; returns the bytes it took.
+std::size_t AppendMapped(const Text& text, std::size_t at, const UnitTable& table, Text& out) {
+  const auto byte = static_cast<unsigned char>(text[at]);
+  std::uint32_t codePoint = byte;
+  const std::size_t length = byte < 0x80 ? 1 : DecodeUtf8Sequence(text, at, codePoint);
+  if (length == 0) {
+    out += text[at];
+    return 1;
+  }
+  AppendUtf8(out, MapCodePoint(codePoint, table));
+  return length;
+}
+
+Text MapText(const Text& text, const UnitTable& table) {
+  Text result;
+  result.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) at += AppendMapped(text, at, table, result);
   return result;
 }
 
-Text LowerText(const Text& text) {
-  Text result = text;
-  LowerInPlace(result);
-  return result;
-}
+}  // namespace
+
+Text UpperText(const Text& text) { return MapText(text, UpperUnitTable()); }
+
+Text LowerText(const Text& text) { return MapText(text, LowerUnitTable()); }
 
 Text IntText(std::int64_t value) { return std::to_string(value); }
 
@@ -157,9 +192,9 @@ Text ReplaceAll(const Text& text, const Text& pattern, const Text& replacement) 
   const std::int64_t count = CountOccurrences(text, pattern);
   if (count == 0) return text;
   Text result;
-  result.reserve(static_cast<std::size_t>(static_cast<std::int64_t>(text.size()) +
-                                          count * (static_cast<std::int64_t>(replacement.size()) -
-                                                   static_cast<std::int64_t>(pattern.size()))));
+  result.reserve(static_cast<std::size_t>(
+      static_cast<std::int64_t>(text.size()) +
+      count * (static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(pattern.size()))));
   std::size_t copied = 0;
   for (std::size_t at = FindFrom(text, pattern, 0); at != Text::npos;
        at = FindFrom(text, pattern, at + pattern.size())) {
@@ -231,8 +266,7 @@ int SplitFields(const Text& text, const Text& separator, FieldArray& fields, int
   if (!separator.empty()) {
     // Testing goes on one character after each match, so a separator that overlaps
     // itself matches at successive positions and leaves empty fields between.
-    for (std::size_t at = FindFrom(source, separator, 0); at != Text::npos;
-         at = FindFrom(source, separator, at + 1)) {
+    for (std::size_t at = FindFrom(source, separator, 0); at != Text::npos; at = FindFrom(source, separator, at + 1)) {
       if (count + 1 == highestIndex) break;
       store(at >= fieldStart ? source.substr(fieldStart, at - fieldStart) : Text());
       fieldStart = at + separator.size();
@@ -251,31 +285,31 @@ Text SlashMode(const Text& path, int mode) {
 
 Text CurrentDirSlash() { return SlashMode(CurrentDirectory(), 0); }
 
-namespace {
-
-// The system's upper-case mapping of every byte, taken once from the case seam, so that
-// prefix tests over the whole table need no allocation and no system call per line.
-const std::array<unsigned char, 256>& UpperTable() {
-  static const std::array<unsigned char, 256> table = [] {
-    std::string all(256, '\0');
-    for (int c = 0; c < 256; ++c) all[static_cast<std::size_t>(c)] = static_cast<char>(c);
-    UpperInPlace(all);
-    std::array<unsigned char, 256> mapped{};
-    for (int c = 0; c < 256; ++c) mapped[static_cast<std::size_t>(c)] = static_cast<unsigned char>(all[static_cast<std::size_t>(c)]);
-    return mapped;
-  }();
-  return table;
+std::size_t PrefixLengthIgnoringCase(const Text& line, const Text& upperPrefix) {
+  const UnitTable& upper = UpperUnitTable();
+  std::size_t inLine = 0;
+  std::size_t inPrefix = 0;
+  Text mapped;
+  while (inPrefix < upperPrefix.size()) {
+    if (inLine >= line.size()) return Text::npos;
+    const auto byte = static_cast<unsigned char>(line[inLine]);
+    if (byte < 0x80) {
+      // Most paths and captions are ASCII: one table look-up per byte.
+      if (upper[byte] != static_cast<unsigned char>(upperPrefix[inPrefix])) return Text::npos;
+      ++inLine;
+      ++inPrefix;
+      continue;
+    }
+    mapped.clear();
+    inLine += AppendMapped(line, inLine, upper, mapped);
+    if (upperPrefix.compare(inPrefix, mapped.size(), mapped) != 0) return Text::npos;
+    inPrefix += mapped.size();
+  }
+  return inLine;
 }
 
-}  // namespace
-
 bool StartsWithIgnoringCase(const Text& line, const Text& upperPrefix) {
-  if (line.size() < upperPrefix.size()) return false;
-  const auto& upper = UpperTable();
-  for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
-    if (upper[static_cast<unsigned char>(line[i])] != static_cast<unsigned char>(upperPrefix[i])) return false;
-  }
-  return true;
+  return PrefixLengthIgnoringCase(line, upperPrefix) != Text::npos;
 }
 
 }  // namespace kov

@@ -15,6 +15,9 @@ using Text = std::string;
 using FieldArray = std::vector<Text>;
 
 int TextLength(const Text& text);
+// Letter case by the system's mapping, for every script. Texts are UTF-8: a letter whose
+// partner takes another number of bytes (ı and I) changes the length; bytes that are
+// not UTF-8 are kept as they are.
 Text UpperText(const Text& text);
 Text LowerText(const Text& text);
 Text IntText(std::int64_t value);
@@ -45,5 +48,9 @@ inline constexpr int kTrimField = 13;
 
 // True when the first characters of line, upper-cased, equal the upper-cased prefix.
 bool StartsWithIgnoringCase(const Text& line, const Text& upperPrefix);
+
+// How many bytes of line its upper-cased prefix upperPrefix takes; Text::npos when line
+// does not start with it. The count can differ from the prefix's own length.
+std::size_t PrefixLengthIgnoringCase(const Text& line, const Text& upperPrefix);
 
 }  // namespace kov

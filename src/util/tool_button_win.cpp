@@ -4,30 +4,28 @@
 
 #include <algorithm>
 
+#include "util/accessible_button_win.h"
 #include "util/dpi_win.h"
+#include "util/tab_key_win.h"
 
 namespace kov {
 
-namespace {
-
-COLORREF Mix(COLORREF a, COLORREF b, int percentOfB) {
-  auto channel = [&](int shift) {
-    const int from = (a >> shift) & 0xFF;
-    const int to = (b >> shift) & 0xFF;
-    return static_cast<COLORREF>(from + (to - from) * percentOfB / 100) << shift;
-  };
-  return channel(0) | channel(8) | channel(16);
-}
-
-}  // namespace
-
-bool ToolButton::Create(HWND parent, int tag, GlyphArt art, COLORREF background) {
+bool ToolButton::Create(HWND parent, int tag, const char* name, GlyphArt art) {
   if (!RegisterClassOnce("KovrantToolButton", nullptr)) return false;
   tag_ = tag;
   art_ = std::move(art);
-  background_ = background;
-  return CreateBound(0, "KovrantToolButton", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+  return CreateBound(0, "KovrantToolButton", name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(tag))) != nullptr;
+}
+
+void ToolButton::SetColors(const ButtonColors& colors) {
+  colors_ = colors;
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+BitmapHandle ToolButton::Glyph(int size, COLORREF face) const {
+  if (colors_.ownArtColors) return RenderGlyphOnColor(art_, size, face);
+  return RenderGlyphInInk(art_, size, hot_ || spaceDown_ ? colors_.hotGlyph : colors_.glyph, face);
 }
 
 void ToolButton::OnPaint() {
@@ -35,23 +33,27 @@ void ToolButton::OnPaint() {
   HDC dc = BeginPaint(hwnd(), &paint);
   RECT client;
   GetClientRect(hwnd(), &client);
-  const COLORREF face = pressed_ && hot_ ? Mix(background_, RGB(70, 110, 200), 35)
-                        : hot_          ? Mix(background_, RGB(255, 255, 255), 60)
-                                        : background_;
+  const bool down = (pressed_ && hot_) || spaceDown_;
+  const COLORREF face = down ? colors_.pressedFace : hot_ ? colors_.hotFace : colors_.face;
   BrushHandle faceBrush(CreateSolidBrush(face));
   FillRect(dc, &client, faceBrush.get());
   if (hot_) {
-    BrushHandle edgeBrush(CreateSolidBrush(Mix(background_, RGB(70, 110, 200), 55)));
+    BrushHandle edgeBrush(CreateSolidBrush(colors_.hotEdge));
     FrameRect(dc, &client, edgeBrush.get());
   }
   const int glyphSize = std::min(Scaled(24, DpiOf(hwnd())), static_cast<int>(std::min(client.right, client.bottom)));
-  BitmapHandle glyph = RenderGlyphOnColor(art_, glyphSize, face);
+  BitmapHandle glyph = Glyph(glyphSize, face);
   MemoryDcHandle glyphDc(CreateCompatibleDC(dc));
   {
     SelectedObject selected(glyphDc.get(), glyph.get());
-    const int offset = pressed_ && hot_ ? 1 : 0;
-    BitBlt(dc, (client.right - glyphSize) / 2 + offset, (client.bottom - glyphSize) / 2 + offset, glyphSize,
-           glyphSize, glyphDc.get(), 0, 0, SRCCOPY);
+    const int offset = down ? 1 : 0;
+    BitBlt(dc, (client.right - glyphSize) / 2 + offset, (client.bottom - glyphSize) / 2 + offset, glyphSize, glyphSize,
+           glyphDc.get(), 0, 0, SRCCOPY);
+  }
+  if (GetFocus() == hwnd()) {
+    const int inset = Scaled(3, DpiOf(hwnd()));
+    InflateRect(&client, -inset, -inset);
+    DrawFocusRect(dc, &client);
   }
   EndPaint(hwnd(), &paint);
 }
@@ -69,6 +71,20 @@ void ToolButton::SetHot(bool hot) {
 void ToolButton::Click() {
   SendMessageA(GetAncestor(hwnd(), GA_ROOT), WM_COMMAND, MAKEWPARAM(tag_, BN_CLICKED),
                reinterpret_cast<LPARAM>(hwnd()));
+}
+
+void ToolButton::OnKey(UINT message, WPARAM key, LPARAM flags) {
+  constexpr LPARAM kRepeated = 1 << 30;
+  if (message == WM_KEYDOWN && key == VK_RETURN) {
+    Click();
+  } else if (message == WM_KEYDOWN && key == VK_SPACE && !(flags & kRepeated)) {
+    spaceDown_ = true;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+  } else if (message == WM_KEYUP && key == VK_SPACE && spaceDown_) {
+    spaceDown_ = false;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    Click();
+  }
 }
 
 LRESULT ToolButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -110,6 +126,21 @@ LRESULT ToolButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case BM_CLICK:
       Click();
       return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+      if (!HandOnTabKey(hwnd(), message, wParam)) OnKey(message, wParam, lParam);
+      return 0;
+    case WM_SETFOCUS:
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
+    case WM_KILLFOCUS:
+      spaceDown_ = false;
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = AnswerAccessibleButton(hwnd(), wParam, lParam)) return answer;
+      return Window::HandleMessage(message, wParam, lParam);
     default:
       return Window::HandleMessage(message, wParam, lParam);
   }

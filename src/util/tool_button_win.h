@@ -1,7 +1,11 @@
 // A flat tool button: a glyph with no frame until the mouse is over it. A click sends
-// WM_COMMAND with the button's Tag as its identifier to the top-level window.
+// WM_COMMAND with the button's Tag as its identifier to the top-level window. Its name
+// (the window text) and its role as a push button are told to accessibility clients,
+// whose default action presses it. Tab reaches it; when it has the focus it shows a
+// focus rectangle, and Space (on release, as a button does) or Enter presses it.
 #pragma once
 
+#include "util/colors.h"
 #include "util/glyph_painter_win.h"
 #include "util/window_win.h"
 
@@ -9,7 +13,8 @@ namespace kov {
 
 class ToolButton : public Window {
  public:
-  [[nodiscard]] bool Create(HWND parent, int tag, GlyphArt art, COLORREF background);
+  [[nodiscard]] bool Create(HWND parent, int tag, const char* name, GlyphArt art);
+  void SetColors(const ButtonColors& colors);
   int Tag() const { return tag_; }
 
  protected:
@@ -17,14 +22,17 @@ class ToolButton : public Window {
 
  private:
   void OnPaint();
+  BitmapHandle Glyph(int size, COLORREF face) const;
   void SetHot(bool hot);
   void Click();
+  void OnKey(UINT message, WPARAM key, LPARAM flags);
 
   int tag_ = 0;
   GlyphArt art_;
-  COLORREF background_ = 0;
+  ButtonColors colors_;
   bool hot_ = false;
   bool pressed_ = false;
+  bool spaceDown_ = false;
 };
 
 }  // namespace kov

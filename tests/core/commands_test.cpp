@@ -36,6 +36,17 @@ TEST(CommandDelete, FolderGoesWithEverythingInsideItInAnyCaseAndTools2Stays) {
                                               "*notes.txt**Notes**"}));
 }
 
+TEST(CommandDelete, FolderAlsoTakesItsLinesBeyondTheCapacity) {
+  Text file = "*Tools*1*Tools**\r\n";
+  for (int i = 1; i < EntryTable::kCapacity; ++i) file += "*e.exe**E**\r\n";
+  file += "Tools\\*a.exe**A**\r\n*b.exe**B**\r\n";
+  EntryTable table;
+  LoadEntryText(file, table);
+  ASSERT_EQ(table.Overflow().size(), 2u);
+  DeleteFromTable(table, "", Selected(1, "Tools", kVirtualFolder));
+  EXPECT_EQ(table.Overflow(), std::vector<Text>{"*b.exe**B**"});
+}
+
 TEST(CommandDelete, NestedFolderTakesOnlyItsOwnSubtree) {
   EntryTable table = TableOf({
       "*Tools*1*Tools**",

@@ -8,8 +8,8 @@ namespace {
 
 TEST(LauncherModel, LeavingAFolderFindsItsIconInTheParent) {
   LauncherModel model;
-  for (const char* line : {"*a.exe**A**", "*Tools*1*Tools**", "Tools\\*Net*1*Net**", "Tools\\*x.exe**Net**",
-                           "Tools\\Net\\*b.exe**B**"}) {
+  for (const char* line :
+       {"*a.exe**A**", "*Tools*1*Tools**", "Tools\\*Net*1*Net**", "Tools\\*x.exe**Net**", "Tools\\Net\\*b.exe**B**"}) {
     ASSERT_TRUE(model.table.Append(line));
   }
   EnterFolder(model, "Tools");

@@ -60,6 +60,12 @@ TEST(RenameEntry, AtTheRootADeeperFolderPathChangesOnlyItsFirstLevel) {
   EntryTable padded = TableOf({"* Net\t*1*Net**", "Net\\*a.exe**a**"});
   ASSERT_EQ(RenameEntry(padded, "", "Net", "Web", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(padded.Slot(2), "Web\\*a.exe**a**");
+
+  // A hand-edited folder whose target holds "\\" is entered at that path; its contents
+  // follow it under the new name.
+  EntryTable twoLevels = TableOf({"*A\\B*1*Both**", "A\\B\\*x.exe**x**", "A\\*y.exe**y**"});
+  ASSERT_EQ(RenameEntry(twoLevels, "", "Both", "New", kDirs).outcome, RenameOutcome::Renamed);
+  EXPECT_EQ(twoLevels.Lines(), (std::vector<Text>{"*New*1*New**", "New\\*x.exe**x**", "A\\*y.exe**y**"}));
 }
 
 TEST(RenameEntry, TheSeededFolderRenamedToAdminTakesItsTwentyOnePrograms) {

@@ -18,11 +18,24 @@ TEST(SettingsPath, OnlyTheFinalExeBecomesIni) {
   EXPECT_EQ(SettingsPathFor("E:\\Kovrant"), "e:\\kovrant.ini");
 }
 
+// UTF-8 is taken as it stands (a byte-order mark never reaches the first entry), plain
+// ASCII byte for byte, and an older menu in the legacy code page is converted whole.
+TEST(SettingsText, IsUtf8OrAnOlderMenuInTheLegacyCodePage) {
+  const Text ascii = "*a.exe**A**\r\n";
+  EXPECT_EQ(SettingsTextAsUtf8(ascii), ascii);
+  const Text cyrillic = "*\u0436\u0443\u043a.txt**\u0416\u0443\u043a**\r\n";
+  EXPECT_EQ(SettingsTextAsUtf8(cyrillic), cyrillic);
+  EXPECT_EQ(SettingsTextAsUtf8("\xEF\xBB\xBF" + cyrillic), cyrillic);
+  EXPECT_EQ(SettingsTextAsUtf8("*caf\xE9.txt**Caf\xE9 \x80**\r\n"), "*caf\u00e9.txt**Caf\u00e9 \u20ac**\r\n");
+  EXPECT_EQ(SettingsTextAsUtf8("\xEF\xBB\xBF" + cyrillic + "*caf\xE9**x**\n"), cyrillic + "*caf\u00e9**x**\n");
+}
+
 class SettingsFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("kovrant-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = fs::temp_directory_path() /
+              ("kovrant-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     path_ = (folder_ / "kovrant.ini").string();

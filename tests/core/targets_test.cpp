@@ -25,10 +25,30 @@ TEST(Targets, AbsoluteAndRelative) {
   EXPECT_EQ(MakeAbsolute("\\\\server\\share\\x.exe", kDirs), "E:\\KOVRANT\\\\\\server\\share\\x.exe");
   EXPECT_EQ(MakeAbsolute("", kDirs), "E:\\KOVRANT\\");
   EXPECT_EQ(MakeRelative("E:\\Kovrant\\Apps\\tool.exe", kDirs), "Apps\\tool.exe");
-  EXPECT_EQ(MakeRelative("E:\\Kovrant2\\tool.exe", kDirs), "E:\\Kovrant2\\tool.exe");
   EXPECT_EQ(MakeRelative("F:\\Kovrant\\tool.exe", kDirs), "F:\\Kovrant\\tool.exe");
   EXPECT_EQ(ExpandRunFolderMarker("-f \"@R\\data\\list.txt\" @r\\x", kDirs),
             "-f \"E:\\KOVRANT\\data\\list.txt\" @r\\x");
+}
+
+// A portable drive holds the launcher beside folders of programs: those follow the drive
+// to any letter. On the drive Windows runs from, and on other drives, paths stay whole.
+TEST(Targets, ElsewhereOnTheWorkingFoldersDriveFollowsTheDrive) {
+  for (const Text path : {"E:\\PortableApps\\KeePass\\KeePass.exe", "e:\\Kovrant2\\tool.exe", "E:\\x.exe"}) {
+    const Text stored = MakeRelative(path, kDirs);
+    EXPECT_EQ(stored.substr(0, 3), "..\\") << path;
+    EXPECT_EQ(UpperText(MakeAbsolute(stored, kDirs)), UpperText(path));
+  }
+  EXPECT_EQ(MakeRelative("E:\\PortableApps\\KeePass.exe", kDirs), "..\\PortableApps\\KeePass.exe");
+  DirectoryValues nested = kDirs;
+  nested.workFolder = "E:\\TOOLS\\KOVRANT\\";
+  EXPECT_EQ(MakeRelative("E:\\Tools\\Apps\\a.exe", nested), "..\\Apps\\a.exe");
+  EXPECT_EQ(MakeAbsolute("..\\Apps\\a.exe", nested), "E:\\TOOLS\\Apps\\a.exe");
+  DirectoryValues onSystemDrive = kDirs;
+  onSystemDrive.workFolder = "C:\\KOVRANT\\";
+  EXPECT_EQ(MakeRelative("C:\\Apps\\x.exe", onSystemDrive), "C:\\Apps\\x.exe");
+  EXPECT_EQ(MakeRelative("F:\\Apps\\x.exe", kDirs), "F:\\Apps\\x.exe");
+  EXPECT_EQ(ResolveDotSegments("E:\\..\\A\\.\\B\\..\\"), "E:\\A\\");
+  EXPECT_EQ(ResolveDotSegments("E:\\A\\B\\.."), "E:\\A\\");
 }
 
 TEST(Targets, PathParts) {

@@ -170,14 +170,19 @@ TEST(SlashMode, AppendsAndRemovesOneBackslash) {
   EXPECT_EQ(SlashMode("C:\\Tools\\", 2), "C:\\Tools\\");
 }
 
-TEST(CaseMapping, FollowsTheAnsiCodePage) {
-  EXPECT_EQ(UpperText("abc\xE9\xFF\x9A\xDF\xB5"), "ABC\xC9\x9F\x8A\xDF\xB5");
-  EXPECT_EQ(LowerText("ABC\xC9\x9F\x8A\xD7"), "abc\xE9\xFF\x9A\xD7");
+// Captions, folders and paths compare ignoring case in every script, and bytes that are
+// not UTF-8 are kept as they are.
+TEST(CaseMapping, EveryScriptAndNoCorruption) {
+  EXPECT_EQ(UpperText("abc \u00e9\u00ff \u0436\u0443\u043a \u03c9 \U0001F600"),
+            "ABC \u00c9\u0178 \u0416\u0423\u041a \u03a9 \U0001F600");
+  EXPECT_EQ(LowerText("\u00c9\u0416\u03a9\u00d7"), "\u00e9\u0436\u03c9\u00d7");
+  EXPECT_EQ(UpperText("a\xE9\xC3(b"), "A\xE9\xC3(B");
   EXPECT_EQ(UpperText(std::string("a\0b", 3)), std::string("A\0B", 3));
   EXPECT_TRUE(StartsWithIgnoringCase("tools\\net\\*x", "TOOLS\\"));
-  EXPECT_TRUE(StartsWithIgnoringCase("\xE9t\xE9\\*", "\xC9T\xC9\\*"));
+  EXPECT_TRUE(StartsWithIgnoringCase("\u0436\u0443\u043a\\*", UpperText("\u0416\u0443\u043a\\*")));
   EXPECT_FALSE(StartsWithIgnoringCase("tools2\\*", "TOOLS\\"));
   EXPECT_FALSE(StartsWithIgnoringCase("to", "TOOLS"));
+  EXPECT_EQ(PrefixLengthIgnoringCase("\u0436\u0443\u043a\\x", "\u0416\u0423\u041a\\"), 7u);
 }
 
 }  // namespace

@@ -33,11 +33,11 @@ TEST(DecodeUtf8, MalformedInputGivesNothing) {
   }
 }
 
-TEST(AnsiToUtf8, ConvertsTheWesternCodePage) {
-  EXPECT_EQ(AnsiToUtf8("D\xE9j\xE0"), "D\xC3\xA9j\xC3\xA0");
-  EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC");
-  EXPECT_EQ(AnsiToUtf8("\x9F"), "\xC5\xB8");
-  EXPECT_EQ(AnsiToUtf8(""), "");
+TEST(LegacyToUtf8, ConvertsTheWesternCodePage) {
+  EXPECT_EQ(LegacyToUtf8("D\xE9j\xE0"), "D\xC3\xA9j\xC3\xA0");
+  EXPECT_EQ(LegacyToUtf8("\x80"), "\xE2\x82\xAC");
+  EXPECT_EQ(LegacyToUtf8("\x9F"), "\xC5\xB8");
+  EXPECT_EQ(LegacyToUtf8(""), "");
 }
 
 TEST(WidenPath, PlainNamesAndPathsKeepTheirCharacters) {

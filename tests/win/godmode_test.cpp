@@ -91,13 +91,13 @@ TEST_F(GodMode, OnlyAnExistingNonDirectoryCountsAsAFile) {
   EXPECT_FALSE(IsExistingFile("fil?.txt"));
 }
 
-TEST_F(GodMode, FoldersWithAccentedNamesAreCreatedFromAnsiAndUtf8Alike) {
+TEST_F(GodMode, FoldersWithAccentedNamesAreCreatedFromLegacyAndUtf8Alike) {
   ASSERT_TRUE(CreateFolderAt("sub"));
-  ASSERT_TRUE(CreateFolderAt("sub\\D\xE9j\xE0"));           // ANSI
+  ASSERT_TRUE(CreateFolderAt("sub\\D\xE9j\xE0"));           // the legacy code page
   EXPECT_FALSE(CreateFolderAt("sub\\D\xC3\xA9j\xC3\xA0"));  // the same name in UTF-8
-  const Text ansiPath = folder_ + "\\sub\\D\xE9j\xE0";
-  EXPECT_TRUE(IsDirectory(ansiPath));
-  EXPECT_TRUE(RemoveDirectoryA(ansiPath.c_str()));
+  const Text path = folder_ + "\\sub\\D\xC3\xA9j\xC3\xA0";
+  EXPECT_TRUE(IsDirectory(path));
+  EXPECT_TRUE(RemoveDirectoryA(path.c_str()));
 }
 
 }  // namespace

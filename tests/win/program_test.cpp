@@ -2,8 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "app/library_search_win.h"
+#include "app/single_instance_win.h"
 #include "gui_support_win.h"
+#include "store/settings_file.h"
 #include "util/text.h"
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <set>
 
 namespace kov {
 namespace {
@@ -86,16 +93,68 @@ TEST(Program, KeepsItsMenuBesideItselfAndTakesTheCurrentDirectoryAsWorkFolder) {
   EXPECT_EQ(GetFileAttributesA((elsewhere.Path() + "kovrant.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(Program, ASecondCopyOnTheSameMenuHandsOverToTheFirst) {
+// A folder reached under a second drive letter too, while this lives: a mapping of a
+// free letter, as subst makes one, on Windows; under Wine, whose mappings of that kind do
+// not reach files, drive Z:, which Wine maps to the Unix root.
+class SecondDriveLetter {
+ public:
+  explicit SecondDriveLetter(const std::string& folder) {
+    const std::string target = folder.substr(0, folder.size() - 1);
+    const DWORD used = GetLogicalDrives();
+    for (char letter = 'Q'; letter <= 'Y' && root_.empty(); ++letter) {
+      const std::string device{letter, ':'};
+      if (used & (1u << (letter - 'A')) || !DefineDosDeviceA(0, device.c_str(), target.c_str())) continue;
+      if (GetFileAttributesA((device + "\\").c_str()) != INVALID_FILE_ATTRIBUTES) {
+        device_ = device;
+        root_ = device + "\\";
+      } else {
+        DefineDosDeviceA(DDD_REMOVE_DEFINITION, device.c_str(), nullptr);
+      }
+    }
+    if (root_.empty()) root_ = WineUnixRoot(folder);
+  }
+  ~SecondDriveLetter() {
+    if (!device_.empty()) DefineDosDeviceA(DDD_REMOVE_DEFINITION, device_.c_str(), nullptr);
+  }
+  SecondDriveLetter(const SecondDriveLetter&) = delete;
+  SecondDriveLetter& operator=(const SecondDriveLetter&) = delete;
+  // The folder under the other letter, with a trailing backslash; empty when there is none.
+  const std::string& Root() const { return root_; }
+
+ private:
+  static std::string WineUnixRoot(const std::string& folder) {
+    using UnixNameFunction = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixNameFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH] = {};
+    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide, MAX_PATH)) return {};
+    char* name = unixName(wide);
+    if (!name) return {};
+    std::string root = "Z:" + std::string(name);
+    HeapFree(GetProcessHeap(), 0, name);
+    for (char& c : root) c = c == '/' ? '\\' : c;
+    return root;
+  }
+  std::string device_;
+  std::string root_;
+};
+
+TEST(Program, ASecondCopyOnTheSameMenuHandsOverToTheFirstWhateverPathReachesIt) {
   ProgramFolder program;
+  const SecondDriveLetter other(program.drive.Path());
+  ASSERT_FALSE(other.Root().empty());
   HANDLE first = StartProgram(program.exe, program.drive.Path());
   ASSERT_NE(first, nullptr);
   HWND window = MainWindowOf(first);
   ASSERT_NE(window, nullptr);
   ShowWindow(window, SW_MINIMIZE);
-  HANDLE second = StartProgram(program.exe, program.drive.Path());
+  // The same program and menu, by another drive letter and in other letter case.
+  HANDLE second = StartProgram(other.Root() + "KOVRANT.EXE", other.Root());
+  if (!second) CloseAndWait(first, window);
   ASSERT_NE(second, nullptr);
-  EXPECT_EQ(WaitForSingleObject(second, 15000), WAIT_OBJECT_0);
+  const DWORD waited = WaitForSingleObject(second, 15000);
+  EXPECT_EQ(waited, WAIT_OBJECT_0);
+  if (waited != WAIT_OBJECT_0) TerminateProcess(second, 1);
   DWORD exitCode = 1;
   GetExitCodeProcess(second, &exitCode);
   EXPECT_EQ(exitCode, 0u);
@@ -105,6 +164,134 @@ TEST(Program, ASecondCopyOnTheSameMenuHandsOverToTheFirst) {
   EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&all));
   EXPECT_EQ(all.count, 1);
   CloseAndWait(first, window);
+}
+
+struct ProcessDialog {
+  DWORD process;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchProcessDialog(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<ProcessDialog*>(parameter);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (process != search->process || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+TEST(Program, SaysSoWhenAnotherCopyHoldsTheMenuButShowsNoWindow) {
+  ProgramFolder program;
+  const SingleInstance holder(SettingsPathFor(program.exe));  // holds the guard, with no window
+  HANDLE second = StartProgram(program.exe, program.drive.Path());
+  ASSERT_NE(second, nullptr);
+  ProcessDialog dialog{GetProcessId(second)};
+  const bool told = WaitFor(
+      [&] {
+        EnumWindows(MatchProcessDialog, reinterpret_cast<LPARAM>(&dialog));
+        return dialog.found != nullptr;
+      },
+      15000);
+  EXPECT_TRUE(told);
+  if (told) {
+    EXPECT_NE(DialogText(dialog.found).find("already running"), std::string::npos);
+    EXPECT_NE(DialogText(dialog.found).find(SettingsPathFor(program.exe)), std::string::npos);
+    PressKey(dialog.found, VK_RETURN);
+  }
+  const DWORD waited = WaitForSingleObject(second, 15000);
+  EXPECT_EQ(waited, WAIT_OBJECT_0);
+  if (waited != WAIT_OBJECT_0) TerminateProcess(second, 1);
+  CloseHandle(second);
+  FoundWindows all{0};
+  EnumWindows(CountProgramWindows, reinterpret_cast<LPARAM>(&all));
+  EXPECT_EQ(all.count, 0);
+}
+
+// Windows maps these from its known-DLLs list, wherever a copy of the same name lies: the
+// names under HKLM\System\CurrentControlSet\Control\Session Manager\KnownDLLs of Windows
+// 10 and 11, ntdll (mapped into every process before anything else) and the libraries
+// the listed ones import, which \KnownDlls holds too.
+bool IsKnownDll(const std::string& name) {
+  static const std::set<std::string> known{
+      "advapi32.dll", "clbcatq.dll",  "combase.dll",   "comdlg32.dll",  "coml2.dll",           "gdi32.dll",
+      "gdiplus.dll",  "imagehlp.dll", "imm32.dll",     "kernel32.dll",  "msctf.dll",           "msvcrt.dll",
+      "ole32.dll",    "oleaut32.dll", "psapi.dll",     "rpcrt4.dll",    "sechost.dll",         "setupapi.dll",
+      "shcore.dll",   "shell32.dll",  "shlwapi.dll",   "user32.dll",    "ntdll.dll",           "kernelbase.dll",
+      "ucrtbase.dll", "win32u.dll",   "gdi32full.dll", "msvcp_win.dll", "bcryptprimitives.dll"};
+  return known.count(name) > 0;
+}
+
+// The base names, in lower case, of the libraries loaded in a running process.
+std::vector<std::string> LoadedLibraries(HANDLE process) {
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  if (!K32EnumProcessModules(process, modules, sizeof modules, &bytes)) return {};
+  std::vector<std::string> names;
+  for (DWORD i = 1; i < bytes / sizeof(HMODULE) && i < 512; ++i) {  // the first module is the program
+    char name[MAX_PATH] = {};
+    if (K32GetModuleBaseNameA(process, modules[i], name, MAX_PATH)) names.push_back(LowerText(name));
+  }
+  return names;
+}
+
+// Wine prefers its own copy of a system library to one it finds on the search path. While
+// this lives, Wine takes the one it finds for the given program name, as Windows does for
+// every name outside its known-DLLs list. Windows ignores the key.
+class PreferFoundLibraries {
+ public:
+  PreferFoundLibraries(const std::string& program, const std::vector<std::string>& libraries)
+      : programKey_("Software\\Wine\\AppDefaults\\" + program) {
+    const std::string overrides = programKey_ + "\\DllOverrides";
+    for (const std::string& name : libraries) {
+      const std::string stem = name.substr(0, name.rfind('.'));
+      RegSetKeyValueA(HKEY_CURRENT_USER, overrides.c_str(), stem.c_str(), REG_SZ, "native,builtin", 15);
+    }
+  }
+  ~PreferFoundLibraries() { RegDeleteTreeA(HKEY_CURRENT_USER, programKey_.c_str()); }
+  PreferFoundLibraries(const PreferFoundLibraries&) = delete;
+  PreferFoundLibraries& operator=(const PreferFoundLibraries&) = delete;
+
+ private:
+  std::string programKey_;
+};
+
+// A user's drive may hold a library named like one the program loads. Windows takes such a
+// library from beside the program unless it maps the name from its known-DLLs list, so
+// none but those may come from anywhere but the system folder.
+TEST(Program, LoadsNoLibraryPlantedBesideIt) {
+  ProgramFolder program;
+  HANDLE first = StartProgram(program.exe, program.drive.Path());
+  ASSERT_NE(first, nullptr);
+  HWND window = MainWindowOf(first);
+  ASSERT_NE(window, nullptr);
+  const std::vector<std::string> loaded = LoadedLibraries(first);
+  CloseAndWait(first, window);
+  ASSERT_NE(std::find(loaded.begin(), loaded.end(), "user32.dll"), loaded.end());
+
+  std::vector<std::string> planted;
+  for (const std::string& name : loaded) {
+    if (IsKnownDll(name) || name.find('.') == std::string::npos) continue;
+    ASSERT_TRUE(CopyProgram(TestProgramFolder() + "planted.dll", program.drive.Path() + name));
+    planted.push_back(name);
+  }
+  ASSERT_FALSE(planted.empty());
+  const PreferFoundLibraries prefer("Kovrant.exe", planted);
+  HANDLE second = StartProgram(program.exe, program.drive.Path());
+  ASSERT_NE(second, nullptr);
+  window = MainWindowOf(second);
+  EXPECT_NE(window, nullptr);
+  if (window) {
+    CloseAndWait(second, window);
+  } else {
+    TerminateProcess(second, 1);
+    CloseHandle(second);
+  }
+  for (const std::string& name : planted) {
+    EXPECT_EQ(GetFileAttributesA((program.drive.Path() + name + ".was-loaded").c_str()), INVALID_FILE_ATTRIBUTES)
+        << name;
+  }
 }
 
 }  // namespace

@@ -72,6 +72,11 @@ TEST_F(RenameTest, AcceptedRenamesShowTheStoredNameAndRefusalsBringTheOldCaption
   Rename(0, "Tools\\Net");
   EXPECT_EQ(IconText(View(), 0), "Tools");
   EXPECT_EQ(Lines(), before);
+
+  // A refusal is told in the status bar for a moment, then the folder's path is back.
+  Rename(2, "MyEditor");
+  EXPECT_NE(Bar().find("already holds"), std::string::npos) << Bar();
+  EXPECT_TRUE(WaitFor([this] { return Bar() == "  "; }, 6000)) << Bar();
 }
 
 TEST_F(RenameTest, KeysWorkAgainRightAfterACancelledOrUnchangedEdit) {

@@ -1,0 +1,31 @@
+#include "ui/focus_cycle_win.h"
+
+#include <algorithm>
+
+namespace kov {
+
+void FocusCycle::SetStops(std::vector<HWND> stops, HWND home) {
+  stops_ = std::move(stops);
+  home_ = home;
+  remembered_ = home;
+}
+
+void FocusCycle::Step(bool backwards) const {
+  if (stops_.empty()) return;
+  const auto current = std::find(stops_.begin(), stops_.end(), GetFocus());
+  const std::size_t count = stops_.size();
+  const std::size_t from =
+      current == stops_.end() ? (backwards ? 0 : count - 1) : static_cast<std::size_t>(current - stops_.begin());
+  SetFocus(stops_[(from + (backwards ? count - 1 : 1)) % count]);
+}
+
+void FocusCycle::Remember() {
+  const HWND focus = GetFocus();
+  remembered_ = std::find(stops_.begin(), stops_.end(), focus) != stops_.end() ? focus : home_;
+}
+
+void FocusCycle::Restore() const {
+  if (home_) SetFocus(IsWindowVisible(remembered_) ? remembered_ : home_);
+}
+
+}  // namespace kov

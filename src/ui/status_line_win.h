@@ -1,0 +1,25 @@
+// The status bar below the view: it names the folder on show, and for a few seconds it
+// may say instead what just happened (a drop that added nothing, a rename that was
+// refused), without a box to dismiss.
+#pragma once
+
+#include "util/panel_win.h"
+#include "util/text.h"
+
+namespace kov {
+
+class StatusLine : public Panel {
+ public:
+  // The folder on show; the line returns to it after every message.
+  void ShowFolder(const Text& folder);
+  // Says message until a few seconds have passed or the folder changes.
+  void Say(const Text& message);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  Text folderText_;
+};
+
+}  // namespace kov
