@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Start-up time under Wine: from process start to the main window on screen, for
-# kovrant.exe with a full 99,999-entry settings file and for a program that only opens
-# an empty window, side by side over several runs. Usage: bench/startup.sh [runs]
+# kovrant.exe with no settings file and with 1,000, 10,000 and 99,999 entries spread over
+# 100 folders, with 99,999 entries all in the top folder, and for a program that only
+# opens an empty window; interleaved over several runs, then the medians and their ratio
+# to the empty window. A start that shows no window within the limit counts as the limit.
+# Usage: bench/startup.sh [runs [limit-seconds]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
 runs="${1:-5}"
+limit_ms=$((${2:-120} * 1000))
 build_windows >/dev/null
 ensure_wine_prefix
 ensure_display
@@ -12,11 +16,16 @@ ensure_display
 folder="$root/build/startup-bench"
 rm -rf "$folder" && mkdir -p "$folder"
 cp "$windows_build/kovrant.exe" "$windows_build/empty_window.exe" "$folder/"
-for i in $(seq 1 99999); do
-  printf 'Projects\\Group %d\\*Apps\\Suite %d\\bin\\app%d.exe**Application %d*-p @R\\data\\%d.cfg*\r\n' \
-    $((i % 100)) "$i" "$i" "$i" "$i"
-done >"$folder/kovrant.ini"
-cp "$folder/kovrant.ini" "$folder/full.ini"
+spread() {  # entries
+  for i in $(seq 1 "$1"); do
+    printf 'Projects\\Group %d\\*Apps\\Suite %d\\bin\\app%d.exe**Application %d*-p @R\\data\\%d.cfg*\r\n' \
+      $((i % 100)) "$i" "$i" "$i" "$i"
+  done
+}
+spread 1000 >"$folder/1000.ini"
+spread 10000 >"$folder/10000.ini"
+spread 99999 >"$folder/99999.ini"
+sed 's/^Projects\\Group [0-9]*\\//' "$folder/99999.ini" >"$folder/top-99999.ini"
 cd "$folder"
 wineserver -p >/dev/null 2>&1 || true  # keep the Wine server up between runs
 
@@ -26,7 +35,14 @@ time_to_window() {  # program, window name pattern
   wine "$1" &
   pid=$!
   # Polled in a tight loop: xdotool's own --sync waits half a second between looks.
-  until window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) && [ -n "$window" ]; do :; done
+  until window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) && [ -n "$window" ]; do
+    if (($(date +%s%N) - start > limit_ms * 1000000)); then
+      wineserver -k 2>/dev/null || true  # the program in this private prefix, not shown in time
+      wait "$pid" 2>/dev/null || true
+      echo "$limit_ms"
+      return
+    fi
+  done
   end=$(date +%s%N)
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key --clearmodifiers alt+F4
@@ -34,13 +50,32 @@ time_to_window() {  # program, window name pattern
   echo $(((end - start) / 1000000))
 }
 
+median() { tr ' ' '\n' | awk 'NF' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
 wine "$folder/empty_window.exe" --close-when-shown  # warm the prefix and the file cache
-printf 'run  empty window (ms)  kovrant, no menu (ms)  kovrant, 99,999 entries (ms)\n'
+cases=(none 1000 10000 99999 top-99999)
+declare -A times
+printf 'run  empty window (ms)'
+printf '  %10s' "${cases[@]}"
+printf '\n'
 for run in $(seq 1 "$runs"); do
   empty=$(time_to_window empty_window.exe '^Empty$')
-  rm -f kovrant.ini
-  fresh=$(time_to_window kovrant.exe '^Kovrant 2024')
-  cp full.ini kovrant.ini
-  kovrant=$(time_to_window kovrant.exe '^Kovrant 2024')
-  printf '%3d  %17d  %22d  %28d\n' "$run" "$empty" "$fresh" "$kovrant"
+  times[empty]+="$empty "
+  printf '%3d  %17d' "$run" "$empty"
+  for case in "${cases[@]}"; do
+    rm -f kovrant.ini
+    [ "$case" = none ] || cp "$case.ini" kovrant.ini
+    took=$(time_to_window kovrant.exe '^Kovrant 2024')
+    times[$case]+="$took "
+    printf '  %10d' "$took"
+  done
+  printf '\n'
 done
+empty_median=$(echo "${times[empty]}" | median)
+printf 'median %14d' "$empty_median"
+for case in "${cases[@]}"; do printf '  %10d' "$(echo "${times[$case]}" | median)"; done
+printf '\nratio  %14s' "1.00x"
+for case in "${cases[@]}"; do
+  printf '  %9.2fx' "$(echo "$(echo "${times[$case]}" | median) $empty_median" | awk '{ print $1 / $2 }')"
+done
+printf '\n'

@@ -2,6 +2,8 @@
 
 #include "ui/folder_logic.h"
 
+#include <unordered_set>
+
 namespace kov {
 
 Text NewEntryCaption(const NewEntry& entry) {
@@ -17,22 +19,21 @@ Text NewEntryLine(const Text& folder, const NewEntry& entry, const DirectoryValu
   return FormatEntryLine({folder, MakeRelative(entry.text, dirs), kindField, NewEntryCaption(entry), ""});
 }
 
-bool FolderHoldsCaption(const EntryTable& table, const Text& folder, const Text& caption) {
-  return FindCaptionInFolder(table, FolderPrefix(folder), UpperText(caption)) != 0;
-}
-
-AddResult AddEntryToTable(EntryTable& table, const Text& folder, const NewEntry& entry, const DirectoryValues& dirs) {
+AddResult AddEntriesToTable(EntryTable& table, const Text& folder, const std::vector<NewEntry>& entries,
+                            const DirectoryValues& dirs) {
+  std::unordered_set<Text> captions;
+  for (int slot : FolderSlots(table, folder)) captions.insert(CaptionKey(table.Slot(slot)));
   AddResult result;
-  if (FolderHoldsCaption(table, folder, NewEntryCaption(entry))) {
-    result.outcome = AddOutcome::DuplicateSkipped;
-    return result;
+  for (const NewEntry& entry : entries) {
+    if (captions.contains(UpperText(NewEntryCaption(entry)))) continue;
+    Text line = NewEntryLine(folder, entry, dirs);
+    if (!table.Append(line)) {
+      ++result.refused;
+      continue;
+    }
+    captions.insert(CaptionKey(line));
+    result.lines.push_back(std::move(line));
   }
-  Text line = NewEntryLine(folder, entry, dirs);
-  if (!table.Append(line)) {
-    result.outcome = AddOutcome::TableFull;
-    return result;
-  }
-  result.line = std::move(line);
   return result;
 }
 

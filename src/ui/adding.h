@@ -5,6 +5,8 @@
 #include "store/entry_table.h"
 #include "store/targets.h"
 
+#include <vector>
+
 namespace kov {
 
 // What an addition is made from: a dropped path (kind kProgram or kDirectory, as the
@@ -23,20 +25,18 @@ Text NewEntryCaption(const NewEntry& entry);
 // relative to it.
 Text NewEntryLine(const Text& folder, const NewEntry& entry, const DirectoryValues& dirs);
 
-// True when an entry of folder carries caption, ignoring letter case and the blanks
-// around the stored caption.
-bool FolderHoldsCaption(const EntryTable& table, const Text& folder, const Text& caption);
-
-enum class AddOutcome { Added, DuplicateSkipped, TableFull };
-
 struct AddResult {
-  AddOutcome outcome = AddOutcome::Added;
-  Text line;  // the line appended; empty unless added
+  std::vector<Text> lines;  // the lines appended, in the order of the entries
+  int refused = 0;          // entries left out because the table was full
 };
 
-// Appends the entry at the end of the table, in folder, unless folder already holds
-// its caption or the table is full.
-AddResult AddEntryToTable(EntryTable& table, const Text& folder, const NewEntry& entry, const DirectoryValues& dirs);
+// Appends the entries at the end of the table, in folder and in their order. An entry
+// whose caption the folder already holds (ignoring letter case and the blanks around
+// the stored caption), or an earlier entry of the same call added, is skipped; one that
+// finds the table full is refused. The folder's captions are gathered once, so adding
+// many entries costs one pass over the table.
+AddResult AddEntriesToTable(EntryTable& table, const Text& folder, const std::vector<NewEntry>& entries,
+                            const DirectoryValues& dirs);
 
 // Text typed for an entry field (a name, a caption, parameters), as it is stored: "*"
 // would end the field and a line break would split the settings line, so "*" goes,

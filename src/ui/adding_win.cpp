@@ -59,13 +59,13 @@ Text TableFullNotice(int refused) {
          " not added. Delete entries you no longer need to make room.";
 }
 
-// Adds one entry to the current folder and shows its icon. False only when the table
-// is full and the entry could not be added.
-bool AddToFolder(const LauncherParts& parts, const NewEntry& entry) {
+// Adds the entries to the current folder and shows their icons in one update of the
+// view; the number refused because the table is full.
+int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries) {
   LauncherModel& model = parts.model;
-  const AddResult result = AddEntryToTable(model.table, model.currentFolder, entry, model.dirs);
-  if (result.outcome == AddOutcome::Added) parts.view.AppendIcons({result.line}, model.dirs);
-  return result.outcome != AddOutcome::TableFull;
+  const AddResult result = AddEntriesToTable(model.table, model.currentFolder, entries, model.dirs);
+  if (!result.lines.empty()) parts.view.AppendIcons(result.lines, model.dirs);
+  return result.refused;
 }
 
 }  // namespace
@@ -73,10 +73,9 @@ bool AddToFolder(const LauncherParts& parts, const NewEntry& entry) {
 void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
   const Dropped dropped = DroppedPaths(drop);
-  int refused = 0;
-  for (const Text& path : dropped.paths) {
-    if (!AddToFolder(parts, {path, KindOfPath(path)})) ++refused;
-  }
+  std::vector<NewEntry> entries;
+  for (const Text& path : dropped.paths) entries.push_back({path, KindOfPath(path)});
+  const int refused = AddToFolder(parts, entries);
   if (!dropped.refusedNames.empty()) ShowNotice(parts.window, 2, RefusedNamesNotice(dropped.refusedNames));
   if (refused > 0) ShowNotice(parts.window, 2, TableFullNotice(refused));
 }
@@ -89,7 +88,7 @@ void AddNewFolder(const LauncherParts& parts) {
     ShowNotice(parts.window, 2, "A folder needs a name. No folder was added.");
   } else if (!IsValidFolderName(name)) {
     ShowNotice(parts.window, 2, "A folder name cannot contain \"\\\". No folder was added.");
-  } else if (!AddToFolder(parts, {name, kVirtualFolder})) {
+  } else if (AddToFolder(parts, {{name, kVirtualFolder}}) > 0) {
     ShowNotice(parts.window, 2, TableFullNotice(1));
   }
 }

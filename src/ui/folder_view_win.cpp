@@ -1,5 +1,7 @@
 #include "ui/folder_view_win.h"
 
+#include <algorithm>
+
 #include "store/file_system.h"
 #include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
@@ -34,8 +36,8 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
 bool FolderView::Create(HWND parent, int id, StatusLine& statusBar) {
   statusBar_ = &statusBar;
   list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_AUTOARRANGE | LVS_EDITLABELS |
-                              LVS_SINGLESEL | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE |
+                              LVS_EDITLABELS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                           GetModuleHandleA(nullptr), nullptr);
   if (!list_) return false;
@@ -55,25 +57,24 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 
 void FolderView::ShowFolder(const LauncherModel& model) {
   statusBar_->ShowFolder(model.currentFolder);
-  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list_);
-  sources_.clear();
+  icons_.clear();
   std::vector<Text> lines;
   for (int slot : FolderSlots(model.table, model.currentFolder)) lines.push_back(model.table.Slot(slot));
-  AppendIcons(lines, model.dirs);
+  AppendIcons(std::move(lines), model.dirs);
 }
 
-void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValues& dirs) {
+void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs) {
+  dirs_ = dirs;
+  icons_.reserve(icons_.size() + lines.size());
+  for (Text& line : lines) icons_.push_back({std::move(line), false, Text(), -1});
+  // Drawn once at the end: while the view places the icons it would otherwise mark each
+  // one's place for drawing.
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  int position = Count();
-  ListView_SetItemCount(list_, position + static_cast<int>(lines.size()));
-  sources_.reserve(sources_.size() + lines.size());
-  for (const Text& line : lines) {
-    const EntryView entry = ReadEntry(line);
-    sources_.push_back({entry.kind, MakeAbsolute(ExpandMacros(entry.target, dirs), dirs)});
-    InsertIcon(list_, position, entry.caption, I_IMAGECALLBACK);
-    ++position;
-  }
+  ListView_SetItemCountEx(list_, static_cast<int>(icons_.size()), LVSICF_NOSCROLL);
+  // Places the icons in rows; a view of this kind does not do that by itself when the
+  // number changes, and the icons would lie on one another.
+  ListView_Arrange(list_, LVA_DEFAULT);
   // The view always has a focused icon, so that the arrow keys work after any command.
   if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
     ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
@@ -82,64 +83,101 @@ void FolderView::AppendIcons(const std::vector<Text>& lines, const DirectoryValu
   InvalidateRect(list_, nullptr, TRUE);
 }
 
-int FolderView::ImageOf(const IconSource& source) {
-  if (source.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
-  const PathKind found = PathKindOf(source.path);
-  const int image = found == PathKind::Missing ? -1 : images_.ShellImage(source.path, found == PathKind::Directory);
+int FolderView::ImageOf(const EntryView& entry) {
+  if (entry.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
+  const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+  const PathKind found = PathKindOf(path);
+  const int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
   return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
+}
+
+const Text& FolderView::CaptionOf(int index) const {
+  Icon& icon = icons_[static_cast<std::size_t>(index)];
+  if (!icon.captionRead) {
+    icon.caption = ReadEntry(icon.line).caption;
+    icon.captionRead = true;
+  }
+  return icon.caption;
 }
 
 void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   LVITEMA& item = request.item;
-  if (!(item.mask & LVIF_IMAGE) || item.iItem < 0 || item.iItem >= static_cast<int>(sources_.size())) return;
-  item.iImage = ImageOf(sources_[static_cast<std::size_t>(item.iItem)]);
-  // The view keeps the image from now on and does not ask again.
-  item.mask |= LVIF_DI_SETITEM;
-}
-
-int FolderView::Count() const { return ListView_GetItemCount(list_); }
-
-int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
-
-Text FolderView::Caption(int index) const { return IconCaption(list_, index); }
-
-void FolderView::SetCaption(int index, const Text& caption) {
-  LVITEMA item{};
-  item.iSubItem = 0;
-  item.pszText = const_cast<char*>(caption.c_str());
-  SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  if (item.iItem < 0 || item.iItem >= Count()) return;
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    lstrcpynA(item.pszText, CaptionOf(item.iItem).c_str(), item.cchTextMax);
+  }
+  if (item.mask & LVIF_IMAGE) {
+    Icon& icon = IconAt(item.iItem);
+    // Found once, when the icon is first drawn.
+    if (icon.image < 0) icon.image = ImageOf(ReadEntry(icon.line));
+    item.iImage = icon.image;
+  }
 }
 
 namespace {
 
-int IconImageIndex(HWND list, int index) {
-  LVITEMA item{};
-  item.mask = LVIF_IMAGE;
-  item.iItem = index;
-  SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return item.iImage;
-}
+// The text a find request looks for, and whether a caption need only begin with it;
+// empty when the request looks for something else. The request comes in the 8-bit or in
+// the wide form, whatever form the window's other notifications take.
+struct TypedSearch {
+  Text text;
+  bool partial = false;
+  int start = 0;
+};
 
-void SetIconImageIndex(HWND list, int index, int image) {
-  LVITEMA item{};
-  item.mask = LVIF_IMAGE;
-  item.iItem = index;
-  item.iImage = image;
-  SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+TypedSearch SearchOf(const NMHDR& header) {
+  TypedSearch search;
+  if (header.code == LVN_ODFINDITEMW) {
+    const auto& request = reinterpret_cast<const NMLVFINDITEMW&>(header);
+    if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || request.lvfi.psz == nullptr) return search;
+    const int size = WideCharToMultiByte(CP_ACP, 0, request.lvfi.psz, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return search;
+    search.text.resize(static_cast<std::size_t>(size));
+    WideCharToMultiByte(CP_ACP, 0, request.lvfi.psz, -1, search.text.data(), size, nullptr, nullptr);
+    search.text.resize(static_cast<std::size_t>(size - 1));
+    search.partial = (request.lvfi.flags & LVFI_PARTIAL) != 0;
+    search.start = request.iStart;
+  } else {
+    const auto& request = reinterpret_cast<const NMLVFINDITEMA&>(header);
+    if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || request.lvfi.psz == nullptr) return search;
+    search.text = request.lvfi.psz;
+    search.partial = (request.lvfi.flags & LVFI_PARTIAL) != 0;
+    search.start = request.iStart;
+  }
+  return search;
 }
 
 }  // namespace
 
+int FolderView::FindIcon(const NMHDR& request) const {
+  const TypedSearch search = SearchOf(request);
+  const int count = Count();
+  if (search.text.empty() || count == 0) return -1;
+  const Text wanted = UpperText(search.text);
+  for (int step = 0; step < count; ++step) {
+    const int index = (std::max(search.start, 0) + step) % count;
+    const Text& caption = CaptionOf(index);
+    if (search.partial ? StartsWithIgnoringCase(caption, wanted) : UpperText(caption) == wanted) return index;
+  }
+  return -1;
+}
+
+int FolderView::Count() const { return static_cast<int>(icons_.size()); }
+
+int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
+
+Text FolderView::Caption(int index) const { return index >= 0 && index < Count() ? CaptionOf(index) : Text(); }
+
+void FolderView::SetCaption(int index, const Text& caption) {
+  Icon& icon = IconAt(index);
+  icon.caption = caption;
+  icon.captionRead = true;
+  ListView_RedrawItems(list_, index, index);
+}
+
 void FolderView::SwapIcons(int first, int second) {
-  const Text firstCaption = Caption(first);
-  const Text secondCaption = Caption(second);
-  const int firstImage = IconImageIndex(list_, first);
-  const int secondImage = IconImageIndex(list_, second);
-  std::swap(sources_[static_cast<std::size_t>(first)], sources_[static_cast<std::size_t>(second)]);
-  SetCaption(first, secondCaption);
-  SetIconImageIndex(list_, first, secondImage);
-  SetCaption(second, firstCaption);
-  SetIconImageIndex(list_, second, firstImage);
+  std::swap(IconAt(first), IconAt(second));
+  ListView_RedrawItems(list_, std::min(first, second), std::max(first, second));
 }
 
 void FolderView::SelectAndFocus(int index) {

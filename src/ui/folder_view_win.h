@@ -35,7 +35,7 @@ class FolderView {
   // Draws the model's current folder from the table, in table order.
   void ShowFolder(const LauncherModel& model);
   // Appends one icon per line after the icons on show.
-  void AppendIcons(const std::vector<Text>& lines, const DirectoryValues& dirs);
+  void AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs);
 
   // Says briefly in the status bar what just happened.
   void Say(const Text& message) { statusBar_->Say(message); }
@@ -47,27 +47,37 @@ class FolderView {
   void SetCaption(int index, const Text& caption);
   // Exchanges the captions and images of two icons, which is all a move changes.
   void SwapIcons(int first, int second);
-  // The view asks for an icon's image when it is about to draw it: the image is found
-  // then, so a folder appears without waiting for the icons below the visible part.
+  // The view holds no icons of its own, only their number: it asks for an icon's
+  // caption and image when it is about to draw it, so a folder of any size appears
+  // without waiting for the icons below the visible part.
   void OnGetDisplayInfo(NMLVDISPINFOA& request);
+  // Answers the view's find request (LVN_ODFINDITEM), raised when the user types the
+  // first letters of a caption: the first icon from the request's start on whose caption
+  // begins with the typed text, ignoring case, going round to the first; -1 when none.
+  int FindIcon(const NMHDR& request) const;
 
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
   // on from it.
   void SelectAndFocus(int index);
 
  private:
-  // What an icon's image is found from: the kind, and the target made absolute.
-  struct IconSource {
-    int kind = kProgram;
-    Text path;
+  // An icon: the entry line it was made from, and what has been read from it so far.
+  struct Icon {
+    Text line;
+    bool captionRead = false;
+    Text caption;
+    int image = -1;  // -1 until the icon is first drawn
   };
-  int ImageOf(const IconSource& source);
+  Icon& IconAt(int index) { return icons_[static_cast<std::size_t>(index)]; }
+  const Text& CaptionOf(int index) const;
+  int ImageOf(const EntryView& entry);
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   StatusLine* statusBar_ = nullptr;
   ViewImageList images_;
-  // One source per icon, in icon order.
-  std::vector<IconSource> sources_;
+  DirectoryValues dirs_;
+  // The icons on show, in order. Mutable: captions are read from the lines on demand.
+  mutable std::vector<Icon> icons_;
 };
 
 }  // namespace kov

@@ -4,16 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-
 namespace kov {
 
 // Index of the selected icon, or -1.
 int SelectedIconIndex(HWND listView);
-
-// The caption of the icon at index, at any length.
-std::string IconCaption(HWND listView, int index);
-
-void InsertIcon(HWND listView, int index, const std::string& caption, int image);
 
 }  // namespace kov

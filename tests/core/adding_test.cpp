@@ -27,40 +27,38 @@ TEST(NewEntryLine, CaptionIsTheFileNamePartOrTheWholePathWhenThereIsNone) {
   EXPECT_EQ(NewEntryCaption({"A\\B", kVirtualFolder}), "A\\B");
 }
 
-TEST(AddEntryToTable, AppendsAtTheEndAndSkipsCaptionsTheFolderHolds) {
+TEST(AddEntriesToTable, AppendsInOrderAndSkipsCaptionsTheFolderOrTheBatchHolds) {
   const DirectoryValues dirs = Dirs();
   EntryTable table;
   ASSERT_TRUE(table.Append("Tools\\*x.exe** Tool.EXE **"));
   ASSERT_TRUE(table.Append("*y.exe**other.exe**"));
 
-  const AddResult duplicate = AddEntryToTable(table, "TOOLS\\", {"F:\\tool.exe", kProgram}, dirs);
-  EXPECT_EQ(duplicate.outcome, AddOutcome::DuplicateSkipped);
-  EXPECT_TRUE(duplicate.line.empty());
-  EXPECT_EQ(table.Count(), 2);
-
-  const AddResult elsewhere = AddEntryToTable(table, "", {"F:\\tool.exe", kProgram}, dirs);
-  EXPECT_EQ(elsewhere.outcome, AddOutcome::Added);
-  EXPECT_EQ(elsewhere.line, "*F:\\tool.exe**tool.exe**");
+  const AddResult tools = AddEntriesToTable(
+      table, "TOOLS\\", {{"F:\\tool.exe", kProgram}, {"F:\\new.exe", kProgram}, {"G:\\NEW.EXE", kProgram}}, dirs);
+  EXPECT_EQ(tools.lines, std::vector<Text>{"TOOLS\\*F:\\new.exe**new.exe**"});
+  EXPECT_EQ(tools.refused, 0);
   ASSERT_EQ(table.Count(), 3);
-  EXPECT_EQ(table.Slot(3), elsewhere.line);
+  EXPECT_EQ(table.Slot(3), tools.lines[0]);
 
-  // A folder's name is a caption like any other, and a deeper folder is another folder.
-  EXPECT_EQ(AddEntryToTable(table, "", {"OTHER.EXE", kVirtualFolder}, dirs).outcome, AddOutcome::DuplicateSkipped);
-  EXPECT_EQ(AddEntryToTable(table, "Tools\\Net\\", {"F:\\tool.exe", kProgram}, dirs).outcome, AddOutcome::Added);
-  EXPECT_EQ(table.Count(), 4);
+  // The same caption in another folder, or a deeper one, is no duplicate; a folder's name
+  // is a caption like any other.
+  const AddResult top = AddEntriesToTable(table, "", {{"F:\\tool.exe", kProgram}, {"OTHER.EXE", kVirtualFolder}}, dirs);
+  EXPECT_EQ(top.lines, std::vector<Text>{"*F:\\tool.exe**tool.exe**"});
+  EXPECT_EQ(AddEntriesToTable(table, "Tools\\Net\\", {{"F:\\tool.exe", kProgram}}, dirs).lines.size(), 1u);
+  EXPECT_EQ(table.Count(), 5);
 }
 
-TEST(AddEntryToTable, AFullTableRefusesAndKeepsEveryLine) {
+TEST(AddEntriesToTable, AFullTableRefusesTheRestAndKeepsEveryLine) {
   EntryTable table;
   while (table.Count() < EntryTable::kCapacity - 1) ASSERT_TRUE(table.Append("*x**y**"));
-  EXPECT_EQ(AddEntryToTable(table, "", {"C:\\new.exe", kProgram}, Dirs()).outcome, AddOutcome::Added);
-  const AddResult refused = AddEntryToTable(table, "", {"C:\\newer.exe", kProgram}, Dirs());
-  EXPECT_EQ(refused.outcome, AddOutcome::TableFull);
-  EXPECT_TRUE(refused.line.empty());
+  const AddResult result = AddEntriesToTable(
+      table, "", {{"C:\\new.exe", kProgram}, {"C:\\Y", kProgram}, {"C:\\newer.exe", kProgram}, {"C:\\last", kProgram}},
+      Dirs());
+  EXPECT_EQ(result.lines, std::vector<Text>{"*C:\\new.exe**new.exe**"});
+  // A duplicate is still only a duplicate.
+  EXPECT_EQ(result.refused, 2);
   EXPECT_EQ(table.Count(), EntryTable::kCapacity);
   EXPECT_EQ(table.Slot(EntryTable::kCapacity), "*C:\\new.exe**new.exe**");
-  // A duplicate is still only a duplicate.
-  EXPECT_EQ(AddEntryToTable(table, "", {"C:\\Y", kProgram}, Dirs()).outcome, AddOutcome::DuplicateSkipped);
 }
 
 TEST(CleanEntryName, RemovesStarsAndBlanksAroundAndRefusesBackslashes) {

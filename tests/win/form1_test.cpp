@@ -103,6 +103,20 @@ TEST_F(Form1Test, NavigatesIntoFoldersAndBack) {
   EXPECT_EQ(IconCount(View()), 0);
 }
 
+TEST_F(Form1Test, TypingTheFirstLettersOfACaptionSelectsItsIcon) {
+  WriteBytes(settings_, "*a.exe**Alpha**\r\n*b.exe**Beta**\r\n*c.exe** bravo **\r\n*d.exe**Gamma**\r\n");
+  Start();
+  SendMessageA(View(), WM_CHAR, 'g', 1);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED), 3);
+  // After a pause the typed text starts again; letters typed one after the other extend
+  // it, and the search goes round from the last icon to the first.
+  Sleep(600);
+  SendMessageA(View(), WM_CHAR, 'b', 1);
+  SendMessageA(View(), WM_CHAR, 'R', 1);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED), 2);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_FOCUSED), 2);
+}
+
 TEST_F(Form1Test, KeysDoNothingWhileACaptionIsEdited) {
   WriteBytes(settings_, "*Tools*1*Tools**\r\nTools\\*a.exe**A**\r\n");
   Start();
@@ -192,7 +206,8 @@ TEST_F(Form1Test, ASettingsFileThatCouldNotBeReadIsNeverOverwrittenUnasked) {
       KeyDown(View(), VK_DELETE);
       ASSERT_TRUE(yes.Answered());
     }
-    DialogAnswerer keep("Warning", [](HWND dialog) { ClickButton(dialog, "&No"); }, changed ? 10000 : 1500);
+    DialogAnswerer keep(
+        "Warning", [](HWND dialog) { ClickButton(dialog, "&No"); }, changed ? 10000 : 1500);
     CloseWindow();
     EXPECT_EQ(keep.Answered(), changed);
     EXPECT_EQ(form_->hwnd(), nullptr);
