@@ -22,8 +22,12 @@ target_link_libraries(kovrant PRIVATE kovrant_lib)
 target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
 # The program carries no symbols and none of the code it never calls.
 # A launcher waits on the user and the shell, not on its own loops: its code is built
-# for size.
-target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-O2>)
+# for size, but for the loops over the whole table at start-up and in every folder.
+target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-Os>)
+set_source_files_properties(
+  ${PROJECT_SOURCE_DIR}/src/store/entry_table.cpp ${PROJECT_SOURCE_DIR}/src/store/entry_line.cpp
+  ${PROJECT_SOURCE_DIR}/src/util/text.cpp ${PROJECT_SOURCE_DIR}/src/util/utf8.cpp ${PROJECT_SOURCE_DIR}/src/ui/folder_logic.cpp
+  PROPERTIES COMPILE_OPTIONS $<$<CONFIG:Release>:-O2>)
 target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)
 include(${PROJECT_SOURCE_DIR}/cmake/delay_load.cmake)
 kovrant_delay_load(kovrant)
