@@ -15,6 +15,7 @@
 #include "ui/navigation_win.h"
 #include "ui/palette_win.h"
 #include "ui/rename_win.h"
+#include "ui/search_win.h"
 #include "ui/tab_order.h"
 #include "util/dialogs_win.h"
 #include "util/dpi_win.h"
@@ -30,9 +31,10 @@ constexpr int kSpacerId = 11;
 constexpr int kToolBarRightId = 12;
 constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
+constexpr int kSearchFieldId = 15;
 constexpr UINT kReportLoadMessage = WM_APP + 1;
 constexpr int kSnapDistance = 10;
-constexpr int kMinimumClientWidth = 440;
+constexpr int kMinimumClientWidth = 540;
 constexpr int kMinimumClientHeight = 160;
 
 // Room for a path of MAX_PATH UTF-16 units in UTF-8, which takes up to three bytes for
@@ -100,7 +102,7 @@ bool Form1::Create(int showCommand) {
 }
 
 bool Form1::CreateChildren() {
-  if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId) || !spacer_.Create(hwnd(), kSpacerId) ||
+  if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId, kSearchFieldId) || !spacer_.Create(hwnd(), kSpacerId) ||
       !bar_.Create(hwnd(), kBarId) || !view_.Create(hwnd(), kListViewId, bar_) || !ApplyDpi(DpiOf(hwnd()))) {
     return false;
   }
@@ -112,7 +114,10 @@ bool Form1::CreateChildren() {
   return true;
 }
 
-HWND Form1::TabStopWindow(int stop) const { return stop == kTabStopView ? view_.hwnd() : toolBar_.ButtonWindow(stop); }
+HWND Form1::TabStopWindow(int stop) {
+  if (stop == kTabStopView) return view_.hwnd();
+  return stop == kTabStopSearch ? toolBar_.Search().hwnd() : toolBar_.ButtonWindow(stop);
+}
 
 // Once the focus has moved by the keyboard, every part shows where it is.
 void Form1::MoveFocus(bool backwards) {
@@ -142,6 +147,7 @@ bool Form1::ApplyDpi(int dpi) {
   viewFont_ = MakeFont("Tahoma", 11, dpi);
   barFont_ = MakeFont("Verdana", 13, dpi);
   bar_.SetFont(barFont_.get());
+  toolBar_.Search().SetFont(viewFont_.get());
   if (!view_.SetDpi(dpi, viewFont_.get())) return false;
   Layout();
   return true;
@@ -207,6 +213,12 @@ void Form1::OnCommand(int id) {
     case kTagAbout:
       popup(id);
       break;
+    case kTagFind:
+    case kTagSearchStart:
+    case kTagSearchResults:
+    case kTagSearchCancel:
+      OnSearchCommand(id);
+      break;
     default:
       if (id > kContextMenuCommandBase) popup(id - kContextMenuCommandBase);
       break;
@@ -226,8 +238,7 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
       LVMouseDown();
       return 0;
     case LVN_BEGINLABELEDITA:
-      LVEditing();
-      return FALSE;
+      return LVEditing() ? FALSE : TRUE;
     case LVN_ENDLABELEDITA:
       return LVEdited(reinterpret_cast<const NMLVDISPINFOA&>(header));
     case LVN_GETDISPINFOA:
@@ -244,27 +255,80 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
   }
 }
 
-void Form1::LVDblClick() { OpenSelected(Parts(), false); }
+void Form1::OnSearchCommand(int id) {
+  SearchField& field = toolBar_.Search();
+  switch (id) {
+    case kTagFind:
+      SetFocus(field.hwnd());
+      SendMessageA(field.hwnd(), EM_SETSEL, 0, -1);
+      break;
+    case kTagSearchStart:
+      StartFirstFound(Parts());
+      ClearSearchFieldAfterSearch();
+      break;
+    case kTagSearchResults:
+      SetFocus(view_.hwnd());
+      if (view_.Count() > 0 && view_.SelectedIndex() < 0) view_.SelectAndFocus(0);
+      break;
+    case kTagSearchCancel:
+      field.Clear();
+      SetFocus(view_.hwnd());
+      break;
+    default:
+      break;
+  }
+}
 
-void Form1::LVKeyDown(WORD key) { ViewKey(Parts(), key); }
+// A command that ended the search (a folder opened from it) empties the field too.
+void Form1::ClearSearchFieldAfterSearch() {
+  if (!model_.search) toolBar_.Search().Clear();
+}
+
+// Commands that add to the folder on show first return to it from a search.
+void Form1::EndSearchFirst() {
+  EndSearch(Parts());
+  ClearSearchFieldAfterSearch();
+}
+
+void Form1::LVDblClick() {
+  OpenSelected(Parts(), false);
+  ClearSearchFieldAfterSearch();
+}
+
+void Form1::LVKeyDown(WORD key) {
+  ViewKey(Parts(), key);
+  ClearSearchFieldAfterSearch();
+}
 
 void Form1::LVMouseDown() {
   if (const int command = ChooseFromContextMenu(Parts(), contextMenu_, dpi_)) OnCommand(command);
 }
 
-void Form1::LVEditing() { BeginRename(Parts()); }
+bool Form1::LVEditing() { return BeginRename(Parts()); }
 
 LRESULT Form1::LVEdited(const NMLVDISPINFOA& edit) { return EndRename(Parts(), edit); }
 
-void Form1::LVChange(int index) { IconChanged(Parts(), index); }
+void Form1::LVChange(int index) {
+  IconChanged(Parts(), index);
+  if (model_.search) view_.ShowResultFolder(model_, view_.SelectedIndex());
+}
 
-void Form1::BACKClick() { GoBack(Parts()); }
+void Form1::BACKClick() {
+  GoBack(Parts());
+  ClearSearchFieldAfterSearch();
+}
 
-void Form1::NEW_FOLDERClick() { AddNewFolder(Parts()); }
+void Form1::NEW_FOLDERClick() {
+  EndSearchFirst();
+  AddNewFolder(Parts());
+}
 
 void Form1::moveleftClick(int tag) { MoveSelected(Parts(), tag == kTagMoveRight ? 1 : -1); }
 
-void Form1::OnDropFiles(HDROP drop) { AddDroppedFiles(Parts(), drop); }
+void Form1::OnDropFiles(HDROP drop) {
+  EndSearchFirst();
+  AddDroppedFiles(Parts(), drop);
+}
 
 void Form1::popup(int tag) {
   const LauncherParts parts = Parts();
@@ -318,6 +382,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       MoveFocus(wParam != 0);
       return 0;
     case WM_COMMAND:
+      if (LOWORD(wParam) == kSearchFieldId) {
+        if (HIWORD(wParam) == EN_CHANGE) SearchTyped(Parts(), toolBar_.Search().Typed());
+        return 0;
+      }
       OnCommand(LOWORD(wParam));
       return 0;
     case WM_NOTIFY:

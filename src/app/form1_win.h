@@ -52,7 +52,7 @@ class Form1 : public Window {
   void ApplyPalette();
   void FollowTheme();
   void Layout();
-  HWND TabStopWindow(int stop) const;
+  HWND TabStopWindow(int stop);
   void MoveFocus(bool backwards);
   void LimitTrackSize(MINMAXINFO& limits) const;
   void OnCommand(int id);
@@ -60,10 +60,13 @@ class Form1 : public Window {
 
   void FormCreate();
   void FormClose();
+  void OnSearchCommand(int id);
+  void ClearSearchFieldAfterSearch();
+  void EndSearchFirst();
   void LVDblClick();
   void LVKeyDown(WORD key);
   void LVMouseDown();
-  void LVEditing();
+  bool LVEditing();
   LRESULT LVEdited(const NMLVDISPINFOA& edit);
   void LVChange(int index);
   void BACKClick();

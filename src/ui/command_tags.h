@@ -26,4 +26,13 @@ enum CommandTag : int {
 
 inline constexpr int kContextMenuCommandBase = 200;
 
+// Commands of the search field and its keys: Ctrl+F or Ctrl+E go to the field; in it,
+// Enter starts the first entry found, Down or Tab go into the found entries, Esc empties it.
+enum SearchCommand : int {
+  kTagFind = 110,
+  kTagSearchStart = 111,
+  kTagSearchResults = 112,
+  kTagSearchCancel = 113,
+};
+
 }  // namespace kov

@@ -47,8 +47,13 @@ void DeleteSelected(const LauncherParts& parts) {
                     kResultNo) != kResultYes) {
     return;
   }
-  DeleteFromTable(parts.model.table, parts.model.currentFolder, asked);
-  parts.view.ShowFolder(parts.model);
+  DeleteFromTable(parts.model.table, asked.folder, asked);
+  if (parts.model.search) {
+    RefreshSearch(parts.model);
+    parts.view.ShowResults(parts.model);
+  } else {
+    parts.view.ShowFolder(parts.model);
+  }
   // The icon that took the deleted one's place, or the new last one, is selected.
   const int count = parts.view.Count();
   if (count > 0) parts.view.SelectAndFocus(std::min(position, count - 1));

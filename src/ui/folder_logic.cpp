@@ -21,6 +21,18 @@ std::vector<int> FolderSlots(const EntryTable& table, const Text& folder) {
   return slots;
 }
 
+SelectedEntry SelectedEntryAt(const EntryTable& table, int slot, const DirectoryValues& dirs) {
+  const EntryView entry = ReadEntry(table.Slot(slot));
+  SelectedEntry selected;
+  selected.slot = slot;
+  selected.folder = entry.folder;
+  selected.caption = entry.caption;
+  selected.target = ExpandMacros(entry.target, dirs);
+  selected.kind = entry.kind;
+  selected.parameters = entry.parameters;
+  return selected;
+}
+
 SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, const Text& caption,
                                  const DirectoryValues& dirs) {
   const Text wanted = UpperText(caption);
@@ -32,13 +44,7 @@ SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, co
     if (!StartsWithIgnoringCase(table.Slot(slot), prefix)) continue;
     lastExamined = slot;
     if (CaptionKey(table.Slot(slot)) != wanted) continue;
-    const EntryView entry = ReadEntry(table.Slot(slot));
-    selected.slot = slot;
-    selected.caption = entry.caption;
-    selected.target = ExpandMacros(entry.target, dirs);
-    selected.kind = entry.kind;
-    selected.parameters = entry.parameters;
-    return selected;
+    return SelectedEntryAt(table, slot, dirs);
   }
   // As the lookup leaves it: the caption of the last entry of the folder it examined.
   if (lastExamined != 0) selected.caption = ReadEntry(table.Slot(lastExamined)).caption;

@@ -12,6 +12,7 @@ namespace kov {
 // The entry behind the selected icon; slot 0 when there is none.
 struct SelectedEntry {
   int slot = 0;
+  Text folder;  // the entry's own folder, as stored
   Text caption;
   Text target;  // macros expanded, not yet made absolute
   int kind = kProgram;
@@ -27,6 +28,9 @@ int FindCaptionInFolder(const EntryTable& table, const Text& upperPrefix, const 
 
 // Slots of the folder's entries, in table order.
 std::vector<int> FolderSlots(const EntryTable& table, const Text& folder);
+
+// The entry in slot, read as the selection reads it.
+SelectedEntry SelectedEntryAt(const EntryTable& table, int slot, const DirectoryValues& dirs);
 
 // The first entry of the folder whose caption equals caption, ignoring case.
 SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, const Text& caption,

@@ -56,12 +56,37 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
-  statusBar_->ShowFolder(model.currentFolder);
+  statusBar_->Show(model.currentFolder);
   ListView_DeleteAllItems(list_);
   icons_.clear();
   std::vector<Text> lines;
   for (int slot : FolderSlots(model.table, model.currentFolder)) lines.push_back(model.table.Slot(slot));
   AppendIcons(std::move(lines), model.dirs);
+}
+
+namespace {
+
+Text MatchCount(std::size_t count) {
+  return IntText(static_cast<std::int64_t>(count)) + (count == 1 ? " entry matches" : " entries match");
+}
+
+}  // namespace
+
+void FolderView::ShowResults(const LauncherModel& model) {
+  const std::vector<int>& found = model.search->found;
+  statusBar_->Show(MatchCount(found.size()));
+  ListView_DeleteAllItems(list_);
+  icons_.clear();
+  std::vector<Text> lines;
+  lines.reserve(found.size());
+  for (int slot : found) lines.push_back(model.table.Slot(slot));
+  AppendIcons(std::move(lines), model.dirs);
+}
+
+void FolderView::ShowResultFolder(const LauncherModel& model, int index) {
+  if (!model.search || index < 0 || index >= static_cast<int>(model.search->found.size())) return;
+  const Text folder = ReadEntry(model.table.Slot(model.search->found[static_cast<std::size_t>(index)])).folder;
+  statusBar_->Show(MatchCount(model.search->found.size()) + "    in " + (folder.empty() ? Text("the top folder") : folder));
 }
 
 void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs) {

@@ -34,6 +34,10 @@ class FolderView {
 
   // Draws the model's current folder from the table, in table order.
   void ShowFolder(const LauncherModel& model);
+  // Draws the entries a search found, each with its own icon, and says how many.
+  void ShowResults(const LauncherModel& model);
+  // Names in the status bar the folder of the found entry at index.
+  void ShowResultFolder(const LauncherModel& model, int index);
   // Appends one icon per line after the icons on show.
   void AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs);
 

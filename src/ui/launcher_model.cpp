@@ -24,6 +24,22 @@ int FolderIconPosition(const EntryTable& table, const DirectoryValues& dirs, con
   return -1;
 }
 
+void SearchFor(LauncherModel& model, const Text& typed, int folderSelection) {
+  if (TrimText(typed, kTrimField).empty()) {
+    model.search.reset();
+    return;
+  }
+  if (!model.search) model.search = LauncherModel::Search{typed, CaptionIndex(model.table), {}, folderSelection};
+  model.search->typed = typed;
+  model.search->found = model.search->index.Find(typed);
+}
+
+void RefreshSearch(LauncherModel& model) {
+  if (!model.search) return;
+  model.search->index = CaptionIndex(model.table);
+  model.search->found = model.search->index.Find(model.search->typed);
+}
+
 int SelectByCaption(LauncherModel& model, const Text& caption) {
   model.selected = FindEntryByCaption(model.table, model.currentFolder, caption, model.dirs);
   return model.selected.slot;

@@ -8,6 +8,7 @@
 #include "store/entry_table.h"
 #include "store/targets.h"
 #include "ui/folder_logic.h"
+#include "ui/search.h"
 
 namespace kov {
 
@@ -20,7 +21,25 @@ struct LauncherModel {
   SelectedEntry selected;
   // A caption is being edited in place: the view's keys wait until the edit ends.
   bool editing = false;
+
+  // While the user searches, the view shows the entries found in the whole menu instead
+  // of the current folder, which it shows again, with its selection, when the search ends.
+  struct Search {
+    Text typed;
+    CaptionIndex index;
+    std::vector<int> found;  // slots, in the order shown
+    int folderSelection = -1;
+  };
+  std::optional<Search> search;
 };
+
+// Starts a search, or narrows or widens the one going on, for the typed text; a text
+// that is empty or blank ends it. The index of captions is built when a search starts.
+void SearchFor(LauncherModel& model, const Text& typed, int folderSelection);
+
+// After the table changed during a search: the index is built again and the typed text
+// looked up anew.
+void RefreshSearch(LauncherModel& model);
 
 // Shows the virtual folder named folderName inside the current one.
 void EnterFolder(LauncherModel& model, const Text& folderName);

@@ -1,6 +1,7 @@
 #include "ui/navigation_win.h"
 
 #include "ui/entry_commands_win.h"
+#include "ui/search_win.h"
 #include "util/dialogs_win.h"
 
 namespace kov {
@@ -10,6 +11,9 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
   LauncherModel& model = parts.model;
   const SelectedEntry& entry = model.selected;
   if (entry.kind == kVirtualFolder) {
+    // A folder found by a search opens where it lies, and the search ends.
+    if (model.search) model.currentFolder = entry.folder;
+    model.search.reset();
     EnterFolder(model, entry.target);
     parts.view.ShowFolder(model);
   } else if (entry.kind == kDirectory) {
@@ -22,6 +26,8 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
 
 void GoBack(const LauncherParts& parts) {
   LauncherModel& model = parts.model;
+  // Back from the found entries is back to the folder the search started in.
+  if (model.search) return EndSearch(parts);
   const std::optional<Text> left = LeaveFolder(model);
   if (!left) return;
   parts.view.ShowFolder(model);

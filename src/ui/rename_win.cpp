@@ -4,11 +4,14 @@
 
 namespace kov {
 
-void BeginRename(const LauncherParts& parts) {
+bool BeginRename(const LauncherParts& parts) {
+  // Among found entries from many folders a caption is renamed in its own folder only.
+  if (parts.model.search) return false;
   parts.model.editing = true;
   // The caption before the edit is set when the edit is committed; until then a change
   // notification must not write the caption of the last lookup into this icon.
   parts.model.selected.caption.clear();
+  return true;
 }
 
 namespace {
@@ -77,6 +80,7 @@ void IconChanged(const LauncherParts& parts, int index) {
 
 void MoveSelected(const LauncherParts& parts, int step) {
   FolderView& view = parts.view;
+  if (parts.model.search) return view.Say("Items are moved in their own folder.");
   const int position = view.SelectedIndex();
   if (position < 0) return;
   const int target = position + step;

@@ -8,8 +8,9 @@
 
 namespace kov {
 
-// The view starts editing a caption: the view's keys wait until the edit ends.
-void BeginRename(const LauncherParts& parts);
+// The view starts editing a caption: the view's keys wait until the edit ends. False
+// when the caption may not be edited here (among the entries a search found).
+bool BeginRename(const LauncherParts& parts);
 
 // The view's end of an edit: renames the entry to the committed text, or keeps the
 // old caption when the rename is refused or cancelled. Returns what the view expects

@@ -9,9 +9,9 @@ constexpr UINT kMessageMilliseconds = 4000;
 
 }  // namespace
 
-void StatusLine::ShowFolder(const Text& folder) {
+void StatusLine::Show(const Text& lasting) {
   KillTimer(hwnd(), kMessageTimer);
-  folderText_ = "  " + folder;
+  folderText_ = "  " + lasting;
   SetText(folderText_);
 }
 

@@ -10,8 +10,9 @@ namespace kov {
 
 class StatusLine : public Panel {
  public:
-  // The folder on show; the line returns to it after every message.
-  void ShowFolder(const Text& folder);
+  // What the view shows (the folder's path, or how many entries a search found); the
+  // line returns to it after every message.
+  void Show(const Text& lasting);
   // Says message until a few seconds have passed or the folder changes.
   void Say(const Text& message);
 

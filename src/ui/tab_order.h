@@ -8,8 +8,9 @@
 namespace kov {
 
 inline constexpr int kTabStopView = -1;
+inline constexpr int kTabStopSearch = -2;
 
-inline constexpr int kTabOrder[] = {kTagBack,     kTagNewFolder, kTagShellFolders, kTagGodMode,
+inline constexpr int kTabOrder[] = {kTagBack,     kTagNewFolder, kTagShellFolders, kTagGodMode, kTabStopSearch,
                                     kTagMoveLeft, kTagMoveRight, kTagAbout,        kTabStopView};
 
 }  // namespace kov

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ui/artwork_win.h"
@@ -35,9 +36,15 @@ constexpr ToolButtonPlace kToolButtons[] = {
 constexpr int kHeight = 41;
 constexpr int kButtonHeight = 40;
 constexpr int kRightPanelWidth = 165;
+constexpr int kSearchLeft = 278;
+constexpr int kSearchHeight = 24;
+constexpr int kSearchGap = 8;
 
-bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId) {
-  if (!left_.Create(parent, leftPanelId) || !right_.Create(left_.hwnd(), rightPanelId)) return false;
+bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId) {
+  if (!left_.Create(parent, leftPanelId) || !right_.Create(left_.hwnd(), rightPanelId) ||
+      !search_.Create(left_.hwnd(), searchFieldId)) {
+    return false;
+  }
   tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                                  GetModuleHandleA(nullptr), nullptr));
@@ -82,6 +89,11 @@ void ToolBar::Layout(int width, int dpi) {
     MoveWindow(buttons_[i]->hwnd(), Scaled(place.left, dpi), 0, Scaled(place.width, dpi), Scaled(kButtonHeight, dpi),
                TRUE);
   }
+  // The search field takes the free space between GodMode and the right group.
+  const int searchLeft = Scaled(kSearchLeft, dpi);
+  const int searchHeight = Scaled(kSearchHeight, dpi);
+  const int searchWidth = std::max(0, width - rightWidth - Scaled(kSearchGap, dpi) - searchLeft);
+  MoveWindow(search_.hwnd(), searchLeft, (Height(dpi) - searchHeight) / 2, searchWidth, searchHeight, TRUE);
 }
 
 HWND ToolBar::ButtonWindow(int tag) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "util/handles_win.h"
+#include "ui/search_field_win.h"
 #include "util/panel_win.h"
 #include "util/tool_button_win.h"
 
@@ -20,7 +21,7 @@ struct ToolButtonPlace;
 class ToolBar {
  public:
   // Creates the bar's panels, buttons and tool tips as children of parent.
-  [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId);
+  [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId);
   // The bar's colour and its buttons' colours.
   void SetColors(COLORREF bar, const ButtonColors& buttons);
   // Places the bar across the top of a client area width wide; its height at the DPI.
@@ -28,11 +29,13 @@ class ToolBar {
   static int Height(int dpi);
 
   HWND ButtonWindow(int tag) const;
+  SearchField& Search() { return search_; }
 
  private:
   [[nodiscard]] bool AddButton(HWND parent, HWND owner, const ToolButtonPlace& place);
 
   Panel left_;
+  SearchField search_;
   Panel right_;
   WindowHandle tooltip_;
   std::vector<std::unique_ptr<ToolButton>> buttons_;

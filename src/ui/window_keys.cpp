@@ -9,6 +9,9 @@ int ToolTagOfKey(unsigned key, bool control) {
   switch (key) {
     case 'N':
       return kTagNewFolder;
+    case 'F':
+    case 'E':
+      return kTagFind;
     case kKeyLeft:
       return kTagMoveLeft;
     case kKeyRight:

@@ -11,7 +11,7 @@ inline constexpr unsigned kKeyLeft = 0x25;
 inline constexpr unsigned kKeyRight = 0x27;
 
 // The Tag of the tool button the key presses: F1 Info, Ctrl+N New Folder, Ctrl+Left and
-// Ctrl+Right the moves. 0 when the key is the view's.
+// Ctrl+Right the moves; or kTagFind for Ctrl+F and Ctrl+E. 0 when the key is the view's.
 int ToolTagOfKey(unsigned key, bool control);
 
 }  // namespace kov

@@ -17,6 +17,8 @@ TEST(WindowKeys, OnlyTheChordsPressToolButtons) {
   EXPECT_EQ(ToolTagOfKey(kKeyRight, false), 0);
   EXPECT_EQ(ToolTagOfKey(kKeyF1, false), kTagAbout);
   EXPECT_EQ(ToolTagOfKey(kKeyF1, true), 0);
+  EXPECT_EQ(ToolTagOfKey('F', true), kTagFind);
+  EXPECT_EQ(ToolTagOfKey('E', false), 0);
 }
 
 }  // namespace

@@ -60,8 +60,8 @@ TEST_F(AccessibilityTest, ToolButtonsArePushButtonsNamedByTheirHintsThatClientsP
   EXPECT_EQ(Captions(), (std::vector<std::string>{"B", "A"}));
 }
 
-// Tab and Shift+Tab pressed on the keyboard go round the tool buttons as they stand on
-// screen and the view; Space presses the button that has the focus.
+// Tab and Shift+Tab pressed on the keyboard go round the tool buttons and the search
+// field as they stand on screen and the view; Space presses the button that has the focus.
 TEST_F(AccessibilityTest, TabGoesRoundTheButtonsAndTheViewAndSpacePressesTheFocusedButton) {
   Start({"*a.exe**A**", "*b.exe**B**"});
   SetForegroundWindow(form_->hwnd());
@@ -69,9 +69,10 @@ TEST_F(AccessibilityTest, TabGoesRoundTheButtonsAndTheViewAndSpacePressesTheFocu
   SelectIcon(View(), 0);
   ASSERT_EQ(GetFocus(), View());
   const auto button = [&](int tag) { return form_->ToolButtonWindow(tag); };
-  const std::vector<HWND> forward = {
-      button(kTagBack),     button(kTagNewFolder), button(kTagShellFolders), button(kTagGodMode),
-      button(kTagMoveLeft), button(kTagMoveRight), button(kTagAbout),        View()};
+  const HWND searchField = FindWindowExA(GetParent(button(kTagBack)), nullptr, "Edit", nullptr);
+  const std::vector<HWND> forward = {button(kTagBack),      button(kTagNewFolder), button(kTagShellFolders),
+                                     button(kTagGodMode),   searchField,           button(kTagMoveLeft),
+                                     button(kTagMoveRight), button(kTagAbout),     View()};
   for (HWND expected : forward) {
     PressChord({VK_TAB});
     EXPECT_EQ(GetFocus(), expected) << WindowText(expected);

@@ -1,0 +1,81 @@
+#include "ui/search_field_win.h"
+
+#include <commctrl.h>
+
+#include "ui/command_tags.h"
+#include "util/tab_key_win.h"
+
+namespace kov {
+
+namespace {
+
+constexpr UINT_PTR kSearchKeysSubclass = 1;
+
+int CommandOfKey(WPARAM key, bool shift) {
+  switch (key) {
+    case VK_RETURN:
+      return kTagSearchStart;
+    case VK_DOWN:
+      return kTagSearchResults;
+    case VK_TAB:
+      return shift ? 0 : kTagSearchResults;
+    case VK_ESCAPE:
+      return kTagSearchCancel;
+    default:
+      return 0;
+  }
+}
+
+void SendCommand(HWND field, int command) {
+  SendMessageA(GetAncestor(field, GA_ROOT), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+// The field's own keys go to the window as commands; Tab goes into the found entries
+// while there are any, and on to the next part otherwise.
+LRESULT CALLBACK TakeSearchKeys(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  if (message == WM_KEYDOWN) {
+    if (const int command = CommandOfKey(wParam, shift)) {
+      const bool tabIntoNothing = wParam == VK_TAB && GetWindowTextLengthA(field) == 0;
+      if (!tabIntoNothing) {
+        SendCommand(field, command);
+        return 0;
+      }
+    }
+  } else if (message == WM_CHAR && (wParam == '\r' || wParam == 27 || wParam == '\t')) {
+    // The characters of the keys taken above would only beep in a one-line field.
+    return 0;
+  } else if (message == WM_GETDLGCODE) {
+    return DefSubclassProc(field, message, wParam, lParam) | DLGC_WANTALLKEYS;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(field, TakeSearchKeys, kSearchKeysSubclass);
+  }
+  if (HandOnTabKey(field, message, wParam)) return 0;
+  return DefSubclassProc(field, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool SearchField::Create(HWND parent, int id) {
+  edit_ =
+      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  if (!edit_) return false;
+  SendMessageW(edit_, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L"Search"));
+  return SetWindowSubclass(edit_, TakeSearchKeys, kSearchKeysSubclass, 0) != FALSE;
+}
+
+Text SearchField::Typed() const {
+  const int length = GetWindowTextLengthA(edit_);
+  Text text(static_cast<std::size_t>(length) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), length + 1)));
+  return text;
+}
+
+void SearchField::Clear() {
+  if (GetWindowTextLengthA(edit_) > 0) SetWindowTextA(edit_, "");
+}
+
+void SearchField::SetFont(HFONT font) { SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+}  // namespace kov

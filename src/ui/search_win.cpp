@@ -1,0 +1,29 @@
+#include "ui/search_win.h"
+
+#include "ui/navigation_win.h"
+
+namespace kov {
+
+void SearchTyped(const LauncherParts& parts, const Text& typed) {
+  if (TrimText(typed, kTrimField).empty()) return EndSearch(parts);
+  // The selection is the folder's only when the search starts; later it is a result's.
+  SearchFor(parts.model, typed, parts.view.SelectedIndex());
+  parts.view.ShowResults(parts.model);
+}
+
+void EndSearch(const LauncherParts& parts) {
+  LauncherModel& model = parts.model;
+  if (!model.search) return;
+  const int selection = model.search->folderSelection;
+  model.search.reset();
+  parts.view.ShowFolder(model);
+  if (selection >= 0 && selection < parts.view.Count()) parts.view.SelectAndFocus(selection);
+}
+
+void StartFirstFound(const LauncherParts& parts) {
+  if (!parts.model.search || parts.model.search->found.empty()) return;
+  parts.view.SelectAndFocus(0);
+  OpenSelected(parts, false);
+}
+
+}  // namespace kov
