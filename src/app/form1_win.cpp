@@ -247,6 +247,9 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
     case LVN_ODFINDITEMA:
     case LVN_ODFINDITEMW:
       return view_.FindIcon(header);
+    case LVN_GETINFOTIPA:
+      view_.OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPA&>(const_cast<NMHDR&>(header)));
+      return 0;
     case LVN_ITEMCHANGED:
       LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;

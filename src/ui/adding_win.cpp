@@ -53,6 +53,11 @@ Text RefusedNamesNotice(const std::vector<Text>& names) {
   return notice + "\r\n\r\nRename them, or use Kovrant on Windows 10 version 1903 or later.";
 }
 
+Text AlreadyThere(int skipped) {
+  return skipped == 1 ? Text("1 item is already in this folder and was not added again.")
+                      : IntText(skipped) + " items are already in this folder and were not added again.";
+}
+
 Text TableFullNotice(int refused) {
   return "The menu is full: it holds " + IntText(EntryTable::kCapacity) + " entries.\r\n\r\n" +
          (refused == 1 ? Text("1 item was") : IntText(refused) + " items were") +
@@ -60,22 +65,38 @@ Text TableFullNotice(int refused) {
 }
 
 // Adds the entries to the current folder and shows their icons in one update of the
-// view; the number refused because the table is full.
+// view; the number refused because the table is full. Entries the folder already holds
+// are skipped, and the status bar says so.
 int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries) {
   LauncherModel& model = parts.model;
   const AddResult result = AddEntriesToTable(model.table, model.currentFolder, entries, model.dirs);
   if (!result.lines.empty()) parts.view.AppendIcons(result.lines, model.dirs);
+  const auto skipped = static_cast<int>(entries.size() - result.lines.size()) - result.refused;
+  if (skipped > 0) parts.view.Say(AlreadyThere(skipped));
   return result.refused;
+}
+
+// The virtual folder whose icon a drop landed on; empty when it landed elsewhere.
+Text FolderDroppedOn(const LauncherParts& parts, HDROP drop) {
+  POINT point{};
+  DragQueryPoint(drop, &point);
+  MapWindowPoints(parts.window, parts.view.hwnd(), &point, 1);
+  const EntryView entry = parts.view.EntryAt(parts.view.IconAtPoint(point));
+  return entry.kind == kVirtualFolder ? entry.caption : Text();
 }
 
 }  // namespace
 
 void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
+  const Text folderUnderDrop = FolderDroppedOn(parts, drop);
   const Dropped dropped = DroppedPaths(drop);
   std::vector<NewEntry> entries;
   for (const Text& path : dropped.paths) entries.push_back({path, KindOfPath(path)});
   const int refused = AddToFolder(parts, entries);
+  if (!folderUnderDrop.empty()) {
+    parts.view.Say("Dropped items go into the open folder, not into \"" + folderUnderDrop + "\".");
+  }
   if (!dropped.refusedNames.empty()) ShowNotice(parts.window, 2, RefusedNamesNotice(dropped.refusedNames));
   if (refused > 0) ShowNotice(parts.window, 2, TableFullNotice(refused));
 }

@@ -8,12 +8,26 @@
 #include "ui/window_keys.h"
 #include "util/dpi_win.h"
 #include "util/tab_key_win.h"
+#include "util/utf8.h"
 
 namespace kov {
 
 namespace {
 
 constexpr UINT_PTR kWindowKeysSubclass = 1;
+
+// An empty folder says faintly how it fills.
+void DrawEmptyFolderHint(HWND view) {
+  HDC dc = GetDC(view);
+  RECT area{};
+  GetClientRect(view, &area);
+  area.top += Scaled(24, DpiOf(view));
+  SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(view, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  DrawTextA(dc, "Drop files here", -1, &area, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  ReleaseDC(view, dc);
+}
 
 // Sends the window's own keys to the window as the command of their tool button, and
 // Tab to the window that moves the focus, before the list view can act on them.
@@ -25,6 +39,10 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
       SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(tag, 0), 0);
       return 0;
     }
+  } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0) {
+    const LRESULT painted = DefSubclassProc(view, message, wParam, lParam);
+    DrawEmptyFolderHint(view);
+    return painted;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(view, TakeWindowKeys, kWindowKeysSubclass);
   }
@@ -41,7 +59,7 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar) {
                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                           GetModuleHandleA(nullptr), nullptr);
   if (!list_) return false;
-  ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER);
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
   return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, 0) != FALSE;
 }
 
@@ -86,7 +104,8 @@ void FolderView::ShowResults(const LauncherModel& model) {
 void FolderView::ShowResultFolder(const LauncherModel& model, int index) {
   if (!model.search || index < 0 || index >= static_cast<int>(model.search->found.size())) return;
   const Text folder = ReadEntry(model.table.Slot(model.search->found[static_cast<std::size_t>(index)])).folder;
-  statusBar_->Show(MatchCount(model.search->found.size()) + "    in " + (folder.empty() ? Text("the top folder") : folder));
+  statusBar_->Show(MatchCount(model.search->found.size()) + "    in " +
+                   (folder.empty() ? Text("the top folder") : folder));
 }
 
 void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs) {
@@ -129,7 +148,10 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   LVITEMA& item = request.item;
   if (item.iItem < 0 || item.iItem >= Count()) return;
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-    lstrcpynA(item.pszText, CaptionOf(item.iItem).c_str(), item.cchTextMax);
+    // A long caption is cut between characters, never inside one.
+    const Text shown = CutAtCharacter(CaptionOf(item.iItem), static_cast<std::size_t>(item.cchTextMax - 1));
+    std::copy(shown.begin(), shown.end(), item.pszText);
+    item.pszText[shown.size()] = '\0';
   }
   if (item.mask & LVIF_IMAGE) {
     Icon& icon = IconAt(item.iItem);
@@ -185,6 +207,28 @@ int FolderView::FindIcon(const NMHDR& request) const {
     if (search.partial ? StartsWithIgnoringCase(caption, wanted) : UpperText(caption) == wanted) return index;
   }
   return -1;
+}
+
+void FolderView::OnGetInfoTip(NMLVGETINFOTIPA& request) const {
+  if (request.iItem < 0 || request.iItem >= Count() || request.cchTextMax <= 0) return;
+  const EntryView entry = ReadEntry(icons_[static_cast<std::size_t>(request.iItem)].line);
+  // The full caption, and where the entry leads; a folder is only a caption.
+  Text tip = entry.caption;
+  if (entry.kind != kVirtualFolder) tip += "\r\n" + MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+  const Text shown = CutAtCharacter(tip, static_cast<std::size_t>(request.cchTextMax - 1));
+  std::copy(shown.begin(), shown.end(), request.pszText);
+  request.pszText[shown.size()] = '\0';
+}
+
+int FolderView::IconAtPoint(POINT inView) const {
+  LVHITTESTINFO hit{};
+  hit.pt = inView;
+  const int index = ListView_HitTest(list_, &hit);
+  return index >= 0 && (hit.flags & (LVHT_ONITEMICON | LVHT_ONITEMLABEL)) ? index : -1;
+}
+
+EntryView FolderView::EntryAt(int index) const {
+  return index >= 0 && index < Count() ? ReadEntry(icons_[static_cast<std::size_t>(index)].line) : EntryView();
 }
 
 int FolderView::Count() const { return static_cast<int>(icons_.size()); }

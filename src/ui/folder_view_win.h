@@ -60,6 +60,13 @@ class FolderView {
   // begins with the typed text, ignoring case, going round to the first; -1 when none.
   int FindIcon(const NMHDR& request) const;
 
+  // The view's info tip for an icon: its full caption and the path it leads to.
+  void OnGetInfoTip(NMLVGETINFOTIPA& request) const;
+  // The icon at a point of the view's client area; -1 when none is there.
+  int IconAtPoint(POINT inView) const;
+  // The entry the icon stands for; an empty one for no icon.
+  EntryView EntryAt(int index) const;
+
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
   // on from it.
   void SelectAndFocus(int index);

@@ -56,6 +56,14 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint) {
   }
 }
 
+std::string CutAtCharacter(const std::string& text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  std::size_t end = maxBytes;
+  // Back over continuation bytes to the start of the character that would be split.
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return text.substr(0, end);
+}
+
 bool IsValidUtf8(const std::string& text) {
   std::size_t at = 0;
   while (at < text.size()) {

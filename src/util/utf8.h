@@ -15,6 +15,9 @@ std::size_t DecodeUtf8Sequence(const std::string& text, std::size_t at, std::uin
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
+// The longest start of text of at most maxBytes that ends between two characters.
+std::string CutAtCharacter(const std::string& text, std::size_t maxBytes);
+
 // True when the whole text is well-formed UTF-8 (plain ASCII is).
 bool IsValidUtf8(const std::string& text);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "util/text.h"
+#include "util/utf8.h"
 
 namespace kov {
 namespace {
@@ -168,6 +169,13 @@ TEST(SlashMode, AppendsAndRemovesOneBackslash) {
   EXPECT_EQ(SlashMode("C:\\Tools", 0), "C:\\Tools\\");
   EXPECT_EQ(SlashMode("C:\\Tools\\\\", 1), "C:\\Tools\\");
   EXPECT_EQ(SlashMode("C:\\Tools\\", 2), "C:\\Tools\\");
+}
+
+TEST(Utf8, TextIsCutBetweenCharactersOnly) {
+  EXPECT_EQ(CutAtCharacter("ab\u0436c", 3), "ab");
+  EXPECT_EQ(CutAtCharacter("ab\u0436c", 4), "ab\u0436");
+  EXPECT_EQ(CutAtCharacter("\U0001F600", 3), "");
+  EXPECT_EQ(CutAtCharacter("abc", 9), "abc");
 }
 
 // Captions, folders and paths compare ignoring case in every script, and bytes that are

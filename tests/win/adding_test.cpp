@@ -69,6 +69,8 @@ TEST_F(AddingTest, DroppedPathsBecomeEntriesInDropOrderAtFullLength) {
   EXPECT_FALSE(ShowsStock(1, kStockMissingTarget));
   EXPECT_FALSE(ShowsStock(2, kStockMissingTarget));
   EXPECT_TRUE(ShowsStock(3, kStockMissingTarget));
+  // "Z:\\elsewhere\\TOOL.EXE" carried a caption the folder already held: the user is told.
+  EXPECT_NE(Bar().find("1 item is already in this folder"), std::string::npos) << Bar();
 
   // The same file dropped into another folder is added there too.
   Open(0);
