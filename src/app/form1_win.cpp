@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "app/resource_ids.h"
+#include "app/run_directories_win.h"
+#include "app/window_frame_win.h"
 #include "app/resources_win.h"
 #include "app/single_instance_win.h"
 #include "shell/godmode_win.h"
@@ -33,47 +35,6 @@ constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
 constexpr int kSearchFieldId = 15;
 constexpr UINT kReportLoadMessage = WM_APP + 1;
-constexpr int kSnapDistance = 10;
-constexpr int kMinimumClientWidth = 540;
-constexpr int kMinimumClientHeight = 160;
-
-// Room for a path of MAX_PATH UTF-16 units in UTF-8, which takes up to three bytes for
-// each of them.
-constexpr UINT kPathBytes = 3 * MAX_PATH;
-
-Text SystemDirectoryValue(UINT(WINAPI* query)(LPSTR, UINT)) {
-  char buffer[kPathBytes + 1] = {};
-  const UINT length = query(buffer, kPathBytes);
-  return CleanDirectoryValue(length > 0 && length <= kPathBytes ? Text(buffer, length) : Text());
-}
-
-Text TempDirectoryValue() {
-  char buffer[kPathBytes + 1] = {};
-  const DWORD length = GetTempPathA(kPathBytes, buffer);
-  return CleanDirectoryValue(length > 0 && length <= kPathBytes ? Text(buffer, length) : Text());
-}
-
-// The file system seen by a 64-bit Windows is the native one for the whole run.
-void DisableFileSystemRedirection() {
-  using DisableFunction = BOOL(WINAPI*)(PVOID*);
-  const auto disable = reinterpret_cast<DisableFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "Wow64DisableWow64FsRedirection")));
-  PVOID previous = nullptr;
-  if (disable) disable(&previous);
-}
-
-void SnapToWorkArea(WINDOWPOS& position, HWND window) {
-  if (position.flags & SWP_NOMOVE) return;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& area = monitor.rcWork;
-  if (std::abs(position.x - area.left) < kSnapDistance) position.x = area.left;
-  if (std::abs(position.y - area.top) < kSnapDistance) position.y = area.top;
-  if (std::abs(position.x + position.cx - area.right) < kSnapDistance) position.x = area.right - position.cx;
-  if (std::abs(position.y + position.cy - area.bottom) < kSnapDistance) position.y = area.bottom - position.cy;
-}
-
 }  // namespace
 
 Form1::Form1(Text settingsFile, ShellRunner shell) : menuFile_(std::move(settingsFile)), shell_(std::move(shell)) {}
@@ -83,17 +44,9 @@ Form1::~Form1() = default;
 bool Form1::Create(int showCommand) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KOVRANT));
   if (!RegisterClassOnce("TForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon)) return false;
-  const int dpi = DpiOf(nullptr);
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  // Centred in the work area and never larger, so that the caption and the status bar
-  // can always be reached, whatever the DPI and the screen.
-  const int width = std::min<int>(Scaled(661, dpi), work.right - work.left);
-  const int height = std::min<int>(Scaled(525, dpi), work.bottom - work.top);
-  const int left = work.left + (work.right - work.left - width) / 2;
-  const int top = work.top + (work.bottom - work.top - height) / 2;
-  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width,
-                   height, nullptr, nullptr)) {
+  const RECT place = FirstPlace(661, 525, DpiOf(nullptr));
+  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.left, place.top,
+                   place.right - place.left, place.bottom - place.top, nullptr, nullptr)) {
     return false;
   }
   ShowWindow(hwnd(), showCommand);
@@ -167,22 +120,9 @@ void Form1::Layout() {
   MoveWindow(view_.hwnd(), 0, viewTop, width, std::max<int>(0, client.bottom - barHeight - viewTop), TRUE);
 }
 
-// Narrower than this the left and right groups of tool buttons would cover each other;
-// lower than this no row of icons would show.
-void Form1::LimitTrackSize(MINMAXINFO& limits) const {
-  RECT frame{0, 0, Scaled(kMinimumClientWidth, dpi_), Scaled(kMinimumClientHeight, dpi_)};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
-  limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
-}
-
 void Form1::FormCreate() {
-  DisableFileSystemRedirection();
-  model_.dirs.workFolder = WorkFolderFrom(CurrentDirSlash());
+  model_.dirs = ReadRunDirectories();
   menuFile_.Load(model_.table);
-  model_.dirs.systemDir = SystemDirectoryValue(GetSystemDirectoryA);
-  model_.dirs.tempDir = TempDirectoryValue();
-  model_.dirs.windowsDir = SystemDirectoryValue(GetWindowsDirectoryA);
   view_.ShowFolder(model_);
   // Told once the window is on screen.
   PostMessageA(hwnd(), kReportLoadMessage, 0, 0);
@@ -394,7 +334,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_GETMINMAXINFO:
-      LimitTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+      LimitTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam), hwnd(), dpi_);
       return 0;
     case WM_WINDOWPOSCHANGING:
       SnapToWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam), hwnd());

@@ -54,7 +54,6 @@ class Form1 : public Window {
   void Layout();
   HWND TabStopWindow(int stop);
   void MoveFocus(bool backwards);
-  void LimitTrackSize(MINMAXINFO& limits) const;
   void OnCommand(int id);
   LRESULT OnNotify(const NMHDR& header);
 

@@ -1,0 +1,49 @@
+#include "app/window_frame_win.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "util/dpi_win.h"
+
+namespace kov {
+
+namespace {
+
+constexpr int kSnapDistance = 10;
+// Narrower than this the left and right groups of tool buttons and the search field
+// would cover each other; lower than this no row of icons would show.
+constexpr int kMinimumClientWidth = 540;
+constexpr int kMinimumClientHeight = 160;
+
+}  // namespace
+
+RECT FirstPlace(int widthAt96, int heightAt96, int dpi) {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = std::min<int>(Scaled(widthAt96, dpi), work.right - work.left);
+  const int height = std::min<int>(Scaled(heightAt96, dpi), work.bottom - work.top);
+  const int left = work.left + (work.right - work.left - width) / 2;
+  const int top = work.top + (work.bottom - work.top - height) / 2;
+  return {left, top, left + width, top + height};
+}
+
+void SnapToWorkArea(WINDOWPOS& position, HWND window) {
+  if (position.flags & SWP_NOMOVE) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& area = monitor.rcWork;
+  if (std::abs(position.x - area.left) < kSnapDistance) position.x = area.left;
+  if (std::abs(position.y - area.top) < kSnapDistance) position.y = area.top;
+  if (std::abs(position.x + position.cx - area.right) < kSnapDistance) position.x = area.right - position.cx;
+  if (std::abs(position.y + position.cy - area.bottom) < kSnapDistance) position.y = area.bottom - position.cy;
+}
+
+void LimitTrackSize(MINMAXINFO& limits, HWND window, int dpi) {
+  RECT frame{0, 0, Scaled(kMinimumClientWidth, dpi), Scaled(kMinimumClientHeight, dpi)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+  limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+}  // namespace kov
