@@ -29,10 +29,11 @@ Text LineAsUtf8(const Text& line) {
 
 }  // namespace
 
-Text SettingsTextAsUtf8(const Text& bytes) {
+Text SettingsTextAsUtf8(Text bytes) {
   static const Text kByteOrderMark = "\xEF\xBB\xBF";
   const std::size_t start = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
-  if (IsValidUtf8(bytes)) return bytes.substr(start);
+  // The usual case takes the bytes as they are, without a copy of a large menu.
+  if (IsValidUtf8(bytes)) return bytes.erase(0, start);
   // Line by line, so that a hand-edited UTF-8 menu with one line in the legacy code page
   // keeps its other lines as they are.
   Text text;
@@ -70,15 +71,15 @@ bool IsCompleteSave(const FileRead& read) {
 
 LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience) {
   const Text temporary = TemporaryFileFor(path);
-  const FileRead read = ReadPatiently(path, patience);
+  FileRead read = ReadPatiently(path, patience);
   if (read.status == ReadStatus::Read) {
-    LoadEntryText(SettingsTextAsUtf8(read.bytes), table);
+    LoadEntryText(SettingsTextAsUtf8(std::move(read.bytes)), table);
     if (PathKindOf(temporary) == PathKind::File) RemoveFile(temporary);
     return {MenuSource::File, {}};
   }
-  const FileRead leftover = ReadWholeFile(temporary);
+  FileRead leftover = ReadWholeFile(temporary);
   if (IsCompleteSave(leftover)) {
-    LoadEntryText(SettingsTextAsUtf8(leftover.bytes), table);
+    LoadEntryText(SettingsTextAsUtf8(std::move(leftover.bytes)), table);
     return {MenuSource::Recovered, read.reason};
   }
   LoadEntryText(Text(), table);

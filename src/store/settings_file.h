@@ -35,7 +35,7 @@ struct ReadPatience {
 // UTF-8 is taken as it stands, without a leading byte-order mark; any other file is an
 // older menu in the PC's legacy ANSI code page and is converted, so that the next save
 // writes it as UTF-8. Plain ASCII is both and stays byte for byte.
-Text SettingsTextAsUtf8(const Text& bytes);
+Text SettingsTextAsUtf8(Text bytes);
 
 // Fills the table from the settings file. A file that cannot be read is tried again for
 // a moment, then reported unreadable, never taken for an empty one. When the file is

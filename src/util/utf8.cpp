@@ -1,5 +1,7 @@
 #include "util/utf8.h"
 
+#include <cstring>
+
 namespace kov {
 
 namespace {
@@ -67,6 +69,13 @@ std::string CutAtCharacter(const std::string& text, std::size_t maxBytes) {
 bool IsValidUtf8(const std::string& text) {
   std::size_t at = 0;
   while (at < text.size()) {
+    // Runs of ASCII, most of a menu, are passed eight bytes at a time.
+    std::uint64_t eight = 0;
+    while (text.size() - at >= sizeof eight &&
+           (std::memcpy(&eight, text.data() + at, sizeof eight), (eight & 0x8080808080808080ull) == 0)) {
+      at += sizeof eight;
+    }
+    if (at >= text.size()) break;
     if (static_cast<unsigned char>(text[at]) < 0x80) {
       ++at;
       continue;
