@@ -236,6 +236,9 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
     case LVN_ODFINDITEMA:
     case LVN_ODFINDITEMW:
       return view_.FindIcon(header);
+    case LVN_BEGINDRAG:
+      LVBeginDrag(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
+      return 0;
     case LVN_ITEMCHANGED:
       LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
@@ -257,6 +260,8 @@ void Form1::LVEditing() { BeginRename(Parts()); }
 LRESULT Form1::LVEdited(const NMLVDISPINFOA& edit) { return EndRename(Parts(), edit); }
 
 void Form1::LVChange(int index) { IconChanged(Parts(), index); }
+
+void Form1::LVBeginDrag(int index) { drag_.Begin(Parts(), index, toolBar_.ButtonWindow(kTagBack)); }
 
 void Form1::BACKClick() { GoBack(Parts()); }
 
