@@ -190,6 +190,9 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
     case LVN_GETINFOTIPA:
       view_.OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPA&>(const_cast<NMHDR&>(header)));
       return 0;
+    case LVN_BEGINDRAG:
+      LVBeginDrag(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
+      return 0;
     case LVN_ITEMCHANGED:
       LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
@@ -254,6 +257,11 @@ LRESULT Form1::LVEdited(const NMLVDISPINFOA& edit) { return EndRename(Parts(), e
 void Form1::LVChange(int index) {
   IconChanged(Parts(), index);
   if (model_.search) view_.ShowResultFolder(model_, view_.SelectedIndex());
+}
+
+// Found entries come from many folders: they are arranged in their own folder.
+void Form1::LVBeginDrag(int index) {
+  if (!model_.search) drag_.Begin(Parts(), index, toolBar_.ButtonWindow(kTagBack));
 }
 
 void Form1::BACKClick() {

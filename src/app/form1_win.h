@@ -9,6 +9,7 @@
 
 #include "store/launch_win.h"
 #include "ui/context_menu_win.h"
+#include "ui/drag_arrange_win.h"
 #include "ui/focus_cycle_win.h"
 #include "ui/folder_view_win.h"
 #include "ui/launcher_model.h"
@@ -68,6 +69,7 @@ class Form1 : public Window {
   bool LVEditing();
   LRESULT LVEdited(const NMLVDISPINFOA& edit);
   void LVChange(int index);
+  void LVBeginDrag(int index);
   void BACKClick();
   void NEW_FOLDERClick();
   void moveleftClick(int tag);
@@ -83,6 +85,7 @@ class Form1 : public Window {
   Panel spacer_;
   StatusLine bar_;
   FolderView view_;
+  DragArrange drag_;
   ContextMenu contextMenu_;
   FocusCycle focus_;
   FontHandle viewFont_;

@@ -1,6 +1,7 @@
 // The entry table: the launcher's whole model, one entry line per slot, in icon order.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,6 +41,13 @@ class EntryTable {
   // Exchanges the lines of two existing slots.
   void ExchangeSlots(int slotA, int slotB) {
     lines_[static_cast<std::size_t>(slotA - 1)].swap(lines_[static_cast<std::size_t>(slotB - 1)]);
+  }
+
+  // Moves the line of slot from to slot to; the lines between shift by one toward from.
+  void MoveSlot(int from, int to) {
+    const auto at = [this](int slot) { return lines_.begin() + (slot - 1); };
+    if (from < to) std::rotate(at(from), at(from) + 1, at(to) + 1);
+    if (to < from) std::rotate(at(to), at(from), at(from) + 1);
   }
 
   // Removes every line for which remove(line) is true; the others keep their order.

@@ -21,28 +21,23 @@ Text RenamedLine(EntryFields fields, const Text& folder, const Text& name) {
   return FormatEntryLine(fields);
 }
 
-// Every line under oldPath, at any depth, moves under newPath. Only the folder's own
-// level changes: the parent part keeps its letter case, and the deeper levels and the
-// other fields stay as they are. The folder's own line continues with "*" after its
-// parent path and so is not matched, nor is a sibling whose name merely begins with the
-// old name, since oldPath ends in "\".
-void CarryFolderContents(EntryTable& table, const Text& parentFolder, const Text& oldPath, const Text& newName) {
-  const Text upperOldPath = UpperText(oldPath);
-  for (int slot = 1; slot <= table.Count(); ++slot) {
-    const Text& line = table.Slot(slot);
-    if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
-    Text moved = line;
-    moved.replace(parentFolder.size(), oldPath.size() - parentFolder.size() - 1, newName);
-    table.SetSlot(slot, std::move(moved));
-  }
-}
-
 // True when field 1 of the line is exactly folder, compared without copying the field.
 bool InFolderExactly(const Text& line, const Text& folder) {
   return line.size() > folder.size() && line[folder.size()] == '*' && line.compare(0, folder.size(), folder) == 0;
 }
 
 }  // namespace
+
+void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& newPath, std::size_t kept) {
+  const Text upperOldPath = UpperText(oldPath);
+  for (int slot = 1; slot <= table.Count(); ++slot) {
+    const Text& line = table.Slot(slot);
+    if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
+    Text moved = line;
+    moved.replace(kept, oldPath.size() - kept, newPath, kept);
+    table.SetSlot(slot, std::move(moved));
+  }
+}
 
 RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed,
                          const DirectoryValues& dirs) {
@@ -72,8 +67,8 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
   if (isFolder) {
     // The folder's children carry the target as the view enters it: trimmed, with its
     // macros expanded.
-    CarryFolderContents(table, folder, folder + ExpandMacros(TrimText(fields.target, kTrimField), dirs) + "\\",
-                        result.name);
+    CarryFolderContents(table, folder + ExpandMacros(TrimText(fields.target, kTrimField), dirs) + "\\",
+                        folder + result.name + "\\", folder.size());
   }
   result.outcome = RenameOutcome::Renamed;
   result.slot = slot;

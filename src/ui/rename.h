@@ -28,6 +28,13 @@ struct RenameResult {
 RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed,
                          const DirectoryValues& dirs);
 
+// Every line under oldPath, at any depth, moves under newPath. The first kept characters
+// of each line (the part both paths share, in the line's own letter case) and everything
+// after oldPath stay as they are. The folder's own line continues with "*" after its
+// parent path and so is not matched, nor is a sibling whose name merely begins with the
+// old name, since oldPath ends in "\".
+void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& newPath, std::size_t kept);
+
 // Exchanges the lines of the two entries of folder whose captions are captionA and
 // captionB. Folder and captions are compared exactly, as stored; when several lines
 // match, the last one counts. False, and the table unchanged, when either is missing.

@@ -1,0 +1,197 @@
+#include "ui/drag_arrange_win.h"
+
+#include <commctrl.h>
+
+#include "ui/arrange.h"
+
+namespace kov {
+
+namespace {
+
+constexpr UINT_PTR kDragSubclass = 2;
+
+POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
+
+// The icon whose bounds hold the point; -1 when none.
+int IconAt(HWND view, POINT point) {
+  LVHITTESTINFO hit{};
+  hit.pt = point;
+  return ListView_HitTest(view, &hit);
+}
+
+RECT IconBounds(HWND view, int index) {
+  RECT bounds{};
+  ListView_GetItemRect(view, index, &bounds, LVIR_BOUNDS);
+  return bounds;
+}
+
+// What the status bar says when a move is refused.
+const char* RefusalText(MoveOutcome outcome) {
+  switch (outcome) {
+    case MoveOutcome::IntoItself:
+      return "A folder cannot be moved into itself or into one of its own folders.";
+    case MoveOutcome::DuplicateName:
+      return "That folder already holds an item of that name: nothing was moved.";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void DragArrange::Begin(const LauncherParts& parts, int index, HWND back) {
+  if (dragged_ >= 0 || parts.model.editing || index < 0) return;
+  parts_.emplace(parts);
+  back_ = back;
+  dragged_ = index;
+  HWND view = parts.view.hwnd();
+  SetWindowSubclass(view, Track, kDragSubclass, reinterpret_cast<DWORD_PTR>(this));
+  SetCapture(view);
+}
+
+LRESULT CALLBACK DragArrange::Track(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  if (reinterpret_cast<DragArrange*>(self)->OnMessage(message, wParam, lParam)) return 0;
+  return DefSubclassProc(view, message, wParam, lParam);
+}
+
+// The view's messages while an icon is dragged; true when the drag took the message.
+bool DragArrange::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      Show(TargetAt(PointOf(lParam)));
+      return true;
+    case WM_LBUTTONUP: {
+      const int dragged = dragged_;
+      const Target target = TargetAt(PointOf(lParam));
+      End();
+      Drop(target, dragged);
+      return true;
+    }
+    case WM_KEYDOWN:
+      if (wParam != VK_ESCAPE) return true;
+      End();
+      return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != parts_->view.hwnd()) End();
+      return false;
+    case WM_NCDESTROY:
+      End();
+      return false;
+    default:
+      return false;
+  }
+}
+
+DragArrange::Target DragArrange::TargetAt(POINT point) const {
+  HWND view = parts_->view.hwnd();
+  POINT onScreen = point;
+  ClientToScreen(view, &onScreen);
+  RECT backBounds{};
+  GetWindowRect(back_, &backBounds);
+  if (PtInRect(&backBounds, onScreen)) return parts_->model.currentFolder.empty() ? Target{} : Target{Target::Up};
+  RECT client{};
+  GetClientRect(view, &client);
+  if (!PtInRect(&client, point)) return {};
+  const int index = IconAt(view, point);
+  if (index >= 0 && index != dragged_ && IsFolderIcon(index)) {
+    // The middle half of a folder's icon drops into it; its sides place beside it.
+    const RECT bounds = IconBounds(view, index);
+    const LONG quarter = (bounds.right - bounds.left) / 4;
+    if (point.x >= bounds.left + quarter && point.x < bounds.right - quarter) return {Target::Into, index};
+  }
+  return PlaceNear(point);
+}
+
+// The place between icons nearest the point: before the icon under it or just right of
+// it, after the icon just left of it, or after the last icon.
+DragArrange::Target DragArrange::PlaceNear(POINT point) const {
+  HWND view = parts_->view.hwnd();
+  const int index = IconAt(view, point);
+  if (index >= 0) {
+    const RECT bounds = IconBounds(view, index);
+    return {Target::Before, point.x < (bounds.left + bounds.right) / 2 ? index : index + 1};
+  }
+  const int reach = LOWORD(ListView_GetItemSpacing(view, FALSE)) / 2;
+  if (const int right = IconAt(view, {point.x + reach, point.y}); right >= 0) return {Target::Before, right};
+  if (const int left = IconAt(view, {point.x - reach, point.y}); left >= 0) return {Target::Before, left + 1};
+  return {Target::Before, parts_->view.Count()};
+}
+
+bool DragArrange::IsFolderIcon(int index) const {
+  const LauncherModel& model = parts_->model;
+  const Text caption = parts_->view.Caption(index);
+  return FindEntryByCaption(model.table, model.currentFolder, caption, model.dirs).kind == kVirtualFolder;
+}
+
+// Marks where the icon would go: a folder's icon lit up, or the insertion mark.
+void DragArrange::Show(const Target& target) {
+  HWND view = parts_->view.hwnd();
+  const int lit = target.kind == Target::Into ? target.index : -1;
+  if (lit != highlighted_) {
+    if (highlighted_ >= 0) ListView_SetItemState(view, highlighted_, 0, LVIS_DROPHILITED);
+    if (lit >= 0) ListView_SetItemState(view, lit, LVIS_DROPHILITED, LVIS_DROPHILITED);
+    highlighted_ = lit;
+  }
+  LVINSERTMARK mark{sizeof mark, 0, -1, 0};
+  if (target.kind == Target::Before) {
+    const bool atEnd = target.index >= parts_->view.Count();
+    mark.dwFlags = atEnd ? LVIM_AFTER : 0;
+    mark.iItem = atEnd ? target.index - 1 : target.index;
+  }
+  ListView_SetInsertMark(view, &mark);
+}
+
+void DragArrange::Drop(const Target& target, int dragged) {
+  const LauncherParts& parts = *parts_;
+  LauncherModel& model = parts.model;
+  FolderView& view = parts.view;
+  const Text caption = view.Caption(dragged);
+  switch (target.kind) {
+    case Target::Before:
+      if (MoveEntryBefore(model.table, model.currentFolder, caption, view.Caption(target.index))) {
+        MoveIcon(dragged, target.index > dragged ? target.index - 1 : target.index);
+      }
+      break;
+    case Target::Into:
+      Report(MoveEntryIntoFolder(model.table, model.currentFolder, caption, view.Caption(target.index), model.dirs),
+             target.index > dragged ? target.index - 1 : target.index);
+      break;
+    case Target::Up:
+      Report(MoveEntryUp(model.table, model.currentFolder, caption, model.dirs), -1);
+      break;
+    case Target::None:
+      break;
+  }
+}
+
+// Moves the icon to its new place on screen as the table moved its line.
+void DragArrange::MoveIcon(int from, int to) {
+  FolderView& view = parts_->view;
+  const int step = to > from ? 1 : -1;
+  for (int index = from; index != to; index += step) view.SwapIcons(index, index + step);
+  view.SelectAndFocus(to);
+}
+
+// Shows the folder without the moved icon, with select selected, or tells why the icon
+// stayed.
+void DragArrange::Report(MoveOutcome outcome, int select) {
+  FolderView& view = parts_->view;
+  if (outcome == MoveOutcome::Moved) {
+    view.ShowFolder(parts_->model);
+    if (select >= 0) view.SelectAndFocus(select);
+  } else if (const char* why = RefusalText(outcome)) {
+    view.Say(why);
+  }
+}
+
+void DragArrange::End() {
+  if (dragged_ < 0) return;
+  // Cleared first: releasing the mouse below comes back here as WM_CAPTURECHANGED.
+  dragged_ = -1;
+  Show(Target{});
+  HWND view = parts_->view.hwnd();
+  RemoveWindowSubclass(view, Track, kDragSubclass);
+  if (GetCapture() == view) ReleaseCapture();
+}
+
+}  // namespace kov
