@@ -1,10 +1,6 @@
 // Files dropped on the window as the shell drops them, and new virtual folders.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <cstring>
-
 #include "ui/artwork_win.h"
 #include "form1_session.h"
 
@@ -12,24 +8,6 @@ namespace kov {
 namespace {
 
 using namespace kov::test;
-
-// A drop handle as the shell makes it: a DROPFILES header followed by the 8-bit paths,
-// each ending in a NUL, and one more NUL after the last.
-HGLOBAL ShellDrop(const std::vector<std::string>& paths) {
-  std::size_t size = sizeof(DROPFILES) + 1;
-  for (const std::string& path : paths) size += path.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GHND, size);
-  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = FALSE;
-  char* at = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
-  for (const std::string& path : paths) {
-    std::memcpy(at, path.c_str(), path.size() + 1);
-    at += path.size() + 1;
-  }
-  GlobalUnlock(memory);
-  return memory;
-}
 
 class AddingTest : public Form1Session {
  protected:

@@ -2,25 +2,12 @@
 // folder of programs on the same drive, seen first as E: and then as F:.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <cstring>
-
 #include "form1_session.h"
 
 namespace kov {
 namespace {
 
 using namespace kov::test;
-
-HGLOBAL ShellDrop(const std::string& path) {
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + path.size() + 2);
-  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), path.c_str(), path.size() + 1);
-  GlobalUnlock(memory);
-  return memory;
-}
 
 class DriveLetters : public Form1Session {
  protected:
@@ -43,7 +30,7 @@ TEST_F(DriveLetters, AProgramBesideTheLauncherFollowsTheDriveToAnyLetter) {
     settings_ = OnDrive('E') + "Kovrant\\kovrant.ini";
     Start();
     SendMessageA(form_->hwnd(), WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(ShellDrop(OnDrive('E') + "PortableApps\\rec.exe")), 0);
+                 reinterpret_cast<WPARAM>(ShellDrop({OnDrive('E') + "PortableApps\\rec.exe"})), 0);
     EXPECT_EQ(Lines().back(), "*..\\PortableApps\\rec.exe**rec.exe**");
     CloseWindow();
   }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include <map>
 
@@ -372,6 +375,34 @@ std::vector<unsigned char> ImagePixels(HIMAGELIST list, int index) {
 
 bool SameImage(HIMAGELIST first, int firstIndex, HIMAGELIST second, int secondIndex) {
   return ImagePixels(first, firstIndex) == ImagePixels(second, secondIndex);
+}
+
+namespace {
+
+std::wstring Wide(const std::string& utf8) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+HGLOBAL ShellDrop(const std::vector<std::string>& paths) {
+  std::size_t size = sizeof(DROPFILES) + sizeof(wchar_t);
+  for (const std::string& path : paths) size += (Wide(path).size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, size);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  auto* at = reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(header) + sizeof(DROPFILES));
+  for (const std::string& path : paths) {
+    const std::wstring wide = Wide(path);
+    std::memcpy(at, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    at += wide.size() + 1;
+  }
+  GlobalUnlock(memory);
+  return memory;
 }
 
 }  // namespace kov::test

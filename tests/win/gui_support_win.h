@@ -45,6 +45,10 @@ bool CopyProgram(const std::string& from, const std::string& to);
 // The folder of the running test program, with a trailing backslash.
 std::string TestProgramFolder();
 
+// A drop handle as the shell makes it: a DROPFILES header and the UTF-16 paths, each
+// ending in a NUL, and one more NUL after the last. The paths are given in UTF-8.
+HGLOBAL ShellDrop(const std::vector<std::string>& paths);
+
 // Processes the thread's messages for the given time.
 void PumpMessages(int milliseconds);
 

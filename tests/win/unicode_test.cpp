@@ -3,41 +3,12 @@
 // working folder that is itself named so.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <cstring>
-
 #include "form1_session.h"
 
 namespace kov {
 namespace {
 
 using namespace kov::test;
-
-std::wstring Wide(const std::string& utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
-
-// A drop handle as the shell makes it today: UTF-16 paths.
-HGLOBAL WideShellDrop(const std::vector<std::string>& paths) {
-  std::size_t size = sizeof(DROPFILES) + sizeof(wchar_t);
-  for (const std::string& path : paths) size += (Wide(path).size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GHND, size);
-  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = TRUE;
-  auto* at = reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(header) + sizeof(DROPFILES));
-  for (const std::string& path : paths) {
-    const std::wstring wide = Wide(path);
-    std::memcpy(at, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    at += wide.size() + 1;
-  }
-  GlobalUnlock(memory);
-  return memory;
-}
 
 class UnicodeNames : public Form1Session {
  protected:
@@ -77,7 +48,7 @@ TEST_F(UnicodeNames, DropStartRenameAndRestartKeepEveryName) {
 
   const std::vector<std::string> dropped = {folder_ + japanese, folder_ + emoji, folder_ + greek + "\\tool.exe",
                                             folder_ + cyrillic};
-  SendMessageA(form_->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(WideShellDrop(dropped)), 0);
+  SendMessageA(form_->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(ShellDrop(dropped)), 0);
   PumpMessages(20);
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Windows programs", japanese, emoji, "tool.exe", cyrillic}));
 
