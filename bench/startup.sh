@@ -11,7 +11,7 @@ runs="${1:-5}"
 limit_ms=$((${2:-120} * 1000))
 build_windows >/dev/null
 ensure_wine_prefix
-ensure_display
+ensure_display private
 
 folder="$root/build/startup-bench"
 rm -rf "$folder" && mkdir -p "$folder"

@@ -74,3 +74,8 @@ target_link_libraries(redraw_bench PRIVATE kovrant_lib)
 # A user's session with the real program, driven through mouse and keyboard on the display.
 add_test(NAME user_session COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/user_session.sh ${CMAKE_BINARY_DIR})
 add_test(NAME full_volume COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/full_volume.sh ${CMAKE_BINARY_DIR})
+
+# A test that hangs fails in its time instead of holding up the whole run.
+set_tests_properties(core_tests_windows exe_imports_only_known_dlls PROPERTIES TIMEOUT 120)
+set_tests_properties(gui_tests_windows PROPERTIES TIMEOUT 900)
+set_tests_properties(user_session full_volume PROPERTIES TIMEOUT 300)

@@ -5,6 +5,12 @@ windows_build="$root/build/windows"
 export WINEPREFIX="$windows_build/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names files in the Unix locale's character set: only a UTF-8 one holds names in
+# every script.
+case "$(locale charmap 2>/dev/null)" in
+  UTF-8) ;;
+  *) export LC_ALL=C.UTF-8 ;;
+esac
 
 configure_and_build() {  # folder, extra cmake arguments...
   local folder="$1"; shift
@@ -37,9 +43,10 @@ ensure_wine_prefix() {
   ln -sfn "$windows_build/removable-drive" "$WINEPREFIX/dosdevices/f:"
 }
 
-# Starts a virtual display when there is none; it ends with the script.
+# Starts a virtual display when there is none, or always with "private" (the tests: they
+# type and click, and must not do it on a desktop in use); it ends with the script.
 ensure_display() {
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
+  if [ "${1:-}" != private ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
   local number=99
   while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
   Xvfb ":$number" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &

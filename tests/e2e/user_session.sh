@@ -23,6 +23,37 @@ fail() { echo "user session: $*" >&2; exit 1; }
 step() { echo "user session: $*"; }
 shot() { import -window root "$shots/$1.png"; }
 
+# Whatever happens, nothing started here outlives the script: a program left running
+# would keep the test runner waiting on its output for ever. A failure leaves a picture
+# of the screen and the names of the windows on it.
+programs=()
+finish() {
+  local status=$?
+  if [ "$status" -ne 0 ]; then
+    import -window root "$shots/failure.png" 2>/dev/null || true
+    echo "user session: windows on screen:" >&2
+    for window in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+      echo "  $(xdotool getwindowname "$window" 2>/dev/null)" >&2
+    done
+    echo "user session: the screen at the failure is $shots/failure.png" >&2
+    [ -s "$shots/kovrant.log" ] && tail -n 20 "$shots/kovrant.log" >&2
+  fi
+  for pid in "${programs[@]}"; do kill "$pid" 2>/dev/null || true; done
+  [ "$status" -eq 0 ] || WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
+  exit "$status"
+}
+trap finish EXIT
+
+start_program() {  # the program's output goes to a log, not to the test runner
+  "$run" kovrant.exe </dev/null >>"$shots/kovrant.log" 2>&1 &
+  program=$!
+  programs+=("$program")
+}
+wait_for_exit() {  # pid
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || { wait "$1"; return; }; sleep 0.1; done
+  fail "the program did not end"
+}
+
 wait_for_window() {  # caption -> X window id
   local window=""
   for _ in $(seq 150); do
@@ -40,7 +71,7 @@ wait_until_gone() {
   fail "window \"$1\" did not close"
 }
 
-probe() { "$run" "$build/window_probe.exe" "$caption" | tr -d '\r'; }
+probe() { timeout 20 "$run" "$build/window_probe.exe" "$caption" </dev/null | tr -d '\r'; }
 captions() { probe | sed -n 's/^icon [0-9]* [-0-9]* [-0-9]* //p' | paste -sd '|'; }
 client_xy() { probe | awk -v dx="$1" -v dy="$2" '/^client /{print $2 + dx, $3 + dy}'; }
 client_width() { probe | awk '/^client /{print $4}'; }
@@ -69,8 +100,7 @@ expect_captions() {
 
 cd "$drive"
 step "start"
-"$run" kovrant.exe &
-program=$!
+start_program
 main=$(wait_for_window "$caption")
 xdotool windowfocus "$main" 2>/dev/null || true
 expect_captions "tool.exe|notes.txt|Docs"
@@ -137,18 +167,17 @@ wait_until_gone "Info"
 step "close"
 xdotool windowfocus "$main" 2>/dev/null || true
 xdotool key alt+F4
-wait "$program"
+wait_for_exit "$program"
 printf '*Docs\\notes.txt*0*Notes**\r\n*Apps\\tool.exe**tool.exe**\r\n*Tools*1*Tools**\r\n' >"$shots/expected.ini"
 cmp -s kovrant.ini "$shots/expected.ini" || fail "the saved menu differs: $(cat -A kovrant.ini)"
 
 step "restart"
-"$run" kovrant.exe &
-program=$!
+start_program
 main=$(wait_for_window "$caption")
 expect_captions "Notes|tool.exe|Tools"
 shot 6-restarted
 xdotool windowfocus "$main" 2>/dev/null || true
 xdotool key alt+F4
-wait "$program"
+wait_for_exit "$program"
 cmp -s kovrant.ini "$shots/expected.ini" || fail "the menu changed on a close without changes"
 echo "user session: passed; screenshots in $shots"
