@@ -15,8 +15,8 @@ namespace {
 
 const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
 
-bool BeginsIgnoringCase(const std::string& line, const std::string& prefix) {
-  return UpperText(line.substr(0, prefix.size())) == UpperText(prefix);
+bool BeginsIgnoringCase(std::string_view line, const std::string& prefix) {
+  return UpperText(std::string(line.substr(0, prefix.size()))) == UpperText(prefix);
 }
 
 }  // namespace
@@ -37,12 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> kept;
   const std::string insidePath = folder + selected.target + "\\";
   for (int slot = 1; slot <= before.Count(); ++slot) {
-    const std::string& line = before.Slot(slot);
+    const std::string_view line = before.Slot(slot);
     const bool inside = selected.kind == kVirtualFolder && BeginsIgnoringCase(line, insidePath);
-    if (slot != selected.slot && !inside) kept.push_back(line);
+    if (slot != selected.slot && !inside) kept.emplace_back(line);
   }
   Require(after.Count() <= EntryTable::kCapacity, "the table holds at most its capacity");
-  Require(after.Lines() == kept, "exactly the entry and what lies inside it go; the rest stays in order");
+  Require(std::equal(after.Lines().begin(), after.Lines().end(), kept.begin(), kept.end()),
+          "exactly the entry and what lies inside it go; the rest stays in order");
   if (selected.slot != 0) {
     Require(FolderSlots(after, folder).size() + 1 == FolderSlots(before, folder).size(),
             "the folder shown loses one icon");

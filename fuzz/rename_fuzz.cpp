@@ -16,14 +16,14 @@ namespace kov::fuzz {
 const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
 namespace {
 
-std::string Piece(const std::string& line, int n) {
+std::string Piece(std::string_view line, int n) {
   std::size_t start = 0;
   for (int piece = 1; piece < n; ++piece) {
     start = line.find('*', start);
     if (start == std::string::npos) return std::string();
     ++start;
   }
-  return line.substr(start, line.find('*', start) - start);
+  return std::string(line.substr(start, line.find('*', start) - start));
 }
 
 // Blanks and tabs around a field go, as the view shows it.
@@ -33,19 +33,19 @@ std::string Blankless(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool BeginsIgnoringCase(const std::string& line, const std::string& prefix) {
-  return UpperText(line.substr(0, prefix.size())) == UpperText(prefix);
+bool BeginsIgnoringCase(std::string_view line, const std::string& prefix) {
+  return UpperText(std::string(line.substr(0, prefix.size()))) == UpperText(prefix);
 }
 
 void CheckRename(const EntryTable& before, const EntryTable& after, const std::string& folder,
                  const std::string& oldCaption, const RenameResult& result) {
   Require(after.Count() == before.Count(), "a rename never changes the number of entries");
   if (result.outcome != RenameOutcome::Renamed) {
-    Require(after.Lines() == before.Lines(), "a refused rename leaves the table as it was");
+    Require(std::equal(after.Lines().begin(), after.Lines().end(), before.Lines().begin(), before.Lines().end()), "a refused rename leaves the table as it was");
     return;
   }
   Require(result.slot >= 1 && result.slot <= before.Count(), "the renamed slot lies in the table");
-  const std::string& oldLine = before.Slot(result.slot);
+  const std::string_view oldLine = before.Slot(result.slot);
   Require(BeginsIgnoringCase(oldLine, folder + "*"), "the renamed entry belongs to the folder");
   Require(UpperText(Blankless(Piece(oldLine, 4))) == UpperText(oldCaption), "the renamed entry had the old caption");
   Require(!result.name.empty() && result.name.find('*') == std::string::npos && Blankless(result.name) == result.name,
@@ -55,11 +55,11 @@ void CheckRename(const EntryTable& before, const EntryTable& after, const std::s
   const bool isFolder = TextToInt(Piece(oldLine, 3)) == kVirtualFolder;
   const std::string oldPath = folder + ExpandMacros(Blankless(Piece(oldLine, 2)), kDirs) + "\\";
   for (int slot = 1; slot <= before.Count(); ++slot) {
-    const std::string& was = before.Slot(slot);
-    const std::string& now = after.Slot(slot);
+    const std::string_view was = before.Slot(slot);
+    const std::string_view now = after.Slot(slot);
     if (slot == result.slot || was == now) continue;
     Require(isFolder && BeginsIgnoringCase(was, oldPath), "only entries inside the renamed folder change");
-    Require(now == was.substr(0, folder.size()) + result.name + was.substr(oldPath.size() - 1),
+    Require(now == std::string(was.substr(0, folder.size())) + result.name + std::string(was.substr(oldPath.size() - 1)),
             "an entry inside the folder changes in the folder's own level only");
   }
 }

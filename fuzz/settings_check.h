@@ -44,7 +44,7 @@ inline void CheckLoadAndSave(const std::string& ahead, const std::string& text, 
   CompactEntries(table);
   Require(table.Overflow().empty() || table.Count() == capacity,
           "lines go to the overflow only once the table is full");
-  for (const Text& line : table.Lines()) {
+  for (std::string_view line : table.Lines()) {
     Require(!line.empty(), "no hole is left after compacting");
   }
   Require(EntryFileText(table) == expected, "saving gives back the non-blank lines, each ended by CR LF");

@@ -4,7 +4,7 @@
 
 namespace kov {
 
-EntryFields SplitEntryLine(const Text& line) {
+EntryFields SplitEntryLine(std::string_view line) {
   std::array<Text, 5> pieces;
   std::size_t start = 0;
   for (Text& piece : pieces) {
@@ -27,7 +27,7 @@ Text FormatEntryLine(const EntryFields& fields) {
   return line;
 }
 
-Text FieldOf(const Text& line, int n) {
+Text FieldOf(std::string_view line, int n) {
   std::size_t start = 0;
   for (int piece = 1; piece < n; ++piece) {
     const std::size_t star = line.find('*', start);
@@ -35,12 +35,12 @@ Text FieldOf(const Text& line, int n) {
     start = star + 1;
   }
   const std::size_t end = line.find('*', start);
-  return line.substr(start, end == Text::npos ? Text::npos : end - start);
+  return Text(line.substr(start, end == Text::npos ? Text::npos : end - start));
 }
 
-Text CaptionKey(const Text& line) { return UpperText(TrimText(FieldOf(line, 4), kTrimField)); }
+Text CaptionKey(std::string_view line) { return UpperText(TrimText(FieldOf(line, 4), kTrimField)); }
 
-EntryView ReadEntry(const Text& line) {
+EntryView ReadEntry(std::string_view line) {
   const EntryFields fields = SplitEntryLine(line);
   EntryView entry;
   entry.folder = fields.folder;

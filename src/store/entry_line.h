@@ -19,17 +19,17 @@ struct EntryFields {
   Text parameters;
 };
 
-EntryFields SplitEntryLine(const Text& line);
+EntryFields SplitEntryLine(std::string_view line);
 
 // The line for the fields: each field followed by "*".
 Text FormatEntryLine(const EntryFields& fields);
 
 // Piece n (1-based) of the line split at "*", as it stands; empty when the line has
 // fewer pieces. Reads only as far as piece n, so scans over a whole table stay fast.
-Text FieldOf(const Text& line, int n);
+Text FieldOf(std::string_view line, int n);
 
 // The caption of a line as captions are compared: trimmed and upper-cased.
-Text CaptionKey(const Text& line);
+Text CaptionKey(std::string_view line);
 
 // The five fields of an entry line, read as the view reads them: target, caption and
 // parameters trimmed, the kind as a number.
@@ -40,6 +40,6 @@ struct EntryView {
   Text caption;
   Text parameters;
 };
-EntryView ReadEntry(const Text& line);
+EntryView ReadEntry(std::string_view line);
 
 }  // namespace kov

@@ -9,7 +9,7 @@ namespace kov {
 
 bool EntryTable::Append(Text line) {
   if (IsFull()) return false;
-  lines_.push_back(std::move(line));
+  lines_.emplace_back(std::move(line));
   return true;
 }
 
@@ -42,11 +42,13 @@ class LineEndFinder {
 
 }  // namespace
 
-void LoadEntryText(const Text& fileText, EntryTable& table) {
+void LoadEntryText(Text fileText, EntryTable& table) {
   auto& lines = table.lines_;
   auto& overflow = table.overflow_;
   lines.clear();
   overflow.clear();
+  table.loadedText_ = std::make_shared<const Text>(std::move(fileText));
+  const Text& text = *table.loadedText_;
   const auto capacity = static_cast<std::size_t>(table.Capacity());
   int entriesTaken = 0;
   // The table never holds more slots than its capacity, holes included, so that a file of
@@ -62,14 +64,14 @@ void LoadEntryText(const Text& fileText, EntryTable& table) {
     }
     // Holes have taken the slots that entries still need; they would be compacted away.
     if (lines.size() == capacity) CompactEntries(table);
-    lines.emplace_back(from, static_cast<std::size_t>(to - from));
+    lines.emplace_back(std::string_view(from, static_cast<std::size_t>(to - from)));
     ++entriesTaken;
   };
   // Settings lines are rarely shorter than 40 bytes; reserving for that many avoids
   // regrowing the table while it fills.
-  lines.reserve(std::min<std::size_t>(fileText.size() / 40 + 1, capacity));
-  LineEndFinder finder(fileText);
-  const char* lineStart = fileText.data();
+  lines.reserve(std::min<std::size_t>(text.size() / 40 + 1, capacity));
+  LineEndFinder finder(text);
+  const char* lineStart = text.data();
   while (lineStart < finder.End()) {
     const char* lineEnd = finder.Next(lineStart);
     take(lineStart, lineEnd);
@@ -80,7 +82,7 @@ void LoadEntryText(const Text& fileText, EntryTable& table) {
 }
 
 void CompactEntries(EntryTable& table) {
-  table.RemoveLinesIf([](const Text& line) { return line.empty(); });
+  table.RemoveLinesIf([](std::string_view line) { return line.empty(); });
 }
 
 namespace {
@@ -126,16 +128,16 @@ void SeedDefaults(EntryTable& table) {
 
 Text EntryFileText(const EntryTable& table) {
   std::size_t size = 0;
-  for (const Text& line : table.Lines()) size += line.size() + 2;
+  for (std::string_view line : table.Lines()) size += line.size() + 2;
   for (const Text& line : table.Overflow()) size += line.size() + 2;
   Text text;
   text.reserve(size);
-  for (const auto* lines : {&table.Lines(), &table.Overflow()}) {
-    for (const Text& line : *lines) {
-      text += line;
-      text += "\r\n";
-    }
-  }
+  const auto write = [&text](std::string_view line) {
+    text += line;
+    text += "\r\n";
+  };
+  for (std::string_view line : table.Lines()) write(line);
+  for (const Text& line : table.Overflow()) write(line);
   return text;
 }
 

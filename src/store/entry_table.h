@@ -2,13 +2,71 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "store/entry_line.h"
 
 namespace kov {
+
+// One slot's line: a piece of the loaded settings file's text, which the table keeps,
+// until the line is changed; then its own string. A loaded table of many thousand lines
+// thus costs one allocation, not one per line.
+class StoredLine {
+ public:
+  StoredLine() = default;
+  explicit StoredLine(std::string_view loaded) : loaded_(loaded) {}
+  explicit StoredLine(Text own) : own_(std::move(own)) {}
+
+  std::string_view View() const { return loaded_.data() ? loaded_ : std::string_view(own_); }
+
+ private:
+  std::string_view loaded_;
+  Text own_;
+};
+
+// The lines of a table in slot order, each read as a string_view.
+class LineRange {
+ public:
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+
+    Iterator() = default;
+    explicit Iterator(const StoredLine* at) : at_(at) {}
+    std::string_view operator*() const { return at_->View(); }
+    Iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++at_;
+      return before;
+    }
+    bool operator==(const Iterator&) const = default;
+
+   private:
+    const StoredLine* at_ = nullptr;
+  };
+
+  LineRange(const StoredLine* begin, const StoredLine* end) : begin_(begin), end_(end) {}
+  Iterator begin() const { return Iterator(begin_); }
+  Iterator end() const { return Iterator(end_); }
+
+ private:
+  const StoredLine* begin_;
+  const StoredLine* end_;
+};
 
 class EntryTable {
  public:
@@ -24,9 +82,9 @@ class EntryTable {
 
   // Slots are 1-based, as everywhere in the program. The lines are read-only here; the
   // table changes only through the calls below, so that no addition escapes the
-  // capacity check.
-  const Text& Slot(int slot) const { return lines_[static_cast<std::size_t>(slot - 1)]; }
-  const std::vector<Text>& Lines() const { return lines_; }
+  // capacity check. A line read stays valid until its slot changes.
+  std::string_view Slot(int slot) const { return lines_[static_cast<std::size_t>(slot - 1)].View(); }
+  LineRange Lines() const { return {lines_.data(), lines_.data() + lines_.size()}; }
 
   // Lines of a settings file beyond the table's capacity. They are not shown, but every
   // save writes them back after the table, so a file larger than the table loses nothing.
@@ -36,11 +94,11 @@ class EntryTable {
   [[nodiscard]] bool Append(Text line);
 
   // Replaces the line of an existing slot.
-  void SetSlot(int slot, Text line) { lines_[static_cast<std::size_t>(slot - 1)] = std::move(line); }
+  void SetSlot(int slot, Text line) { lines_[static_cast<std::size_t>(slot - 1)] = StoredLine(std::move(line)); }
 
   // Exchanges the lines of two existing slots.
   void ExchangeSlots(int slotA, int slotB) {
-    lines_[static_cast<std::size_t>(slotA - 1)].swap(lines_[static_cast<std::size_t>(slotB - 1)]);
+    std::swap(lines_[static_cast<std::size_t>(slotA - 1)], lines_[static_cast<std::size_t>(slotB - 1)]);
   }
 
   // Moves the line of slot from to slot to; the lines between shift by one toward from.
@@ -53,7 +111,7 @@ class EntryTable {
   // Removes every line for which remove(line) is true; the others keep their order.
   template <typename Predicate>
   void RemoveLinesIf(Predicate remove) {
-    std::erase_if(lines_, remove);
+    std::erase_if(lines_, [&remove](const StoredLine& line) { return remove(line.View()); });
   }
 
   // The same for the lines kept beyond the capacity.
@@ -63,10 +121,13 @@ class EntryTable {
   }
 
  private:
-  friend void LoadEntryText(const Text& fileText, EntryTable& table);
+  friend void LoadEntryText(Text fileText, EntryTable& table);
 
   int capacity_;
-  std::vector<Text> lines_;
+  // The settings file's text as loaded, which unchanged lines are pieces of; shared, never
+  // changed, so that a copy of the table reads the same bytes.
+  std::shared_ptr<const Text> loadedText_;
+  std::vector<StoredLine> lines_;
   std::vector<Text> overflow_;
 };
 
@@ -74,7 +135,7 @@ class EntryTable {
 // and a bare LF each end a line. Blank lines become empty slots (holes) for
 // CompactEntries while the table has room for them; non-empty lines past the capacity go
 // to the overflow. The table never holds more than its capacity of slots.
-void LoadEntryText(const Text& fileText, EntryTable& table);
+void LoadEntryText(Text fileText, EntryTable& table);
 
 // Removes empty slots, keeping order.
 void CompactEntries(EntryTable& table);

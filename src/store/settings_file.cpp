@@ -33,7 +33,10 @@ Text SettingsTextAsUtf8(Text bytes) {
   static const Text kByteOrderMark = "\xEF\xBB\xBF";
   const std::size_t start = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
   // The usual case takes the bytes as they are, without a copy of a large menu.
-  if (IsValidUtf8(bytes)) return bytes.erase(0, start);
+  if (IsValidUtf8(bytes)) {
+    bytes.erase(0, start);
+    return bytes;
+  }
   // Line by line, so that a hand-edited UTF-8 menu with one line in the legacy code page
   // keeps its other lines as they are.
   Text text;

@@ -31,7 +31,7 @@ Text ContentsPath(const Text& parent, const EntryView& entry, const DirectoryVal
 // field changes, and a virtual folder's contents follow it.
 MoveOutcome MoveSlotTo(EntryTable& table, int slot, const Text& folder, const Text& destination,
                        const DirectoryValues& dirs) {
-  const Text& line = table.Slot(slot);
+  const std::string_view line = table.Slot(slot);
   const EntryView entry = ReadEntry(line);
   const bool isFolder = entry.kind == kVirtualFolder;
   const Text contents = ContentsPath(folder, entry, dirs);
@@ -39,7 +39,7 @@ MoveOutcome MoveSlotTo(EntryTable& table, int slot, const Text& folder, const Te
   if (FindCaptionInFolder(table, FolderPrefix(destination), CaptionKey(line)) != 0) {
     return MoveOutcome::DuplicateName;
   }
-  table.SetSlot(slot, destination + line.substr(line.find('*')));
+  table.SetSlot(slot, destination + Text(line.substr(line.find('*'))));
   if (isFolder) CarryFolderContents(table, contents, ContentsPath(destination, entry, dirs), 0);
   return MoveOutcome::Moved;
 }

@@ -13,14 +13,14 @@ void DeleteFromTable(EntryTable& table, const Text& currentFolder, const Selecte
   const bool isFolder = selected.kind == kVirtualFolder;
   const Text insideFolder = UpperText(currentFolder + selected.target + "\\");
   table.RemoveLinesIf(
-      [&](const Text& line) { return line.empty() || (isFolder && StartsWithIgnoringCase(line, insideFolder)); });
+      [&](std::string_view line) { return line.empty() || (isFolder && StartsWithIgnoringCase(line, insideFolder)); });
   // Lines kept beyond the capacity may lie in the folder too; they would be written back
   // as entries of a folder that no longer exists.
   if (isFolder)
     table.RemoveOverflowLinesIf([&](const Text& line) { return StartsWithIgnoringCase(line, insideFolder); });
 }
 
-Text LineWithParameters(const Text& line, const Text& typed) {
+Text LineWithParameters(std::string_view line, const Text& typed) {
   EntryFields fields = SplitEntryLine(line);
   fields.parameters = CleanEntryName(typed);
   return FormatEntryLine(fields);

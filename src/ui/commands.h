@@ -19,7 +19,7 @@ void DeleteFromTable(EntryTable& table, const Text& currentFolder, const Selecte
 // The entry line with its parameters replaced by what the user typed: folder, target,
 // kind and caption exactly as they stand in line, then the typed text without "*" and
 // line breaks, trimmed, and a closing "*". Anything after the parameters is dropped.
-Text LineWithParameters(const Text& line, const Text& typed);
+Text LineWithParameters(std::string_view line, const Text& typed);
 
 // The path that Open File Location and Properties show for a target (macros already
 // expanded): made absolute against the working folder (an empty target is relative

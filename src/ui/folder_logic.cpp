@@ -6,7 +6,7 @@ Text FolderPrefix(const Text& folder) { return UpperText(folder) + "*"; }
 
 int FindCaptionInFolder(const EntryTable& table, const Text& upperPrefix, const Text& upperCaption) {
   for (int slot = 1; slot <= table.Count(); ++slot) {
-    const Text& line = table.Slot(slot);
+    const std::string_view line = table.Slot(slot);
     if (StartsWithIgnoringCase(line, upperPrefix) && CaptionKey(line) == upperCaption) return slot;
   }
   return 0;

@@ -78,7 +78,7 @@ void FolderView::ShowFolder(const LauncherModel& model) {
   ListView_DeleteAllItems(list_);
   icons_.clear();
   std::vector<Text> lines;
-  for (int slot : FolderSlots(model.table, model.currentFolder)) lines.push_back(model.table.Slot(slot));
+  for (int slot : FolderSlots(model.table, model.currentFolder)) lines.emplace_back(model.table.Slot(slot));
   AppendIcons(std::move(lines), model.dirs);
 }
 
@@ -97,7 +97,7 @@ void FolderView::ShowResults(const LauncherModel& model) {
   icons_.clear();
   std::vector<Text> lines;
   lines.reserve(found.size());
-  for (int slot : found) lines.push_back(model.table.Slot(slot));
+  for (int slot : found) lines.emplace_back(model.table.Slot(slot));
   AppendIcons(std::move(lines), model.dirs);
 }
 

@@ -22,7 +22,7 @@ Text RenamedLine(EntryFields fields, const Text& folder, const Text& name) {
 }
 
 // True when field 1 of the line is exactly folder, compared without copying the field.
-bool InFolderExactly(const Text& line, const Text& folder) {
+bool InFolderExactly(std::string_view line, const Text& folder) {
   return line.size() > folder.size() && line[folder.size()] == '*' && line.compare(0, folder.size(), folder) == 0;
 }
 
@@ -31,9 +31,9 @@ bool InFolderExactly(const Text& line, const Text& folder) {
 void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& newPath, std::size_t kept) {
   const Text upperOldPath = UpperText(oldPath);
   for (int slot = 1; slot <= table.Count(); ++slot) {
-    const Text& line = table.Slot(slot);
+    const std::string_view line = table.Slot(slot);
     if (!StartsWithIgnoringCase(line, upperOldPath)) continue;
-    Text moved = line;
+    Text moved(line);
     moved.replace(kept, oldPath.size() - kept, newPath, kept);
     table.SetSlot(slot, std::move(moved));
   }
@@ -81,7 +81,7 @@ bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA
   int slotA = 0;
   int slotB = 0;
   for (int slot = 1; slot <= table.Count(); ++slot) {
-    const Text& line = table.Slot(slot);
+    const std::string_view line = table.Slot(slot);
     if (!InFolderExactly(line, folder)) continue;
     const Text caption = FieldOf(line, 4);
     if (caption == captionA) slotA = slot;

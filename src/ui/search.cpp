@@ -6,7 +6,7 @@ namespace kov {
 
 CaptionIndex::CaptionIndex(const EntryTable& table) {
   upperCaptions_.reserve(static_cast<std::size_t>(table.Count()));
-  for (const Text& line : table.Lines()) upperCaptions_.push_back(CaptionKey(line));
+  for (std::string_view line : table.Lines()) upperCaptions_.push_back(CaptionKey(line));
 }
 
 std::vector<int> CaptionIndex::Find(const Text& typed) const {

@@ -34,7 +34,7 @@ std::uint32_t MapCodePoint(std::uint32_t codePoint, const UnitTable& table) {
 }
 
 // Maps the sequence at text[at] and appends it to out; returns the bytes it took.
-std::size_t AppendMapped(const Text& text, std::size_t at, const UnitTable& table, Text& out) {
+std::size_t AppendMapped(std::string_view text, std::size_t at, const UnitTable& table, Text& out) {
   const auto byte = static_cast<unsigned char>(text[at]);
   std::uint32_t codePoint = byte;
   const std::size_t length = byte < 0x80 ? 1 : DecodeUtf8Sequence(text, at, codePoint);
@@ -285,7 +285,7 @@ Text SlashMode(const Text& path, int mode) {
 
 Text CurrentDirSlash() { return SlashMode(CurrentDirectory(), 0); }
 
-std::size_t PrefixLengthIgnoringCase(const Text& line, const Text& upperPrefix) {
+std::size_t PrefixLengthIgnoringCase(std::string_view line, const Text& upperPrefix) {
   const UnitTable& upper = UpperUnitTable();
   std::size_t inLine = 0;
   std::size_t inPrefix = 0;
@@ -308,7 +308,7 @@ std::size_t PrefixLengthIgnoringCase(const Text& line, const Text& upperPrefix) 
   return inLine;
 }
 
-bool StartsWithIgnoringCase(const Text& line, const Text& upperPrefix) {
+bool StartsWithIgnoringCase(std::string_view line, const Text& upperPrefix) {
   return PrefixLengthIgnoringCase(line, upperPrefix) != Text::npos;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kov {
@@ -47,10 +48,10 @@ Text CurrentDirSlash();
 inline constexpr int kTrimField = 13;
 
 // True when the first characters of line, upper-cased, equal the upper-cased prefix.
-bool StartsWithIgnoringCase(const Text& line, const Text& upperPrefix);
+bool StartsWithIgnoringCase(std::string_view line, const Text& upperPrefix);
 
 // How many bytes of line its upper-cased prefix upperPrefix takes; Text::npos when line
 // does not start with it. The count can differ from the prefix's own length.
-std::size_t PrefixLengthIgnoringCase(const Text& line, const Text& upperPrefix);
+std::size_t PrefixLengthIgnoringCase(std::string_view line, const Text& upperPrefix);
 
 }  // namespace kov

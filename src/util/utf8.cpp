@@ -26,7 +26,7 @@ SequenceShape ShapeOf(unsigned char lead) {
 
 }  // namespace
 
-std::size_t DecodeUtf8Sequence(const std::string& text, std::size_t at, std::uint32_t& codePoint) {
+std::size_t DecodeUtf8Sequence(std::string_view text, std::size_t at, std::uint32_t& codePoint) {
   const SequenceShape shape = ShapeOf(static_cast<unsigned char>(text[at]));
   if (shape.length == 0 || text.size() - at < shape.length) return 0;
   codePoint = shape.leadBits;

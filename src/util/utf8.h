@@ -5,12 +5,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kov {
 
 // Decodes the sequence starting at text[at]; returns its length in bytes, or 0 when the
 // sequence is malformed.
-std::size_t DecodeUtf8Sequence(const std::string& text, std::size_t at, std::uint32_t& codePoint);
+std::size_t DecodeUtf8Sequence(std::string_view text, std::size_t at, std::uint32_t& codePoint);
 
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, std::uint32_t codePoint);

@@ -6,6 +6,7 @@
 namespace kov {
 namespace {
 
+using test::LinesOf;
 using test::TableOf;
 
 const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
@@ -18,13 +19,13 @@ const std::vector<Text> kMixed = {
 TEST(MoveEntryBefore, TheLineMovesJustBeforeTheOtherOrAfterTheFoldersLastEntry) {
   EntryTable table = TableOf(kMixed);
   ASSERT_TRUE(MoveEntryBefore(table, "", "c", "b"));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*a.exe**A**", "Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**",
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*a.exe**A**", "Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**",
                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
   ASSERT_TRUE(MoveEntryBefore(table, "", "A", "tools"));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**", "*a.exe**A**",
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**", "*a.exe**A**",
                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
   ASSERT_TRUE(MoveEntryBefore(table, "", "C", ""));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*b.exe**B**", "*a.exe**A**", "*Tools*1*Tools**",
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*b.exe**B**", "*a.exe**A**", "*Tools*1*Tools**",
                                               "*c.exe**C**", "Tools\\*t2.exe**T2**"}));
   EXPECT_FALSE(MoveEntryBefore(table, "", "T1", "B"));
 }
@@ -40,7 +41,7 @@ TEST(MoveEntryIntoFolder, AFolderCarriesEverythingInsideItAtEveryDepth) {
       "Network\\*share.exe**share**",
   });
   ASSERT_EQ(MoveEntryIntoFolder(table, "", "NET", "tools", kDirs), MoveOutcome::Moved);
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{
                                "*Tools*1*Tools**",
                                "Tools\\*Net*1*Net* -p *",
                                "Tools\\Net\\*ping.exe** Ping **",
@@ -65,7 +66,7 @@ TEST(MoveEntryIntoFolder, RefusesAFolderIntoItselfAndACaptionTheDestinationHolds
   EXPECT_EQ(MoveEntryIntoFolder(table, "", "Tools", "TOOLS", kDirs), MoveOutcome::IntoItself);
   EXPECT_EQ(MoveEntryIntoFolder(table, "", "calc", "Tools", kDirs), MoveOutcome::DuplicateName);
   EXPECT_EQ(MoveEntryUp(table, "Tools\\", "net", kDirs), MoveOutcome::DuplicateName);
-  EXPECT_EQ(table.Lines(), before.Lines());
+  EXPECT_EQ(LinesOf(table), LinesOf(before));
 }
 
 }  // namespace

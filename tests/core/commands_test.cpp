@@ -8,6 +8,7 @@
 namespace kov {
 namespace {
 
+using test::LinesOf;
 using test::TableOf;
 
 SelectedEntry Selected(int slot, const Text& target, int kind) {
@@ -32,7 +33,7 @@ TEST(CommandDelete, FolderGoesWithEverythingInsideItInAnyCaseAndTools2Stays) {
       "*notes.txt**Notes**",
   });
   DeleteFromTable(table, "", Selected(1, "Tools", kVirtualFolder));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**", "Tools2\\Tools\\*c.exe**C**",
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**", "Tools2\\Tools\\*c.exe**C**",
                                               "*notes.txt**Notes**"}));
 }
 
@@ -58,7 +59,7 @@ TEST(CommandDelete, NestedFolderTakesOnlyItsOwnSubtree) {
       "Net\\*w.exe**W**",
   });
   DeleteFromTable(table, "tools\\", Selected(2, "Net", kVirtualFolder));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*Network*1*Network**",
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*Network*1*Network**",
                                               "Tools\\Network\\*z.exe**Z**", "Net\\*w.exe**W**"}));
 }
 
@@ -66,10 +67,10 @@ TEST(CommandDelete, ProgramOrDirectoryTakesOnlyItsOwnLine) {
   const std::vector<Text> lines = {"*a.exe**A**", "*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"};
   EntryTable table = TableOf(lines);
   DeleteFromTable(table, "", Selected(1, "a.exe", kProgram));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"}));
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"}));
   // A directory entry is no virtual folder: the entries of a folder of the same name stay.
   DeleteFromTable(table, "", Selected(1, "Apps", kDirectory));
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"Apps\\*b.exe**B**", "*c.exe**C**"}));
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Apps\\*b.exe**B**", "*c.exe**C**"}));
 }
 
 TEST(CommandDelete, SlotOutsideTheTableChangesNothing) {
@@ -77,7 +78,7 @@ TEST(CommandDelete, SlotOutsideTheTableChangesNothing) {
   EntryTable table = TableOf(lines);
   DeleteFromTable(table, "", Selected(0, "a.exe", kProgram));
   DeleteFromTable(table, "", Selected(3, "a.exe", kProgram));
-  EXPECT_EQ(table.Lines(), lines);
+  EXPECT_EQ(LinesOf(table), lines);
 }
 
 TEST(CommandParameters, TypedTextIsCleanedAndTheLineEndsWithAStar) {

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "table_of.h"
+
+#include <memory>
+
 #include "store/entry_table.h"
 
 namespace kov {
+using test::LinesOf;
+
 namespace {
 
 std::vector<Text> Loaded(const Text& fileText) {
   EntryTable table;
   LoadEntryText(fileText, table);
   CompactEntries(table);
-  return table.Lines();
+  return LinesOf(table);
 }
 
 TEST(LoadEntries, FinalLineBreakMakesNoEntry) {
@@ -24,6 +30,22 @@ TEST(LoadEntries, BlankLinesDisappearAndLineEndsOfAnyKindSplit) {
   EXPECT_EQ(Loaded("one\rtwo\rthree\rfour\r"), expected);
   EXPECT_EQ(Loaded("one\ntwo\nthree\nfour\n"), expected);
   EXPECT_EQ(Loaded("one\r\ntwo\rthree\n\nfour"), expected);
+}
+
+// Loaded lines are pieces of the file's text, which the table keeps: a copy must read
+// the same lines after the original is loaded again or gone, and a changed line must not
+// disturb its neighbours.
+TEST(LoadEntries, LoadedLinesOutliveTheOriginalTableAndChangeOneByOne) {
+  auto original = std::make_unique<EntryTable>();
+  LoadEntryText("*a.exe**A long enough caption to need the heap**\r\n*b.exe**B**\r\n", *original);
+  EntryTable copy = *original;
+  LoadEntryText("*other.exe**Other**\r\n", *original);
+  original.reset();
+  copy.SetSlot(2, "*c.exe**C**");
+  ASSERT_TRUE(copy.Append("*d.exe**D**"));
+  copy.ExchangeSlots(1, 3);
+  EXPECT_EQ(LinesOf(copy),
+            (std::vector<Text>{"*d.exe**D**", "*c.exe**C**", "*a.exe**A long enough caption to need the heap**"}));
 }
 
 TEST(LoadEntries, EmptyAndLineEndOnlyFilesGiveAnEmptyTableThatIsSeeded) {
@@ -44,7 +66,7 @@ TEST(SeedDefaults, NeverTouchesATableWithEntries) {
   EntryTable table;
   ASSERT_TRUE(table.Append("*x**x**"));
   SeedDefaults(table);
-  EXPECT_EQ(table.Lines(), std::vector<Text>{"*x**x**"});
+  EXPECT_EQ(LinesOf(table), std::vector<Text>{"*x**x**"});
 }
 
 TEST(LoadEntries, OddContentRoundTripsByteForByte) {
@@ -107,7 +129,7 @@ TEST(CompactEntries, KeepsOrder) {
   EntryTable table;
   for (const char* line : {"a", "", "b", "", "", "c"}) ASSERT_TRUE(table.Append(line));
   CompactEntries(table);
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"a", "b", "c"}));
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"a", "b", "c"}));
 }
 
 }  // namespace

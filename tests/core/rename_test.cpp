@@ -6,6 +6,7 @@
 namespace kov {
 namespace {
 
+using test::LinesOf;
 using test::TableOf;
 
 const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
@@ -46,7 +47,7 @@ TEST(RenameEntry, AFolderCarriesEverythingInsideItAtEveryDepth) {
       "Tools\\Network\\*share.exe**share**",
       "*Net*1*Net**",
   };
-  EXPECT_EQ(table.Lines(), expected);
+  EXPECT_EQ(LinesOf(table), expected);
 }
 
 TEST(RenameEntry, AtTheRootADeeperFolderPathChangesOnlyItsFirstLevel) {
@@ -54,7 +55,7 @@ TEST(RenameEntry, AtTheRootADeeperFolderPathChangesOnlyItsFirstLevel) {
   ASSERT_EQ(RenameEntry(table, "", "Net", "Web", kDirs).outcome, RenameOutcome::Renamed);
   const std::vector<Text> expected = {"*Web*1*Web**", "Web\\Old\\*a.exe**a**", "Web\\*Old*1*Old**",
                                       "Netz\\*b.exe**b**"};
-  EXPECT_EQ(table.Lines(), expected);
+  EXPECT_EQ(LinesOf(table), expected);
 
   // The view enters a folder by its trimmed target, so that is the path carried along.
   EntryTable padded = TableOf({"* Net\t*1*Net**", "Net\\*a.exe**a**"});
@@ -65,7 +66,7 @@ TEST(RenameEntry, AtTheRootADeeperFolderPathChangesOnlyItsFirstLevel) {
   // follow it under the new name.
   EntryTable twoLevels = TableOf({"*A\\B*1*Both**", "A\\B\\*x.exe**x**", "A\\*y.exe**y**"});
   ASSERT_EQ(RenameEntry(twoLevels, "", "Both", "New", kDirs).outcome, RenameOutcome::Renamed);
-  EXPECT_EQ(twoLevels.Lines(), (std::vector<Text>{"*New*1*New**", "New\\*x.exe**x**", "A\\*y.exe**y**"}));
+  EXPECT_EQ(LinesOf(twoLevels), (std::vector<Text>{"*New*1*New**", "New\\*x.exe**x**", "A\\*y.exe**y**"}));
 }
 
 TEST(RenameEntry, TheSeededFolderRenamedToAdminTakesItsTwentyOnePrograms) {
@@ -100,7 +101,7 @@ TEST(RenameEntry, ABackslashIsRefusedInAFolderNameButNotInACaption) {
   EntryTable table = TableOf({"*Net*1*Net**", "Net\\*a.exe**a**", "*run.exe**run**"});
   const EntryTable before = table;
   EXPECT_EQ(RenameEntry(table, "", "Net", "Web\\Old", kDirs).outcome, RenameOutcome::BackslashInFolder);
-  EXPECT_EQ(table.Lines(), before.Lines());
+  EXPECT_EQ(LinesOf(table), LinesOf(before));
   EXPECT_EQ(RenameEntry(table, "", "run", "run\\fast", kDirs).outcome, RenameOutcome::Renamed);
   EXPECT_EQ(table.Slot(3), "*run.exe*0*run\\fast**");
 }
@@ -124,7 +125,7 @@ TEST(RenameEntry, RefusalsLeaveTheTableUnchanged) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RenameEntry(table, "", c.oldCaption, c.typed, kDirs).outcome, c.outcome) << c.typed;
-    EXPECT_EQ(table.Lines(), before.Lines()) << c.typed;
+    EXPECT_EQ(LinesOf(table), LinesOf(before)) << c.typed;
   }
   // The same name is free in another folder.
   EXPECT_EQ(RenameEntry(table, "Sub\\", "other", "Calc", kDirs).outcome, RenameOutcome::Renamed);
@@ -134,7 +135,7 @@ TEST(ExchangeEntries, SwapsOnlyTheTwoSlotsAcrossEntriesOfOtherFolders) {
   EntryTable table = TableOf({"*a.exe**A**", "Sub\\*s.exe**S**", "*Sub*1*Sub**", "*b.exe**B**", "*c.exe**C**"});
   ASSERT_TRUE(ExchangeEntries(table, "", "A", "Sub"));
   const std::vector<Text> expected = {"*Sub*1*Sub**", "Sub\\*s.exe**S**", "*a.exe**A**", "*b.exe**B**", "*c.exe**C**"};
-  EXPECT_EQ(table.Lines(), expected);
+  EXPECT_EQ(LinesOf(table), expected);
 }
 
 TEST(ExchangeEntries, ComparesExactlyAndChangesNothingWhenEitherIsMissing) {
@@ -143,14 +144,14 @@ TEST(ExchangeEntries, ComparesExactlyAndChangesNothingWhenEitherIsMissing) {
   EXPECT_FALSE(ExchangeEntries(table, "", "a", "B"));
   EXPECT_FALSE(ExchangeEntries(table, "", "A", "Missing"));
   EXPECT_FALSE(ExchangeEntries(table, "Sub\\", "C", "D"));
-  EXPECT_EQ(table.Lines(), before.Lines());
+  EXPECT_EQ(LinesOf(table), LinesOf(before));
 }
 
 TEST(ExchangeEntries, TheLastOfSeveralMatchesCounts) {
   EntryTable table = TableOf({"*1**A**", "*2**B**", "*3**A**"});
   ASSERT_TRUE(ExchangeEntries(table, "", "B", "A"));
   const std::vector<Text> expected = {"*1**A**", "*3**A**", "*2**B**"};
-  EXPECT_EQ(table.Lines(), expected);
+  EXPECT_EQ(LinesOf(table), expected);
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "table_of.h"
 #include "store/file_system.h"
 #include "store/settings_file.h"
 
 namespace kov {
+using test::LinesOf;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -59,7 +62,7 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameTable) {
   EntryTable loaded;
   LoadEntries(path_, loaded);
   CompactEntries(loaded);
-  EXPECT_EQ(loaded.Lines(), table.Lines());
+  EXPECT_EQ(LinesOf(loaded), LinesOf(table));
   EXPECT_FALSE(FileExists(TemporaryFileFor(path_)));
 }
 
@@ -91,12 +94,12 @@ TEST_F(SettingsFileTest, InterruptedSaveIsRecoveredOnlyFromACompleteTemporaryFil
 
   std::ofstream(temporary, std::ios::binary) << "*a.exe**A**\r\n*b.exe**B**\r\n";
   EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::Recovered);
-  EXPECT_EQ(table.Lines(), (std::vector<Text>{"*a.exe**A**", "*b.exe**B**"}));
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*a.exe**A**", "*b.exe**B**"}));
   EXPECT_TRUE(FileExists(temporary));
 
   Write("*c.exe**C**\r\n");
   EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::File);
-  EXPECT_EQ(table.Lines(), std::vector<Text>{"*c.exe**C**"});
+  EXPECT_EQ(LinesOf(table), std::vector<Text>{"*c.exe**C**"});
   EXPECT_FALSE(FileExists(temporary));
 }
 

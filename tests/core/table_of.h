@@ -15,4 +15,11 @@ inline EntryTable TableOf(const std::vector<Text>& lines) {
   return table;
 }
 
+// The table's lines as strings, to compare whole tables.
+inline std::vector<Text> LinesOf(const EntryTable& table) {
+  std::vector<Text> lines;
+  for (std::string_view line : table.Lines()) lines.emplace_back(line);
+  return lines;
+}
+
 }  // namespace kov::test

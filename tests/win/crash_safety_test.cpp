@@ -49,7 +49,7 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewMenuWhole) {
     ASSERT_EQ(bytes, EntryFileText(table)) << "kill " << kill;
     ASSERT_TRUE(table.Count() == 30000 || table.Count() == 20000) << "kill " << kill << ": " << table.Count();
     const std::string expectedFolder = table.Count() == 30000 ? "Old\\*" : "New\\*";
-    for (const std::string& line : table.Lines()) ASSERT_EQ(line.rfind(expectedFolder, 0), 0u) << "kill " << kill;
+    for (std::string_view line : table.Lines()) ASSERT_EQ(line.rfind(expectedFolder, 0), 0u) << "kill " << kill;
     (table.Count() == 30000 ? sawOld : sawNew) += 1;
   }
   // The leftover temporary file of a killed save does not stand in the next save's way.

@@ -88,7 +88,11 @@ class Form1Session : public testing::Test {
     for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
     return captions;
   }
-  std::vector<std::string> Lines() const { return Model().table.Lines(); }
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (std::string_view line : Model().table.Lines()) lines.emplace_back(line);
+    return lines;
+  }
   std::string Bar() const { return WindowText(form_->StatusBar()); }
   void Open(int index) {
     SelectIcon(View(), index);
