@@ -1,7 +1,7 @@
 // Dropping 1,000 files on the top folder, and opening folders of 1,000 to 40,000 icons under Wine, each in two
 // versions: missing targets (the stock image) and files that exist (a few file types, every tenth a program with an
 // icon of its own); how long the view takes to show and to paint each, and how the time grows with the size (the
-// exponent of a power law fitted over the sizes). Prints the figures; asserts nothing. Usage: redraw_bench [rounds
+// exponent of a power law fitted over the sizes); and moving the middle icon one place in each folder. Prints the figures; asserts nothing. Usage: redraw_bench [rounds
 // [size...]]
 #include <windows.h>
 #include <commctrl.h>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/form1_win.h"
+#include "ui/command_tags.h"
 #include "util/handles_win.h"
 
 namespace {
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
   const std::string settingsPath = folder + "kovrant.ini";
   // Medians over the rounds of the time to show and paint, per version and size.
   std::map<std::string, std::map<int, std::vector<double>>> painted;
+  std::map<std::string, std::map<int, std::vector<double>>> moved;
   for (int size : sizes) {
     WriteText(settingsPath, SettingsText(size));
     kov::Form1 form(settingsPath);
@@ -165,11 +167,29 @@ int main(int argc, char** argv) {
                     ListView_GetItemCount(view), Milliseconds(start, shown), Milliseconds(start, done), g_paints);
         std::fflush(stdout);
         painted[name][size].push_back(Milliseconds(start, done));
+        const int middle = ListView_GetItemCount(view) / 2;
+        ListView_SetItemState(view, middle, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        Pump();
+        LARGE_INTEGER moveStart, moveEnd;
+        QueryPerformanceCounter(&moveStart);
+        SendMessageA(form.hwnd(), WM_COMMAND, kov::kTagMoveRight, 0);
+        UpdateWindow(view);
+        Pump();
+        QueryPerformanceCounter(&moveEnd);
+        moved[name][size].push_back(Milliseconds(moveStart, moveEnd));
         SendMessageA(view, WM_KEYDOWN, VK_BACK, 0);
         Pump();
       }
     }
     DestroyWindow(form.hwnd());
+  }
+  for (auto& [name, bySize] : moved) {
+    std::printf("move in %-8s median ms:", name.c_str());
+    for (auto& [size, times] : bySize) {
+      std::sort(times.begin(), times.end());
+      std::printf("  %d: %.1f", size, times[times.size() / 2]);
+    }
+    std::printf("\n");
   }
   for (auto& [name, bySize] : painted) {
     std::map<int, double> medians;
