@@ -5,6 +5,7 @@
 //   client <left> <top> <width> <height>
 //   icon <index> <centre x> <centre y> <caption>
 //   label <index> <centre x> <centre y>
+//   editing                 (while a caption is being renamed in place)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -73,5 +74,6 @@ int main(int argc, char** argv) {
     }
   }
   CloseHandle(process);
+  if (SendMessageA(listView, LVM_GETEDITCONTROL, 0, 0) != 0) std::printf("editing\n");
   return 0;
 }
