@@ -70,6 +70,14 @@ add_test(NAME exe_imports_only_known_dlls
 # Benchmarks of the window under Wine; run by hand, never as tests.
 add_executable(redraw_bench ${PROJECT_SOURCE_DIR}/bench/redraw_bench_win.cpp ${KOVRANT_RESOURCES})
 target_link_libraries(redraw_bench PRIVATE kovrant_lib)
+# The system's shell view on a folder, for comparison with the launcher's start-up; with
+# the launcher's resources, so that both use the same common controls.
+add_executable(shell_view_host WIN32 ${PROJECT_SOURCE_DIR}/bench/shell_view_host_win.cpp ${KOVRANT_RESOURCES})
+target_link_libraries(shell_view_host PRIVATE kovrant_lib)
+target_compile_options(shell_view_host PRIVATE ${KOVRANT_WARNINGS})
+# Tells a script when another program's window has had its first paint.
+add_executable(first_paint ${PROJECT_SOURCE_DIR}/bench/first_paint_win.cpp)
+target_compile_options(first_paint PRIVATE ${KOVRANT_WARNINGS})
 
 # A user's session with the real program, driven through mouse and keyboard on the display.
 add_test(NAME user_session COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/user_session.sh ${CMAKE_BINARY_DIR})
