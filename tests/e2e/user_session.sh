@@ -63,6 +63,8 @@ wait_for_window() {  # caption -> X window id
   done
   fail "no window \"$1\""
 }
+# The keys go to the window just opened even if it came up without the focus.
+focus_window() { xdotool windowfocus "$1" 2>/dev/null || true; }
 wait_until_gone() {
   for _ in $(seq 100); do
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
@@ -108,7 +110,8 @@ shot 1-start
 
 step "new folder"
 tool_button 51 60
-wait_for_window "New Folder" >/dev/null
+dialog=$(wait_for_window "New Folder")
+focus_window "$dialog"
 xdotool type --delay 40 "Tools"
 xdotool key Return
 wait_until_gone "New Folder"
@@ -144,7 +147,8 @@ expect_captions "Notes|tool.exe|Docs|Tools"
 step "delete with the dialog"
 click_at $(icon_xy Docs)
 xdotool key Delete
-wait_for_window "Warning" >/dev/null
+dialog=$(wait_for_window "Warning")
+focus_window "$dialog"
 shot 3-delete-question
 xdotool key y
 wait_until_gone "Warning"
@@ -164,7 +168,8 @@ sleep 0.3
 
 step "info window"
 tool_button 104 60 right
-wait_for_window "Info" >/dev/null
+dialog=$(wait_for_window "Info")
+focus_window "$dialog"
 sleep 0.5
 shot 5-info
 xdotool key Escape
