@@ -33,10 +33,13 @@ const std::string& SettingsPath() {
   return path;
 }
 
-// Each run starts, as a new process does, with memory the system has yet to hand out:
-// the heap is given back between runs, outside the timed part.
-void ReturnFreedMemory(benchmark::State& state) {
+// Frees what a run made outside the timed part (start-up never frees it), and gives the
+// heap back to the system, so that each run starts, as a new process does, with memory
+// the system has yet to hand out.
+template <typename T>
+void FreeUntimed(benchmark::State& state, std::unique_ptr<T>& made) {
   state.PauseTiming();
+  made.reset();
   malloc_trim(0);
   state.ResumeTiming();
 }
@@ -45,26 +48,19 @@ void FloorRead(benchmark::State& state) {
   for (auto _ : state) {
     auto read = std::make_unique<FileRead>(ReadWholeFile(SettingsPath()));
     benchmark::DoNotOptimize(read->bytes);
-    state.PauseTiming();
-    read.reset();
-    state.ResumeTiming();
-    ReturnFreedMemory(state);
+    FreeUntimed(state, read);
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(SettingsPath())));
 }
 BENCHMARK(FloorRead)->Unit(benchmark::kMillisecond);
 
-// The table is freed outside the timed part: start-up never frees it.
 void LoadAndCompact(benchmark::State& state) {
   for (auto _ : state) {
     auto table = std::make_unique<EntryTable>();
     LoadEntries(SettingsPath(), *table);
     CompactEntries(*table);
     benchmark::DoNotOptimize(table->Count());
-    state.PauseTiming();
-    table.reset();
-    state.ResumeTiming();
-    ReturnFreedMemory(state);
+    FreeUntimed(state, table);
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(SettingsPath())));
 }

@@ -1,8 +1,8 @@
 // Dropping 1,000 files on the top folder, and opening folders of 1,000 to 40,000 icons under Wine, each in two
 // versions: missing targets (the stock image) and files that exist (a few file types, every tenth a program with an
 // icon of its own); how long the view takes to show and to paint each, and how the time grows with the size (the
-// exponent of a power law fitted over the sizes); and moving the middle icon one place in each folder. Prints the figures; asserts nothing. Usage: redraw_bench [rounds
-// [size...]]
+// exponent of a power law fitted over the sizes); and moving the middle icon one place in each folder. Prints the
+// figures; asserts nothing. Usage: redraw_bench [rounds [size...]]
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -106,6 +106,18 @@ double Exponent(const std::map<int, double>& times) {
   return (n * sxy - sx * sy) / (n * sxx - sx * sx);
 }
 
+// The median of each size's times, printed after the label.
+std::map<int, double> PrintMedians(const char* label, std::map<int, std::vector<double>>& bySize) {
+  std::map<int, double> medians;
+  std::printf("%s median ms:", label);
+  for (auto& [size, times] : bySize) {
+    std::sort(times.begin(), times.end());
+    medians[size] = times[times.size() / 2];
+    std::printf("  %d: %.1f", size, medians[size]);
+  }
+  return medians;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -184,21 +196,11 @@ int main(int argc, char** argv) {
     DestroyWindow(form.hwnd());
   }
   for (auto& [name, bySize] : moved) {
-    std::printf("move in %-8s median ms:", name.c_str());
-    for (auto& [size, times] : bySize) {
-      std::sort(times.begin(), times.end());
-      std::printf("  %d: %.1f", size, times[times.size() / 2]);
-    }
+    PrintMedians(("move in " + name).c_str(), bySize);
     std::printf("\n");
   }
   for (auto& [name, bySize] : painted) {
-    std::map<int, double> medians;
-    std::printf("%-8s median ms:", name.c_str());
-    for (auto& [size, times] : bySize) {
-      std::sort(times.begin(), times.end());
-      medians[size] = times[times.size() / 2];
-      std::printf("  %d: %.1f", size, medians[size]);
-    }
+    const std::map<int, double> medians = PrintMedians(name.c_str(), bySize);
     std::printf("  exponent %.2f\n", medians.size() > 1 ? Exponent(medians) : 0.0);
   }
   DeleteFileA(settingsPath.c_str());

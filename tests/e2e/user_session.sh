@@ -104,7 +104,7 @@ cd "$drive"
 step "start"
 start_program
 main=$(wait_for_window "$caption")
-xdotool windowfocus "$main" 2>/dev/null || true
+focus_window "$main"
 expect_captions "tool.exe|notes.txt|Docs"
 shot 1-start
 
@@ -176,7 +176,7 @@ xdotool key Escape
 wait_until_gone "Info"
 
 step "close"
-xdotool windowfocus "$main" 2>/dev/null || true
+focus_window "$main"
 xdotool key alt+F4
 wait_for_exit "$program"
 printf '*Docs\\notes.txt*0*Notes**\r\n*Apps\\tool.exe**tool.exe**\r\n*Tools*1*Tools**\r\n' >"$shots/expected.ini"
@@ -187,7 +187,7 @@ start_program
 main=$(wait_for_window "$caption")
 expect_captions "Notes|tool.exe|Tools"
 shot 6-restarted
-xdotool windowfocus "$main" 2>/dev/null || true
+focus_window "$main"
 xdotool key alt+F4
 wait_for_exit "$program"
 cmp -s kovrant.ini "$shots/expected.ini" || fail "the menu changed on a close without changes"

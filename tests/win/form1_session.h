@@ -15,6 +15,7 @@
 #include "ui/command_tags.h"
 #include "gui_support_win.h"
 #include "shell_request_recorder.h"
+#include "../core/table_of.h"
 
 namespace kov::test {
 
@@ -88,11 +89,7 @@ class Form1Session : public testing::Test {
     for (int i = 0; i < IconCount(View()); ++i) captions.push_back(IconText(View(), i));
     return captions;
   }
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (std::string_view line : Model().table.Lines()) lines.emplace_back(line);
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return LinesOf(Model().table); }
   std::string Bar() const { return WindowText(form_->StatusBar()); }
   void Open(int index) {
     SelectIcon(View(), index);
