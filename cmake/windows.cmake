@@ -87,3 +87,5 @@ add_test(NAME full_volume COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/full_volu
 set_tests_properties(core_tests_windows exe_imports_only_known_dlls PROPERTIES TIMEOUT 120)
 set_tests_properties(gui_tests_windows PROPERTIES TIMEOUT 900)
 set_tests_properties(user_session full_volume PROPERTIES TIMEOUT 300)
+# The volume test is skipped, not failed, where the machine cannot mount a small volume.
+set_tests_properties(full_volume PROPERTIES SKIP_RETURN_CODE 77)
