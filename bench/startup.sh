@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Start-up time under Wine: from process start to the main window on screen, for
 # kovrant.exe with no settings file and with 1,000, 10,000 and 99,999 entries spread over
-# 100 folders, with 99,999 entries all in the top folder, and for a program that only
-# opens an empty window; interleaved over several runs, then the medians and their ratio
-# to the empty window. A start that shows no window within the limit counts as the limit.
+# 100 folders, with 99,999 entries all in the top folder, for a program that only opens
+# an empty window, and for one that also loads the common controls and OLE and fills its
+# window with an empty list view (the floor of any program built on them); interleaved
+# over several runs, then the medians and their ratios to both floors. A start that shows no window within the limit counts as the limit.
 # Usage: bench/startup.sh [runs [limit-seconds]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
@@ -15,7 +16,7 @@ ensure_display private
 
 folder="$root/build/startup-bench"
 rm -rf "$folder" && mkdir -p "$folder"
-cp "$windows_build/kovrant.exe" "$windows_build/empty_window.exe" "$folder/"
+cp "$windows_build/kovrant.exe" "$windows_build/empty_window.exe" "$windows_build/controls_window.exe" "$folder/"
 spread() {  # entries
   for i in $(seq 1 "$1"); do
     printf 'Projects\\Group %d\\*Apps\\Suite %d\\bin\\app%d.exe**Application %d*-p @R\\data\\%d.cfg*\r\n' \
@@ -55,13 +56,15 @@ median() { tr ' ' '\n' | awk 'NF' | sort -n | awk '{ v[NR] = $1 } END { print v[
 wine "$folder/empty_window.exe" --close-when-shown  # warm the prefix and the file cache
 cases=(none 1000 10000 99999 top-99999)
 declare -A times
-printf 'run  empty window (ms)'
+printf 'run  empty window (ms)  controls'
 printf '  %10s' "${cases[@]}"
 printf '\n'
 for run in $(seq 1 "$runs"); do
   empty=$(time_to_window empty_window.exe '^Empty$')
   times[empty]+="$empty "
-  printf '%3d  %17d' "$run" "$empty"
+  controls=$(time_to_window controls_window.exe '^Controls$')
+  times[controls]+="$controls "
+  printf '%3d  %17d  %8d' "$run" "$empty" "$controls"
   for case in "${cases[@]}"; do
     rm -f kovrant.ini
     [ "$case" = none ] || cp "$case.ini" kovrant.ini
@@ -71,11 +74,14 @@ for run in $(seq 1 "$runs"); do
   done
   printf '\n'
 done
-empty_median=$(echo "${times[empty]}" | median)
-printf 'median %14d' "$empty_median"
+printf 'median %15d  %8d' "$(echo "${times[empty]}" | median)" "$(echo "${times[controls]}" | median)"
 for case in "${cases[@]}"; do printf '  %10d' "$(echo "${times[$case]}" | median)"; done
-printf '\nratio  %14s' "1.00x"
-for case in "${cases[@]}"; do
-  printf '  %9.2fx' "$(echo "$(echo "${times[$case]}" | median) $empty_median" | awk '{ print $1 / $2 }')"
+for floor in empty controls; do
+  floor_median=$(echo "${times[$floor]}" | median)
+  printf '\n/%-8s' "$floor"
+  for case in empty controls "${cases[@]}"; do
+    ratio=$(echo "$(echo "${times[$case]}" | median) $floor_median" | awk '{ printf "%.2fx", $1 / $2 }')
+    if [ "$case" = empty ]; then printf '  %11s' "$ratio"; else printf '  %10s' "$ratio"; fi
+  done
 done
 printf '\n'

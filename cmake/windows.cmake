@@ -46,9 +46,11 @@ target_compile_definitions(kovrant_core_tests PRIVATE KOVRANT_SOURCE_DIR="${PROJ
 add_test(NAME core_tests_windows COMMAND kovrant_core_tests)
 
 # Helper programs that the Windows tests start: a recorder that writes its command line
-# and current directory to a file, and a minimal window used as the start-up floor.
+# and current directory to a file, and two minimal windows used as start-up floors.
 add_executable(recorder WIN32 ${PROJECT_SOURCE_DIR}/tests/support/recorder_win.cpp)
 add_executable(empty_window WIN32 ${PROJECT_SOURCE_DIR}/bench/empty_window_win.cpp)
+add_executable(controls_window WIN32 ${PROJECT_SOURCE_DIR}/bench/controls_window_win.cpp ${KOVRANT_RESOURCES})
+target_link_libraries(controls_window PRIVATE comctl32 ole32)
 add_library(planted SHARED ${PROJECT_SOURCE_DIR}/tests/support/planted_dll_win.cpp)
 set_target_properties(planted PROPERTIES PREFIX "")
 add_executable(window_probe ${PROJECT_SOURCE_DIR}/tests/support/window_probe_win.cpp)
