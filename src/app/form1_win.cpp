@@ -34,7 +34,7 @@ constexpr int kToolBarRightId = 12;
 constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
 constexpr int kSearchFieldId = 15;
-constexpr UINT kReportLoadMessage = WM_APP + 1;
+constexpr UINT kAfterFirstPaintMessage = WM_APP + 1;
 }  // namespace
 
 Form1::Form1(Text settingsFile, ShellRunner shell) : menuFile_(std::move(settingsFile)), shell_(std::move(shell)) {}
@@ -113,19 +113,22 @@ void Form1::Layout() {
   const int toolBarHeight = ToolBar::Height(dpi_);
   const int spacerHeight = Scaled(16, dpi_);
   const int barHeight = Scaled(25, dpi_);
-  toolBar_.Layout(width, dpi_);
-  MoveWindow(spacer_.hwnd(), 0, toolBarHeight, width, spacerHeight, TRUE);
-  MoveWindow(bar_.hwnd(), 0, client.bottom - barHeight, width, barHeight, TRUE);
+  // A window not yet on screen is painted whole when shown: moving its parts needs no
+  // repaint, which under a slow window server costs start-up time.
+  const bool repaint = IsWindowVisible(hwnd());
+  toolBar_.Layout(width, dpi_, repaint);
+  MoveWindow(spacer_.hwnd(), 0, toolBarHeight, width, spacerHeight, repaint);
+  MoveWindow(bar_.hwnd(), 0, client.bottom - barHeight, width, barHeight, repaint);
   const int viewTop = toolBarHeight + spacerHeight;
-  MoveWindow(view_.hwnd(), 0, viewTop, width, std::max<int>(0, client.bottom - barHeight - viewTop), TRUE);
+  MoveWindow(view_.hwnd(), 0, viewTop, width, std::max<int>(0, client.bottom - barHeight - viewTop), repaint);
 }
 
 void Form1::FormCreate() {
   model_.dirs = ReadRunDirectories();
   menuFile_.Load(model_.table);
   view_.ShowFolder(model_);
-  // Told once the window is on screen.
-  PostMessageA(hwnd(), kReportLoadMessage, 0, 0);
+  // Done once the window is on screen and painted.
+  PostMessageA(hwnd(), kAfterFirstPaintMessage, 0, 0);
 }
 
 void Form1::FormClose() {
@@ -364,7 +367,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
-    case kReportLoadMessage:
+    case kAfterFirstPaintMessage:
+      toolBar_.AddTips();
       menuFile_.ReportLoad(hwnd(), model_.table);
       return 0;
     case WM_CLOSE:

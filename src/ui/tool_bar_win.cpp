@@ -45,31 +45,41 @@ bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId, int searchF
       !search_.Create(left_.hwnd(), searchFieldId)) {
     return false;
   }
-  tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr));
-  if (!tooltip_) return false;
+  owner_ = parent;
   for (const ToolButtonPlace& place : kToolButtons) {
     const HWND panel = place.inRightPanel ? right_.hwnd() : left_.hwnd();
-    if (!AddButton(panel, parent, place)) return false;
+    if (!AddButton(panel, place)) return false;
   }
   return true;
 }
 
-bool ToolBar::AddButton(HWND parent, HWND owner, const ToolButtonPlace& place) {
+bool ToolBar::AddButton(HWND parent, const ToolButtonPlace& place) {
   auto button = std::make_unique<ToolButton>();
   if (!button->Create(parent, place.tag, place.hint, ToolGlyphArt(place.glyph))) return false;
-  // The tip names the button's keys too; its accessible name stays the hint alone.
-  const std::string tip = place.keys ? std::string(place.hint) + " (" + place.keys + ")" : std::string(place.hint);
-  TOOLINFOA tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = owner;
-  tool.uId = reinterpret_cast<UINT_PTR>(button->hwnd());
-  tool.lpszText = const_cast<char*>(tip.c_str());
-  SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   buttons_.push_back(std::move(button));
   return true;
+}
+
+// Without tips the buttons still work and keep their accessible names, so a tool tip
+// window that cannot be made is left out.
+void ToolBar::AddTips() {
+  if (tooltip_) return;
+  tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr));
+  if (!tooltip_) return;
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    const ToolButtonPlace& place = kToolButtons[i];
+    // The tip names the button's keys too; its accessible name stays the hint alone.
+    const std::string tip = place.keys ? std::string(place.hint) + " (" + place.keys + ")" : std::string(place.hint);
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner_;
+    tool.uId = reinterpret_cast<UINT_PTR>(buttons_[i]->hwnd());
+    tool.lpszText = const_cast<char*>(tip.c_str());
+    SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
@@ -80,20 +90,20 @@ void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
 
 int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }
 
-void ToolBar::Layout(int width, int dpi) {
+void ToolBar::Layout(int width, int dpi, bool repaint) {
   const int rightWidth = Scaled(kRightPanelWidth, dpi);
-  MoveWindow(left_.hwnd(), 0, 0, width, Height(dpi), TRUE);
-  MoveWindow(right_.hwnd(), width - rightWidth, 0, rightWidth, Height(dpi), TRUE);
+  MoveWindow(left_.hwnd(), 0, 0, width, Height(dpi), repaint);
+  MoveWindow(right_.hwnd(), width - rightWidth, 0, rightWidth, Height(dpi), repaint);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const ToolButtonPlace& place = kToolButtons[i];
     MoveWindow(buttons_[i]->hwnd(), Scaled(place.left, dpi), 0, Scaled(place.width, dpi), Scaled(kButtonHeight, dpi),
-               TRUE);
+               repaint);
   }
   // The search field takes the free space between GodMode and the right group.
   const int searchLeft = Scaled(kSearchLeft, dpi);
   const int searchHeight = Scaled(kSearchHeight, dpi);
   const int searchWidth = std::max(0, width - rightWidth - Scaled(kSearchGap, dpi) - searchLeft);
-  MoveWindow(search_.hwnd(), searchLeft, (Height(dpi) - searchHeight) / 2, searchWidth, searchHeight, TRUE);
+  MoveWindow(search_.hwnd(), searchLeft, (Height(dpi) - searchHeight) / 2, searchWidth, searchHeight, repaint);
 }
 
 HWND ToolBar::ButtonWindow(int tag) const {

@@ -20,23 +20,28 @@ struct ToolButtonPlace;
 
 class ToolBar {
  public:
-  // Creates the bar's panels, buttons and tool tips as children of parent.
+  // Creates the bar's panels and buttons as children of parent.
   [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId);
+  // Gives each button its tool tip. Left until the window has been painted: the first
+  // paint does not need them, and their window costs start-up time.
+  void AddTips();
   // The bar's colour and its buttons' colours.
   void SetColors(COLORREF bar, const ButtonColors& buttons);
   // Places the bar across the top of a client area width wide; its height at the DPI.
-  void Layout(int width, int dpi);
+  // Parts are repainted only when asked (the window is on screen).
+  void Layout(int width, int dpi, bool repaint);
   static int Height(int dpi);
 
   HWND ButtonWindow(int tag) const;
   SearchField& Search() { return search_; }
 
  private:
-  [[nodiscard]] bool AddButton(HWND parent, HWND owner, const ToolButtonPlace& place);
+  [[nodiscard]] bool AddButton(HWND parent, const ToolButtonPlace& place);
 
   Panel left_;
   SearchField search_;
   Panel right_;
+  HWND owner_ = nullptr;
   WindowHandle tooltip_;
   std::vector<std::unique_ptr<ToolButton>> buttons_;
 };
