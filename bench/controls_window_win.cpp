@@ -6,7 +6,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include <cstring>
+#include "floor_window_win.h"
 
 static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) {
@@ -25,22 +25,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   const bool ole = SUCCEEDED(OleInitialize(nullptr));
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = "ControlsWindow";
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowA("ControlsWindow", "Controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 661, 525, nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  if (std::strstr(commandLine, "--close-when-shown")) PostMessageA(window, WM_CLOSE, 0, 0);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  const int result =
+      RunFloorWindow(instance, "Controls", Procedure, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, show, commandLine);
   if (ole) OleUninitialize();
-  return 0;
+  return result;
 }

@@ -2,7 +2,7 @@
 // the argument "--close-when-shown" it closes itself as soon as the window is shown.
 #include <windows.h>
 
-#include <cstring>
+#include "floor_window_win.h"
 
 static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
@@ -13,21 +13,5 @@ static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = "EmptyWindow";
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowA("EmptyWindow", "Empty", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 661, 525,
-                              nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  if (std::strstr(commandLine, "--close-when-shown")) PostMessageA(window, WM_CLOSE, 0, 0);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
+  return RunFloorWindow(instance, "Empty", Procedure, WS_OVERLAPPEDWINDOW, show, commandLine);
 }
