@@ -16,7 +16,8 @@ namespace kov {
 
 // One slot's line: a piece of the loaded settings file's text, which the table keeps,
 // until the line is changed; then its own string. A loaded table of many thousand lines
-// thus costs one allocation, not one per line.
+// thus costs one allocation, not one per line. A copy reads the same bytes whatever later
+// happens to the table, for as long as that text is held (EntryTable::LoadedText).
 class StoredLine {
  public:
   StoredLine() = default;
@@ -85,6 +86,10 @@ class EntryTable {
   // capacity check. A line read stays valid until its slot changes.
   std::string_view Slot(int slot) const { return lines_[static_cast<std::size_t>(slot - 1)].View(); }
   LineRange Lines() const { return {lines_.data(), lines_.data() + lines_.size()}; }
+  // A slot's line to copy, without copying its bytes when it is a piece of the loaded
+  // text; whoever keeps such copies holds LoadedText() with them.
+  const StoredLine& StoredSlot(int slot) const { return lines_[static_cast<std::size_t>(slot - 1)]; }
+  std::shared_ptr<const Text> LoadedText() const { return loadedText_; }
 
   // Lines of a settings file beyond the table's capacity. They are not shown, but every
   // save writes them back after the table, so a file larger than the table loses nothing.

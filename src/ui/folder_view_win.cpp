@@ -75,11 +75,7 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 
 void FolderView::ShowFolder(const LauncherModel& model) {
   statusBar_->Show(model.currentFolder);
-  ListView_DeleteAllItems(list_);
-  icons_.clear();
-  std::vector<Text> lines;
-  for (int slot : FolderSlots(model.table, model.currentFolder)) lines.emplace_back(model.table.Slot(slot));
-  AppendIcons(std::move(lines), model.dirs);
+  ShowSlots(model.table, FolderSlots(model.table, model.currentFolder), model.dirs);
 }
 
 namespace {
@@ -93,12 +89,7 @@ Text MatchCount(std::size_t count) {
 void FolderView::ShowResults(const LauncherModel& model) {
   const std::vector<int>& found = model.search->found;
   statusBar_->Show(MatchCount(found.size()));
-  ListView_DeleteAllItems(list_);
-  icons_.clear();
-  std::vector<Text> lines;
-  lines.reserve(found.size());
-  for (int slot : found) lines.emplace_back(model.table.Slot(slot));
-  AppendIcons(std::move(lines), model.dirs);
+  ShowSlots(model.table, found, model.dirs);
 }
 
 void FolderView::ShowResultFolder(const LauncherModel& model, int index) {
@@ -108,10 +99,23 @@ void FolderView::ShowResultFolder(const LauncherModel& model, int index) {
                    (folder.empty() ? Text("the top folder") : folder));
 }
 
+void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
+  ListView_DeleteAllItems(list_);
+  icons_.clear();
+  linesText_ = table.LoadedText();
+  icons_.reserve(slots.size());
+  for (int slot : slots) icons_.push_back({table.StoredSlot(slot), false, Text(), -1});
+  PlaceIcons(dirs);
+}
+
 void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs) {
-  dirs_ = dirs;
   icons_.reserve(icons_.size() + lines.size());
-  for (Text& line : lines) icons_.push_back({std::move(line), false, Text(), -1});
+  for (Text& line : lines) icons_.push_back({StoredLine(std::move(line)), false, Text(), -1});
+  PlaceIcons(dirs);
+}
+
+void FolderView::PlaceIcons(const DirectoryValues& dirs) {
+  dirs_ = dirs;
   // Drawn once at the end: while the view places the icons it would otherwise mark each
   // one's place for drawing.
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
@@ -138,7 +142,7 @@ int FolderView::ImageOf(const EntryView& entry) {
 const Text& FolderView::CaptionOf(int index) const {
   Icon& icon = icons_[static_cast<std::size_t>(index)];
   if (!icon.captionRead) {
-    icon.caption = ReadEntry(icon.line).caption;
+    icon.caption = ReadEntry(icon.line.View()).caption;
     icon.captionRead = true;
   }
   return icon.caption;
@@ -156,7 +160,7 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   if (item.mask & LVIF_IMAGE) {
     Icon& icon = IconAt(item.iItem);
     // Found once, when the icon is first drawn.
-    if (icon.image < 0) icon.image = ImageOf(ReadEntry(icon.line));
+    if (icon.image < 0) icon.image = ImageOf(ReadEntry(icon.line.View()));
     item.iImage = icon.image;
   }
 }
@@ -211,7 +215,7 @@ int FolderView::FindIcon(const NMHDR& request) const {
 
 void FolderView::OnGetInfoTip(NMLVGETINFOTIPA& request) const {
   if (request.iItem < 0 || request.iItem >= Count() || request.cchTextMax <= 0) return;
-  const EntryView entry = ReadEntry(icons_[static_cast<std::size_t>(request.iItem)].line);
+  const EntryView entry = ReadEntry(icons_[static_cast<std::size_t>(request.iItem)].line.View());
   // The full caption, and where the entry leads; a folder is only a caption.
   Text tip = entry.caption;
   if (entry.kind != kVirtualFolder) tip += "\r\n" + MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
@@ -228,7 +232,7 @@ int FolderView::IconAtPoint(POINT inView) const {
 }
 
 EntryView FolderView::EntryAt(int index) const {
-  return index >= 0 && index < Count() ? ReadEntry(icons_[static_cast<std::size_t>(index)].line) : EntryView();
+  return index >= 0 && index < Count() ? ReadEntry(icons_[static_cast<std::size_t>(index)].line.View()) : EntryView();
 }
 
 int FolderView::Count() const { return static_cast<int>(icons_.size()); }

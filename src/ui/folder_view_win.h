@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <vector>
 
 #include "ui/launcher_model.h"
@@ -74,7 +75,7 @@ class FolderView {
  private:
   // An icon: the entry line it was made from, and what has been read from it so far.
   struct Icon {
-    Text line;
+    StoredLine line;
     bool captionRead = false;
     Text caption;
     int image = -1;  // -1 until the icon is first drawn
@@ -82,6 +83,10 @@ class FolderView {
   Icon& IconAt(int index) { return icons_[static_cast<std::size_t>(index)]; }
   const Text& CaptionOf(int index) const;
   int ImageOf(const EntryView& entry);
+  // Starts a new set of icons from table slots; their lines are not copied.
+  void ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs);
+  // Tells the view how many icons there are and places them.
+  void PlaceIcons(const DirectoryValues& dirs);
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   StatusLine* statusBar_ = nullptr;
@@ -89,6 +94,8 @@ class FolderView {
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.
   mutable std::vector<Icon> icons_;
+  // The loaded settings text that icons' lines may be pieces of, held while they are shown.
+  std::shared_ptr<const Text> linesText_;
 };
 
 }  // namespace kov

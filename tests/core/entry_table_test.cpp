@@ -48,6 +48,21 @@ TEST(LoadEntries, LoadedLinesOutliveTheOriginalTableAndChangeOneByOne) {
             (std::vector<Text>{"*d.exe**D**", "*c.exe**C**", "*a.exe**A long enough caption to need the heap**"}));
 }
 
+// What the icon view keeps of a folder: copies of slot lines and the loaded text.
+TEST(LoadEntries, CopiedSlotLinesReadTheSameAfterTheTableIsChangedAndReloaded) {
+  auto table = std::make_unique<EntryTable>();
+  LoadEntryText("*a.exe**A long enough caption to need the heap**\r\n*b.exe**B**\r\n", *table);
+  table->SetSlot(2, "*changed.exe**A changed line that owns its own bytes**");
+  const std::shared_ptr<const Text> kept = table->LoadedText();
+  const std::vector<StoredLine> copies{table->StoredSlot(1), table->StoredSlot(2)};
+  table->SetSlot(1, "*x.exe**X**");
+  table->SetSlot(2, "*y.exe**Y**");
+  LoadEntryText("*other.exe**Other**\r\n", *table);
+  table.reset();
+  EXPECT_EQ(copies[0].View(), "*a.exe**A long enough caption to need the heap**");
+  EXPECT_EQ(copies[1].View(), "*changed.exe**A changed line that owns its own bytes**");
+}
+
 TEST(LoadEntries, EmptyAndLineEndOnlyFilesGiveAnEmptyTableThatIsSeeded) {
   for (const Text& text : {Text(), Text("\r\n\r\n\r\n"), Text("\n\r\r\n")}) {
     EntryTable table;
