@@ -2,7 +2,8 @@
 # Mounts a small file system, fills it up beside a settings file, and runs the Windows
 # test that saves into it; then makes it write-protected and saves again.
 # Where the machine cannot give such a volume (no root, no tmpfs, a mount that does not
-# fill or does not become read-only) it says why and the test is skipped (exit 77),
+# fill or does not become read-only, a test program that Wine does not start) it says why
+# and the test is skipped (exit 77),
 # so only a save that goes wrong fails it. Every step is told, so a failure shows where.
 # Usage: full_volume.sh <windows build folder>
 set -uo pipefail
@@ -28,11 +29,17 @@ dd if=/dev/zero of="$volume/filler" bs=1k count=1000 2>/dev/null
 if dd if=/dev/zero of="$volume/probe" bs=1k count=16 2>/dev/null; then skip "the volume does not fill up"; fi
 rm -f "$volume/probe"
 
+# A test program that never started (Wine could not run it here) is a skip; a test that
+# ran and failed, or crashed after starting, fails.
 run_windows_test() { # <variable naming the volume> <test filter>
   say "running $2"
-  env "$1=Z:${volume//\//\\}" "$build/wine-run" "$build/kovrant_win_tests.exe" --gtest_filter="$2"
-  local status=$?
-  [ "$status" -eq 0 ] || say "$2 failed with exit code $status"
+  local output status
+  output="$(env "$1=Z:${volume//\//\\}" "$build/wine-run" "$build/kovrant_win_tests.exe" --gtest_filter="$2" 2>&1)"
+  status=$?
+  echo "$output"
+  [ "$status" -eq 0 ] && return 0
+  grep -q '^\[==========\] Running' <<<"$output" || skip "the test program did not start (exit code $status)"
+  say "$2 failed with exit code $status"
   return "$status"
 }
 
