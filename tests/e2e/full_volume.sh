@@ -2,9 +2,9 @@
 # Mounts a small file system, fills it up beside a settings file, and runs the Windows
 # test that saves into it; then makes it write-protected and saves again.
 # Where the machine cannot give such a volume (no root, no tmpfs, a mount that does not
-# fill or does not become read-only, a test program that Wine does not start) it says why
-# and the test is skipped (exit 77),
-# so only a save that goes wrong fails it. Every step is told, so a failure shows where.
+# fill or does not become read-only, a test program that Wine does not start) it says
+# why and the test is skipped (exit 77), so only a save that goes wrong fails it. Every
+# step is told, so a failure shows where.
 # Usage: full_volume.sh <windows build folder>
 set -uo pipefail
 build="$(cd "$1" && pwd)" || exit 1
