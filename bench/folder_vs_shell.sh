@@ -114,7 +114,6 @@ for run in $(seq 1 "$runs"); do
   printf '\n'
 done
 
-median() { tr ' ' '\n' | awk 'NF' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 declare -A medians
 printf '%-8s' median
 for column in "${columns[@]}"; do

@@ -4,7 +4,8 @@
 # 100 folders, with 99,999 entries all in the top folder, for a program that only opens
 # an empty window, and for one that also loads the common controls and OLE and fills its
 # window with an empty list view (the floor of any program built on them); interleaved
-# over several runs, then the medians and their ratios to both floors. A start that shows no window within the limit counts as the limit.
+# over several runs, then the medians and their ratios to both floors. A start that
+# shows no window within the limit counts as the limit.
 # Usage: bench/startup.sh [runs [limit-seconds]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
@@ -51,7 +52,6 @@ time_to_window() {  # program, window name pattern
   echo $(((end - start) / 1000000))
 }
 
-median() { tr ' ' '\n' | awk 'NF' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 wine "$folder/empty_window.exe" --close-when-shown  # warm the prefix and the file cache
 cases=(none 1000 10000 99999 top-99999)

@@ -59,3 +59,7 @@ ensure_display() {
   echo "The virtual display did not start" >&2
   exit 1
 }
+
+# The median of the numbers on standard input, separated by spaces or lines; for the
+# benchmarks.
+median() { tr ' ' '\n' | awk 'NF' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }

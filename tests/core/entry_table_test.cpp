@@ -32,35 +32,28 @@ TEST(LoadEntries, BlankLinesDisappearAndLineEndsOfAnyKindSplit) {
   EXPECT_EQ(Loaded("one\r\ntwo\rthree\n\nfour"), expected);
 }
 
-// Loaded lines are pieces of the file's text, which the table keeps: a copy must read
-// the same lines after the original is loaded again or gone, and a changed line must not
+// Loaded lines are pieces of the file's text, which the table keeps. A copy of the table,
+// and a copy of a slot's line held with that text (as the icon view keeps them), must read
+// the same after the original is changed, loaded again and gone; a changed line must not
 // disturb its neighbours.
 TEST(LoadEntries, LoadedLinesOutliveTheOriginalTableAndChangeOneByOne) {
   auto original = std::make_unique<EntryTable>();
   LoadEntryText("*a.exe**A long enough caption to need the heap**\r\n*b.exe**B**\r\n", *original);
-  EntryTable copy = *original;
+  original->SetSlot(2, "*b.exe**A changed line that owns its own bytes**");
+  auto copy = std::make_unique<EntryTable>(*original);
+  const std::shared_ptr<const Text> kept = original->LoadedText();
+  const std::vector<StoredLine> slotCopies{original->StoredSlot(1), original->StoredSlot(2)};
+  original->SetSlot(1, "*x.exe**X**");
   LoadEntryText("*other.exe**Other**\r\n", *original);
   original.reset();
-  copy.SetSlot(2, "*c.exe**C**");
-  ASSERT_TRUE(copy.Append("*d.exe**D**"));
-  copy.ExchangeSlots(1, 3);
-  EXPECT_EQ(LinesOf(copy),
+  copy->SetSlot(2, "*c.exe**C**");
+  ASSERT_TRUE(copy->Append("*d.exe**D**"));
+  copy->ExchangeSlots(1, 3);
+  EXPECT_EQ(LinesOf(*copy),
             (std::vector<Text>{"*d.exe**D**", "*c.exe**C**", "*a.exe**A long enough caption to need the heap**"}));
-}
-
-// What the icon view keeps of a folder: copies of slot lines and the loaded text.
-TEST(LoadEntries, CopiedSlotLinesReadTheSameAfterTheTableIsChangedAndReloaded) {
-  auto table = std::make_unique<EntryTable>();
-  LoadEntryText("*a.exe**A long enough caption to need the heap**\r\n*b.exe**B**\r\n", *table);
-  table->SetSlot(2, "*changed.exe**A changed line that owns its own bytes**");
-  const std::shared_ptr<const Text> kept = table->LoadedText();
-  const std::vector<StoredLine> copies{table->StoredSlot(1), table->StoredSlot(2)};
-  table->SetSlot(1, "*x.exe**X**");
-  table->SetSlot(2, "*y.exe**Y**");
-  LoadEntryText("*other.exe**Other**\r\n", *table);
-  table.reset();
-  EXPECT_EQ(copies[0].View(), "*a.exe**A long enough caption to need the heap**");
-  EXPECT_EQ(copies[1].View(), "*changed.exe**A changed line that owns its own bytes**");
+  copy.reset();
+  EXPECT_EQ(slotCopies[0].View(), "*a.exe**A long enough caption to need the heap**");
+  EXPECT_EQ(slotCopies[1].View(), "*b.exe**A changed line that owns its own bytes**");
 }
 
 TEST(LoadEntries, EmptyAndLineEndOnlyFilesGiveAnEmptyTableThatIsSeeded) {
