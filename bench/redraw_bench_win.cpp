@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
   std::map<std::string, std::map<int, std::vector<double>>> moved;
   for (int size : sizes) {
     WriteText(settingsPath, SettingsText(size));
-    kov::Form1 form(settingsPath);
+    kov::Form1 form(kov::MenuFile{settingsPath});
     if (!form.Create(SW_SHOWNORMAL)) return 1;
     HWND view = form.View().hwnd();
     g_listViewProcedure =

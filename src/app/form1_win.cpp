@@ -37,7 +37,7 @@ constexpr int kSearchFieldId = 15;
 constexpr UINT kAfterFirstPaintMessage = WM_APP + 1;
 }  // namespace
 
-Form1::Form1(Text settingsFile, ShellRunner shell) : menuFile_(std::move(settingsFile)), shell_(std::move(shell)) {}
+Form1::Form1(MenuFile menuFile, ShellRunner shell) : menuFile_(std::move(menuFile)), shell_(std::move(shell)) {}
 
 Form1::~Form1() = default;
 

@@ -27,9 +27,9 @@ class Form1 : public Window {
  public:
   static constexpr const char* kCaption = "Kovrant 2024.02.01";
 
-  // settingsFile: where the menu is kept, normally beside the program. shell carries
+  // menuFile: where the menu is kept, normally beside the program. shell carries
   // out what the window asks of the Windows shell.
-  explicit Form1(Text settingsFile, ShellRunner shell = ExecuteWithShell);
+  explicit Form1(MenuFile menuFile, ShellRunner shell = ExecuteWithShell);
   ~Form1() override;
 
   // Creates and shows the window; false when it could not be created.

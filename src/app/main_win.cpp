@@ -1,4 +1,5 @@
-// Program entry: safe DLL loading, common controls and OLE, then Form1 until it closes.
+// Program entry: safe DLL loading, the menu read while the rest starts, common controls and OLE,
+// then Form1 until it closes.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -25,16 +26,18 @@ std::string ProgramPath() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   kov::RestrictLibrarySearch();
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   const kov::Text settingsFile = kov::SettingsPathFor(ProgramPath());
   const kov::SingleInstance instance(settingsFile);
   if (instance.AnotherIsRunning()) {
     instance.HandOverToOther();
     return 0;
   }
+  // Read while the system libraries load and the window is made.
+  kov::MenuFile menuFile(settingsFile);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   kov::OleInitialization ole;
-  kov::Form1 form(settingsFile);
+  kov::Form1 form(std::move(menuFile));
   form.QuitWhenDestroyed();
   if (!form.Create(showCommand)) return 1;
   instance.MarkWindow(form.hwnd());

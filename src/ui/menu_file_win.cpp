@@ -5,10 +5,20 @@
 
 namespace kov {
 
+MenuFile::MenuFile(Text path) : path_(std::move(path)), reading_([path = path_] { return Read(path); }) {}
+
+MenuFile::ReadMenu MenuFile::Read(const Text& path) {
+  ReadMenu menu;
+  menu.report = LoadEntries(path, menu.table);
+  CompactEntries(menu.table);
+  SeedDefaults(menu.table);
+  return menu;
+}
+
 void MenuFile::Load(EntryTable& table) {
-  report_ = LoadEntries(path_, table);
-  CompactEntries(table);
-  SeedDefaults(table);
+  ReadMenu menu = reading_.Take();
+  table = std::move(menu.table);
+  report_ = std::move(menu.report);
   if (WasUnreadable()) menuAtStart_ = EntryFileText(table);
 }
 

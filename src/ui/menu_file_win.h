@@ -7,14 +7,18 @@
 
 #include "store/entry_table.h"
 #include "store/settings_file.h"
+#include "util/background_work_win.h"
 
 namespace kov {
 
 class MenuFile {
  public:
-  explicit MenuFile(Text path) : path_(std::move(path)) {}
+  // Starts reading the file at once, on a thread of its own, so that a large menu or a
+  // slow drive is read while the window is being made.
+  explicit MenuFile(Text path);
 
-  // Fills the empty table from the file; the built-in folder when there is no menu.
+  // Fills the empty table with the menu read from the file, waiting for the reading if it
+  // has not finished; the built-in folder when there is no menu.
   void Load(EntryTable& table);
   // Tells the user what start-up found, when there is something to tell: a file larger
   // than the table, a menu recovered from an interrupted save, or a file that could not
@@ -32,7 +36,14 @@ class MenuFile {
   bool WasUnreadable() const { return report_.source == MenuSource::Unreadable; }
   bool ChangedSinceStart(const EntryTable& table) const;
 
+  struct ReadMenu {
+    EntryTable table;
+    LoadReport report;
+  };
+  static ReadMenu Read(const Text& path);
+
   Text path_;
+  BackgroundWork<ReadMenu> reading_;
   LoadReport report_;
   // The menu as start-up showed it, kept only when the file could not be read.
   Text menuAtStart_;

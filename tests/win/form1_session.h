@@ -38,7 +38,7 @@ class Form1Session : public testing::Test {
   // A new window on the settings file as it stands.
   void Restart() {
     if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
-    form_ = std::make_unique<Form1>(settings_, shell_.Runner());
+    form_ = std::make_unique<Form1>(MenuFile(settings_), shell_.Runner());
     ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
     PumpMessages(50);
   }

@@ -1,0 +1,68 @@
+// One piece of work done on a thread of its own while the caller goes on, its result
+// taken once. The thread is waited for when the result is taken or the work goes, so no
+// thread outlives what it works on.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "util/handles_win.h"
+
+namespace kov {
+
+template <typename Result>
+class BackgroundWork {
+ public:
+  template <typename Work>
+  explicit BackgroundWork(Work work) : state_(std::make_unique<StateOf<Work>>(std::move(work))) {
+    thread_.reset(CreateThread(nullptr, 0, &State::Run, state_.get(), 0, nullptr));
+    if (!thread_) State::Run(state_.get());  // no thread to be had: the work is done here and now
+  }
+  BackgroundWork(BackgroundWork&&) noexcept = default;
+  BackgroundWork& operator=(BackgroundWork&&) = delete;
+  ~BackgroundWork() { Wait(); }
+
+  // The work's result, once it is done; what the work threw is thrown here.
+  Result Take() {
+    Wait();
+    if (state_->failure) std::rethrow_exception(state_->failure);
+    return std::move(*state_->result);
+  }
+
+ private:
+  struct State {
+    virtual ~State() = default;
+    virtual Result Do() = 0;
+    static DWORD WINAPI Run(void* parameter) {
+      auto* state = static_cast<State*>(parameter);
+      try {
+        state->result.emplace(state->Do());
+      } catch (...) {
+        state->failure = std::current_exception();
+      }
+      return 0;
+    }
+    std::optional<Result> result;
+    std::exception_ptr failure;
+  };
+  template <typename Work>
+  struct StateOf final : State {
+    explicit StateOf(Work task) : work(std::move(task)) {}
+    Result Do() override { return work(); }
+    Work work;
+  };
+
+  void Wait() {
+    if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.reset();
+  }
+
+  std::unique_ptr<State> state_;
+  KernelHandle thread_;
+};
+
+}  // namespace kov
