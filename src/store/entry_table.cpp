@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <bit>
 #include <utility>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace kov {
 
@@ -15,30 +19,25 @@ bool EntryTable::Append(Text line) {
 
 namespace {
 
-// Finds line ends with memchr, which scans many bytes per step: the next CR and the next
-// LF are each looked up once and reused until the scan passes them.
-class LineEndFinder {
- public:
-  explicit LineEndFinder(const Text& text) : begin_(text.data()), end_(text.data() + text.size()) {}
-
-  // The first CR or LF at or after from; the end of the text when there is none.
-  const char* Next(const char* from) {
-    if (nextCr_ < from) nextCr_ = Find(from, '\r');
-    if (nextLf_ < from) nextLf_ = Find(from, '\n');
-    return std::min(nextCr_, nextLf_);
+// The first CR or LF in [from, end); end when there is none. Both are looked for in one
+// pass, sixteen bytes at a step where the processor has the instructions for it, because
+// the C library's memchr may go byte by byte (as Wine's does) and would be needed twice.
+const char* FindLineEnd(const char* from, const char* end) {
+#ifdef __SSE2__
+  const __m128i carriageReturns = _mm_set1_epi8('\r');
+  const __m128i lineFeeds = _mm_set1_epi8('\n');
+  for (; end - from >= 16; from += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const int hits =
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, carriageReturns), _mm_cmpeq_epi8(bytes, lineFeeds)));
+    if (hits != 0) return from + std::countr_zero(static_cast<unsigned>(hits));
   }
-  const char* End() const { return end_; }
-
- private:
-  const char* Find(const char* from, char wanted) const {
-    const void* hit = std::memchr(from, wanted, static_cast<std::size_t>(end_ - from));
-    return hit ? static_cast<const char*>(hit) : end_;
+#endif
+  for (; from < end; ++from) {
+    if (*from == '\r' || *from == '\n') return from;
   }
-  const char* begin_;
-  const char* end_;
-  const char* nextCr_ = nullptr;
-  const char* nextLf_ = nullptr;
-};
+  return end;
+}
 
 }  // namespace
 
@@ -70,13 +69,13 @@ void LoadEntryText(Text fileText, EntryTable& table) {
   // Settings lines are rarely shorter than 40 bytes; reserving for that many avoids
   // regrowing the table while it fills.
   lines.reserve(std::min<std::size_t>(text.size() / 40 + 1, capacity));
-  LineEndFinder finder(text);
+  const char* const textEnd = text.data() + text.size();
   const char* lineStart = text.data();
-  while (lineStart < finder.End()) {
-    const char* lineEnd = finder.Next(lineStart);
+  while (lineStart < textEnd) {
+    const char* lineEnd = FindLineEnd(lineStart, textEnd);
     take(lineStart, lineEnd);
-    if (lineEnd == finder.End()) break;
-    const bool crLf = *lineEnd == '\r' && lineEnd + 1 < finder.End() && lineEnd[1] == '\n';
+    if (lineEnd == textEnd) break;
+    const bool crLf = *lineEnd == '\r' && lineEnd + 1 < textEnd && lineEnd[1] == '\n';
     lineStart = lineEnd + (crLf ? 2 : 1);
   }
 }
