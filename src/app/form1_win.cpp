@@ -19,6 +19,7 @@
 #include "ui/rename_win.h"
 #include "ui/search_win.h"
 #include "ui/tab_order.h"
+#include "util/child_window_win.h"
 #include "util/dialogs_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
@@ -35,6 +36,25 @@ constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
 constexpr int kSearchFieldId = 15;
 constexpr UINT kAfterFirstPaintMessage = WM_APP + 1;
+
+// Where the window's own parts go in a client area at the DPI; the tool bar places its
+// parts itself.
+struct FormPlaces {
+  RECT spacer;
+  RECT bar;
+  RECT view;
+};
+
+FormPlaces PlacesFor(const RECT& client, int dpi) {
+  const int width = client.right;
+  const int toolBarHeight = ToolBar::Height(dpi);
+  const int spacerHeight = Scaled(16, dpi);
+  const int barHeight = Scaled(25, dpi);
+  const int viewTop = toolBarHeight + spacerHeight;
+  return {Bounds(0, toolBarHeight, width, spacerHeight), Bounds(0, client.bottom - barHeight, width, barHeight),
+          Bounds(0, viewTop, width, std::max<int>(0, client.bottom - barHeight - viewTop))};
+}
+
 }  // namespace
 
 Form1::Form1(MenuFile menuFile, ShellRunner shell) : menuFile_(std::move(menuFile)), shell_(std::move(shell)) {}
@@ -54,9 +74,15 @@ bool Form1::Create(int showCommand) {
   return true;
 }
 
+// Every part is made where the first layout puts it, so that the layout moves nothing.
 bool Form1::CreateChildren() {
-  if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId, kSearchFieldId) || !spacer_.Create(hwnd(), kSpacerId) ||
-      !bar_.Create(hwnd(), kBarId) || !view_.Create(hwnd(), kListViewId, bar_) || !ApplyDpi(DpiOf(hwnd()))) {
+  const int dpi = DpiOf(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const FormPlaces places = PlacesFor(client, dpi);
+  if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId, kSearchFieldId, client.right, dpi) ||
+      !spacer_.Create(hwnd(), kSpacerId, places.spacer) || !bar_.Create(hwnd(), kBarId, places.bar) ||
+      !view_.Create(hwnd(), kListViewId, bar_, places.view) || !ApplyDpi(dpi)) {
     return false;
   }
   ApplyPalette();
@@ -109,18 +135,14 @@ bool Form1::ApplyDpi(int dpi) {
 void Form1::Layout() {
   RECT client;
   GetClientRect(hwnd(), &client);
-  const int width = client.right;
-  const int toolBarHeight = ToolBar::Height(dpi_);
-  const int spacerHeight = Scaled(16, dpi_);
-  const int barHeight = Scaled(25, dpi_);
   // A window not yet on screen is painted whole when shown: moving its parts needs no
   // repaint, which under a slow window server costs start-up time.
   const bool repaint = IsWindowVisible(hwnd());
-  toolBar_.Layout(width, dpi_, repaint);
-  MoveWindow(spacer_.hwnd(), 0, toolBarHeight, width, spacerHeight, repaint);
-  MoveWindow(bar_.hwnd(), 0, client.bottom - barHeight, width, barHeight, repaint);
-  const int viewTop = toolBarHeight + spacerHeight;
-  MoveWindow(view_.hwnd(), 0, viewTop, width, std::max<int>(0, client.bottom - barHeight - viewTop), repaint);
+  toolBar_.Layout(client.right, dpi_, repaint);
+  const FormPlaces places = PlacesFor(client, dpi_);
+  PlaceChild(spacer_.hwnd(), places.spacer, repaint);
+  PlaceChild(bar_.hwnd(), places.bar, repaint);
+  PlaceChild(view_.hwnd(), places.view, repaint);
 }
 
 void Form1::FormCreate() {

@@ -6,6 +6,7 @@
 #include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
 #include "ui/window_keys.h"
+#include "util/child_window_win.h"
 #include "util/dpi_win.h"
 #include "util/tab_key_win.h"
 #include "util/utf8.h"
@@ -51,13 +52,12 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-bool FolderView::Create(HWND parent, int id, StatusLine& statusBar) {
+bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, const RECT& bounds) {
   statusBar_ = &statusBar;
-  list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE |
-                              LVS_EDITLABELS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
-                          0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleA(nullptr), nullptr);
+  list_ = CreateChildWindow(parent, id, WC_LISTVIEWA, "",
+                            WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE | LVS_EDITLABELS | LVS_SINGLESEL |
+                                LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
+                            bounds, nullptr);
   if (!list_) return false;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
   return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, 0) != FALSE;

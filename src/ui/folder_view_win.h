@@ -25,7 +25,7 @@ class FolderView {
   // Creates the list view as child id of parent; statusBar shows the folder's path.
   // The window's own keys pressed in the view reach parent as WM_COMMAND with the Tag
   // of the tool button they press, and never reach the view.
-  [[nodiscard]] bool Create(HWND parent, int id, StatusLine& statusBar);
+  [[nodiscard]] bool Create(HWND parent, int id, StatusLine& statusBar, const RECT& bounds);
   // Images and font for the DPI of the view's monitor, colours for the theme in force;
   // the icons are drawn again by the next ShowFolder.
   [[nodiscard]] bool SetDpi(int dpi, HFONT font);

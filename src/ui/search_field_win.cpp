@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/command_tags.h"
+#include "util/child_window_win.h"
 #include "util/tab_key_win.h"
 
 namespace kov {
@@ -56,10 +57,8 @@ LRESULT CALLBACK TakeSearchKeys(HWND field, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-bool SearchField::Create(HWND parent, int id) {
-  edit_ =
-      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0,
-                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+bool SearchField::Create(HWND parent, int id, const RECT& bounds) {
+  edit_ = CreateChildWindow(parent, id, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, bounds, nullptr, WS_EX_CLIENTEDGE);
   if (!edit_) return false;
   SendMessageW(edit_, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L"Search"));
   return SetWindowSubclass(edit_, TakeSearchKeys, kSearchKeysSubclass, 0) != FALSE;

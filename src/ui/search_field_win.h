@@ -12,7 +12,7 @@ namespace kov {
 
 class SearchField {
  public:
-  [[nodiscard]] bool Create(HWND parent, int id);
+  [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
   HWND hwnd() const { return edit_; }
   Text Typed() const;
   // Empties the field; the window hears of it as of any other change.

@@ -7,6 +7,7 @@
 
 #include "ui/artwork_win.h"
 #include "ui/command_tags.h"
+#include "util/child_window_win.h"
 #include "util/dpi_win.h"
 
 namespace kov {
@@ -40,22 +41,49 @@ constexpr int kSearchLeft = 278;
 constexpr int kSearchHeight = 24;
 constexpr int kSearchGap = 8;
 
-bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId) {
-  if (!left_.Create(parent, leftPanelId) || !right_.Create(left_.hwnd(), rightPanelId) ||
-      !search_.Create(left_.hwnd(), searchFieldId)) {
+namespace {
+
+// Where each part of a bar width wide goes at the DPI: the panels in the window, the
+// search field in the left panel, a button in its panel.
+RECT LeftPanelBounds(int width, int dpi) { return Bounds(0, 0, width, Scaled(kHeight, dpi)); }
+
+RECT RightPanelBounds(int width, int dpi) {
+  const int rightWidth = Scaled(kRightPanelWidth, dpi);
+  return Bounds(width - rightWidth, 0, rightWidth, Scaled(kHeight, dpi));
+}
+
+// The search field takes the free space between GodMode and the right group.
+RECT SearchBounds(int width, int dpi) {
+  const int left = Scaled(kSearchLeft, dpi);
+  const int height = Scaled(kSearchHeight, dpi);
+  const int fieldWidth = std::max(0, width - Scaled(kRightPanelWidth, dpi) - Scaled(kSearchGap, dpi) - left);
+  return Bounds(left, (Scaled(kHeight, dpi) - height) / 2, fieldWidth, height);
+}
+
+RECT ButtonBounds(const ToolButtonPlace& place, int dpi) {
+  return Bounds(Scaled(place.left, dpi), 0, Scaled(place.width, dpi), Scaled(kButtonHeight, dpi));
+}
+
+}  // namespace
+
+// Every part is made where it belongs, so the first layout moves nothing.
+bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId, int width, int dpi) {
+  if (!left_.Create(parent, leftPanelId, LeftPanelBounds(width, dpi)) ||
+      !right_.Create(left_.hwnd(), rightPanelId, RightPanelBounds(width, dpi)) ||
+      !search_.Create(left_.hwnd(), searchFieldId, SearchBounds(width, dpi))) {
     return false;
   }
   owner_ = parent;
   for (const ToolButtonPlace& place : kToolButtons) {
     const HWND panel = place.inRightPanel ? right_.hwnd() : left_.hwnd();
-    if (!AddButton(panel, place)) return false;
+    if (!AddButton(panel, place, dpi)) return false;
   }
   return true;
 }
 
-bool ToolBar::AddButton(HWND parent, const ToolButtonPlace& place) {
+bool ToolBar::AddButton(HWND parent, const ToolButtonPlace& place, int dpi) {
   auto button = std::make_unique<ToolButton>();
-  if (!button->Create(parent, place.tag, place.hint, ToolGlyphArt(place.glyph))) return false;
+  if (!button->Create(parent, place.tag, place.hint, ToolGlyphArt(place.glyph), ButtonBounds(place, dpi))) return false;
   buttons_.push_back(std::move(button));
   return true;
 }
@@ -91,19 +119,10 @@ void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
 int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }
 
 void ToolBar::Layout(int width, int dpi, bool repaint) {
-  const int rightWidth = Scaled(kRightPanelWidth, dpi);
-  MoveWindow(left_.hwnd(), 0, 0, width, Height(dpi), repaint);
-  MoveWindow(right_.hwnd(), width - rightWidth, 0, rightWidth, Height(dpi), repaint);
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const ToolButtonPlace& place = kToolButtons[i];
-    MoveWindow(buttons_[i]->hwnd(), Scaled(place.left, dpi), 0, Scaled(place.width, dpi), Scaled(kButtonHeight, dpi),
-               repaint);
-  }
-  // The search field takes the free space between GodMode and the right group.
-  const int searchLeft = Scaled(kSearchLeft, dpi);
-  const int searchHeight = Scaled(kSearchHeight, dpi);
-  const int searchWidth = std::max(0, width - rightWidth - Scaled(kSearchGap, dpi) - searchLeft);
-  MoveWindow(search_.hwnd(), searchLeft, (Height(dpi) - searchHeight) / 2, searchWidth, searchHeight, repaint);
+  PlaceChild(left_.hwnd(), LeftPanelBounds(width, dpi), repaint);
+  PlaceChild(right_.hwnd(), RightPanelBounds(width, dpi), repaint);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) PlaceChild(buttons_[i]->hwnd(), ButtonBounds(kToolButtons[i], dpi), repaint);
+  PlaceChild(search_.hwnd(), SearchBounds(width, dpi), repaint);
 }
 
 HWND ToolBar::ButtonWindow(int tag) const {

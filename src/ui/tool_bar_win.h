@@ -20,8 +20,9 @@ struct ToolButtonPlace;
 
 class ToolBar {
  public:
-  // Creates the bar's panels and buttons as children of parent.
-  [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId);
+  // Creates the bar's panels and buttons as children of parent, laid out for a client
+  // area width wide at the DPI.
+  [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId, int width, int dpi);
   // Gives each button its tool tip. Left until the window has been painted: the first
   // paint does not need them, and their window costs start-up time.
   void AddTips();
@@ -36,7 +37,7 @@ class ToolBar {
   SearchField& Search() { return search_; }
 
  private:
-  [[nodiscard]] bool AddButton(HWND parent, const ToolButtonPlace& place);
+  [[nodiscard]] bool AddButton(HWND parent, const ToolButtonPlace& place, int dpi);
 
   Panel left_;
   SearchField search_;

@@ -11,4 +11,12 @@ HWND CreateChildWindow(HWND parent, int id, const char* className, const char* t
   return child;
 }
 
+void PlaceChild(HWND child, const RECT& bounds, bool repaint) {
+  RECT now;
+  GetWindowRect(child, &now);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&now), 2);
+  if (EqualRect(&now, &bounds)) return;
+  MoveWindow(child, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, repaint);
+}
+
 }  // namespace kov

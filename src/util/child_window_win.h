@@ -14,4 +14,9 @@ inline RECT Bounds(int left, int top, int width, int height) { return RECT{left,
 HWND CreateChildWindow(HWND parent, int id, const char* className, const char* text, DWORD style, const RECT& bounds,
                        HFONT font, DWORD exStyle = 0);
 
+// Moves a child window to bounds (in its parent's client area) unless it is there
+// already: each move costs a round trip to the window server and a train of messages,
+// and most parts keep their place when the window is resized or shown.
+void PlaceChild(HWND child, const RECT& bounds, bool repaint);
+
 }  // namespace kov

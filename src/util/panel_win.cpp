@@ -2,9 +2,10 @@
 
 namespace kov {
 
-bool Panel::Create(HWND parent, int id) {
+bool Panel::Create(HWND parent, int id, const RECT& bounds) {
   if (!RegisterClassOnce("KovrantPanel", nullptr)) return false;
-  return CreateBound(0, "KovrantPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+  return CreateBound(0, "KovrantPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                     bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
 

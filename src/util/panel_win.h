@@ -11,7 +11,7 @@ namespace kov {
 
 class Panel : public Window {
  public:
-  [[nodiscard]] bool Create(HWND parent, int id);
+  [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
   void SetColors(COLORREF background, COLORREF text);
   void SetText(const std::string& text);
   void SetFont(HFONT font) { font_ = font; }

@@ -10,11 +10,12 @@
 
 namespace kov {
 
-bool ToolButton::Create(HWND parent, int tag, const char* name, GlyphArt art) {
+bool ToolButton::Create(HWND parent, int tag, const char* name, GlyphArt art, const RECT& bounds) {
   if (!RegisterClassOnce("KovrantToolButton", nullptr)) return false;
   tag_ = tag;
   art_ = std::move(art);
-  return CreateBound(0, "KovrantToolButton", name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+  return CreateBound(0, "KovrantToolButton", name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds.left, bounds.top,
+                     bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(tag))) != nullptr;
 }
 

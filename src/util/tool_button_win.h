@@ -13,7 +13,7 @@ namespace kov {
 
 class ToolButton : public Window {
  public:
-  [[nodiscard]] bool Create(HWND parent, int tag, const char* name, GlyphArt art);
+  [[nodiscard]] bool Create(HWND parent, int tag, const char* name, GlyphArt art, const RECT& bounds);
   void SetColors(const ButtonColors& colors);
   int Tag() const { return tag_; }
 
