@@ -27,18 +27,18 @@ Text FormatEntryLine(const EntryFields& fields) {
   return line;
 }
 
-Text FieldOf(std::string_view line, int n) {
+std::string_view FieldOf(std::string_view line, int n) {
   std::size_t start = 0;
   for (int piece = 1; piece < n; ++piece) {
     const std::size_t star = line.find('*', start);
-    if (star == Text::npos) return Text();
+    if (star == std::string_view::npos) return {};
     start = star + 1;
   }
   const std::size_t end = line.find('*', start);
-  return Text(line.substr(start, end == Text::npos ? Text::npos : end - start));
+  return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
-Text CaptionKey(std::string_view line) { return UpperText(TrimText(FieldOf(line, 4), kTrimField)); }
+Text CaptionKey(std::string_view line) { return UpperText(TrimText(Text(FieldOf(line, 4)), kTrimField)); }
 
 EntryView ReadEntry(std::string_view line) {
   const EntryFields fields = SplitEntryLine(line);

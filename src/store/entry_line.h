@@ -24,9 +24,10 @@ EntryFields SplitEntryLine(std::string_view line);
 // The line for the fields: each field followed by "*".
 Text FormatEntryLine(const EntryFields& fields);
 
-// Piece n (1-based) of the line split at "*", as it stands; empty when the line has
-// fewer pieces. Reads only as far as piece n, so scans over a whole table stay fast.
-Text FieldOf(std::string_view line, int n);
+// Piece n (1-based) of the line split at "*", as it stands: a view into line, empty when
+// the line has fewer pieces. Reads only as far as piece n and copies nothing, so scans
+// over a whole table stay fast.
+std::string_view FieldOf(std::string_view line, int n);
 
 // The caption of a line as captions are compared: trimmed and upper-cased.
 Text CaptionKey(std::string_view line);

@@ -83,7 +83,7 @@ bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA
   for (int slot = 1; slot <= table.Count(); ++slot) {
     const std::string_view line = table.Slot(slot);
     if (!InFolderExactly(line, folder)) continue;
-    const Text caption = FieldOf(line, 4);
+    const std::string_view caption = FieldOf(line, 4);
     if (caption == captionA) slotA = slot;
     if (caption == captionB) slotB = slot;
   }
