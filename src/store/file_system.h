@@ -7,8 +7,12 @@
 namespace kov {
 
 // A whole file's bytes, or why there are none. A file that cannot be opened, or whose
-// bytes cannot all be read, is unreadable: never a shorter or an empty text.
+// bytes cannot all be read, is unreadable: never a shorter or an empty text. So is a file
+// larger than kLargestFileRead: no menu comes near it (99,999 entries of long paths are
+// some tens of MB), and holding it could exhaust memory half-way through the start.
 enum class ReadStatus { Read, Missing, Unreadable };
+inline constexpr long long kLargestFileRead = 1LL << 30;
+inline constexpr const char* kFileTooLarge = "The file is larger than 1 GB, far larger than any menu.";
 struct FileRead {
   ReadStatus status = ReadStatus::Missing;
   std::string bytes;

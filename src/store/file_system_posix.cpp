@@ -18,7 +18,11 @@ FileRead ReadWholeFile(const std::string& path) {
   }
   FileRead read{ReadStatus::Read, {}, {}};
   struct stat info {};
-  if (fstat(fd, &info) == 0 && info.st_size > 0) read.bytes.reserve(static_cast<std::size_t>(info.st_size));
+  if (fstat(fd, &info) == 0 && info.st_size > kLargestFileRead) {
+    close(fd);
+    return {ReadStatus::Unreadable, {}, kFileTooLarge};
+  }
+  if (info.st_size > 0) read.bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[1 << 16];
   ssize_t got = 0;
   while ((got = ::read(fd, buffer, sizeof buffer)) > 0) read.bytes.append(buffer, static_cast<std::size_t>(got));

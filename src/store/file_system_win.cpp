@@ -35,6 +35,7 @@ FileRead ReadWholeFile(const std::string& path) {
   }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return Unreadable(GetLastError());
+  if (size.QuadPart > kLargestFileRead) return {ReadStatus::Unreadable, std::string(), kFileTooLarge};
   FileRead read{ReadStatus::Read, std::string(static_cast<std::size_t>(size.QuadPart), '\0'), {}};
   std::size_t done = 0;
   while (done < read.bytes.size()) {

@@ -72,8 +72,9 @@ TEST_F(SettingsFileTest, MissingFileLoadsNothing) {
   EXPECT_EQ(table.Count(), 0);
 }
 
-// A file that cannot be read (here a directory in its place, which neither system
-// reads as a file) is reported with the system's reason, never taken for an empty one.
+// A file that cannot be read (a directory in its place, which neither system reads as a
+// file, or a file too large to be a menu) is reported with a reason, never taken for an
+// empty one, and left as it is.
 TEST_F(SettingsFileTest, UnreadableFileIsReportedNotTakenForEmpty) {
   fs::create_directory(path_);
   EntryTable table;
@@ -81,6 +82,14 @@ TEST_F(SettingsFileTest, UnreadableFileIsReportedNotTakenForEmpty) {
   EXPECT_EQ(report.source, MenuSource::Unreadable);
   EXPECT_FALSE(report.reason.empty());
   EXPECT_EQ(table.Count(), 0);
+
+  fs::remove(path_);
+  Write("*a.exe**A**\r\n");
+  const auto tooLarge = static_cast<std::uintmax_t>(kLargestFileRead) + 1;
+  fs::resize_file(path_, tooLarge);  // sparse: takes no room on the disk
+  EXPECT_EQ(LoadEntries(path_, table, {1, 0}).reason, kFileTooLarge);
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_EQ(fs::file_size(path_), tooLarge);
 }
 
 // Only a complete temporary file stands in for a missing menu, and it is never removed
