@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -17,10 +18,9 @@ namespace kov {
 template <typename Result>
 class BackgroundWork {
  public:
-  template <typename Work>
-  explicit BackgroundWork(Work work) : state_(std::make_unique<StateOf<Work>>(std::move(work))) {
-    thread_.reset(CreateThread(nullptr, 0, &State::Run, state_.get(), 0, nullptr));
-    if (!thread_) State::Run(state_.get());  // no thread to be had: the work is done here and now
+  explicit BackgroundWork(std::function<Result()> work) : state_(std::make_unique<State>(std::move(work))) {
+    thread_.reset(CreateThread(nullptr, 0, &Run, state_.get(), 0, nullptr));
+    if (!thread_) Run(state_.get());  // no thread to be had: the work is done here and now
   }
   BackgroundWork(BackgroundWork&&) noexcept = default;
   BackgroundWork& operator=(BackgroundWork&&) = delete;
@@ -35,26 +35,21 @@ class BackgroundWork {
 
  private:
   struct State {
-    virtual ~State() = default;
-    virtual Result Do() = 0;
-    static DWORD WINAPI Run(void* parameter) {
-      auto* state = static_cast<State*>(parameter);
-      try {
-        state->result.emplace(state->Do());
-      } catch (...) {
-        state->failure = std::current_exception();
-      }
-      return 0;
-    }
+    explicit State(std::function<Result()> task) : work(std::move(task)) {}
+    std::function<Result()> work;
     std::optional<Result> result;
     std::exception_ptr failure;
   };
-  template <typename Work>
-  struct StateOf final : State {
-    explicit StateOf(Work task) : work(std::move(task)) {}
-    Result Do() override { return work(); }
-    Work work;
-  };
+
+  static DWORD WINAPI Run(void* parameter) {
+    auto* state = static_cast<State*>(parameter);
+    try {
+      state->result.emplace(state->work());
+    } catch (...) {
+      state->failure = std::current_exception();
+    }
+    return 0;
+  }
 
   void Wait() {
     if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
