@@ -1,5 +1,5 @@
-// Program entry: safe DLL loading, the menu read while the rest starts, common controls and OLE,
-// then Form1 until it closes.
+// Program entry: safe DLL loading, common controls and OLE, the menu read while the window is
+// made, then Form1 until it closes.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -32,11 +32,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     instance.HandOverToOther();
     return 0;
   }
-  // Read while the system libraries load and the window is made.
-  kov::MenuFile menuFile(settingsFile);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   kov::OleInitialization ole;
+  // A large menu is read while the window is made. Started only now: a thread that starts
+  // while the system libraries load slows their loading (under Wine) more than it saves.
+  kov::MenuFile menuFile(settingsFile);
   kov::Form1 form(std::move(menuFile));
   form.QuitWhenDestroyed();
   if (!form.Create(showCommand)) return 1;

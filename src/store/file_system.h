@@ -33,6 +33,9 @@ PathKind PathKindOf(const std::string& path);
 // True when a file or a directory lies at path.
 bool FileExists(const std::string& path);
 
+// The size in bytes of the file at path; 0 when there is none.
+long long FileSizeOf(const std::string& path);
+
 // When the file exists with the read-only, hidden or system attribute, sets its
 // attributes to archive only, so that it can be replaced, and returns the attributes it
 // had; 0 when nothing was changed.

@@ -35,6 +35,11 @@ void PauseBriefly(int milliseconds) { usleep(static_cast<useconds_t>(millisecond
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
+long long FileSizeOf(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? static_cast<long long>(info.st_size) : 0;
+}
+
 PathKind PathKindOf(const std::string& path) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) return PathKind::Missing;

@@ -13,9 +13,9 @@ namespace kov {
 
 class MenuFile {
  public:
-  // Starts reading the file at once, on a thread of its own, so that a large menu or a
-  // slow drive is read while the window is being made. The reading calls only kernel32:
-  // the libraries loaded on first use are loaded by the window's thread alone.
+  // Starts reading the file at once: a large menu on a thread of its own, so that it is
+  // read while the window is being made. The reading calls only kernel32: the libraries
+  // loaded on first use are loaded by the window's thread alone.
   explicit MenuFile(Text path);
 
   // Fills the empty table with the menu read from the file, waiting for the reading if it

@@ -1,6 +1,7 @@
 // One piece of work done on a thread of its own while the caller goes on, its result
 // taken once. The thread is waited for when the result is taken or the work goes, so no
-// thread outlives what it works on.
+// thread outlives what it works on. Work too small to be worth a thread's start, or for
+// which no thread can be had, is done at once on the caller's thread.
 #pragma once
 
 #include <windows.h>
@@ -18,9 +19,9 @@ namespace kov {
 template <typename Result>
 class BackgroundWork {
  public:
-  explicit BackgroundWork(std::function<Result()> work) : state_(std::make_unique<State>(std::move(work))) {
-    thread_.reset(CreateThread(nullptr, 0, &Run, state_.get(), 0, nullptr));
-    if (!thread_) Run(state_.get());  // no thread to be had: the work is done here and now
+  BackgroundWork(std::function<Result()> work, bool worthAThread) : state_(std::make_unique<State>(std::move(work))) {
+    if (worthAThread) thread_.reset(CreateThread(nullptr, 0, &Run, state_.get(), 0, nullptr));
+    if (!thread_) Run(state_.get());
   }
   BackgroundWork(BackgroundWork&&) noexcept = default;
   BackgroundWork& operator=(BackgroundWork&&) = delete;

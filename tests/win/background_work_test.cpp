@@ -15,16 +15,18 @@ namespace {
 TEST(BackgroundWork, GivesTheResultOrThrowsWhatTheWorkThrewOnTheCallersThread) {
   const DWORD caller = GetCurrentThreadId();
   HANDLE go = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  BackgroundWork<DWORD> work([go] {
-    WaitForSingleObject(go, 5000);  // done only once the caller has gone on
-    return GetCurrentThreadId();
-  });
+  BackgroundWork<DWORD> work(
+      [go] {
+        WaitForSingleObject(go, 5000);  // done only once the caller has gone on
+        return GetCurrentThreadId();
+      },
+      true);
   SetEvent(go);
   const DWORD worker = work.Take();
   CloseHandle(go);
   EXPECT_NE(worker, caller);
 
-  BackgroundWork<std::string> failing([]() -> std::string { throw std::runtime_error("held"); });
+  BackgroundWork<std::string> failing([]() -> std::string { throw std::runtime_error("held"); }, true);
   EXPECT_THROW(failing.Take(), std::runtime_error);
 }
 
