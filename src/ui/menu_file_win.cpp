@@ -9,13 +9,13 @@ namespace {
 
 // A thread costs its start and its attach to every library the process has loaded (some
 // milliseconds under Wine); a menu under a megabyte (some 10,000 entries) is read in less.
-constexpr long long kSmallestMenuReadAside = 1 << 20;
+constexpr long long kSmallestMenuWorthAThread = 1 << 20;
 
 }  // namespace
 
 MenuFile::MenuFile(Text path)
     : path_(std::move(path)),
-      reading_([path = path_] { return Read(path); }, FileSizeOf(path_) >= kSmallestMenuReadAside) {}
+      reading_([path = path_] { return Read(path); }, FileSizeOf(path_) >= kSmallestMenuWorthAThread) {}
 
 MenuFile::ReadMenu MenuFile::Read(const Text& path) {
   ReadMenu menu;
