@@ -24,8 +24,8 @@ const std::string& SettingsPath() {
     std::string text;
     for (int i = 1; i <= EntryTable::kCapacity; ++i) {
       const std::string folder = "Projects\\Group " + std::to_string(i % 100) + "\\";
-      text += folder + "*Apps\\Suite " + std::to_string(i) + "\\bin\\app" + std::to_string(i) +
-              ".exe**Application " + std::to_string(i) + "*-p @R\\data\\" + std::to_string(i) + ".cfg*\r\n";
+      text += folder + "*Apps\\Suite " + std::to_string(i) + "\\bin\\app" + std::to_string(i) + ".exe**Application " +
+              std::to_string(i) + "*-p @R\\data\\" + std::to_string(i) + ".cfg*\r\n";
     }
     std::ofstream(file, std::ios::binary) << text;
     return file;

@@ -15,8 +15,8 @@ inline int RunFloorWindow(HINSTANCE instance, const char* title, WNDPROC procedu
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = title;
   RegisterClassA(&windowClass);
-  HWND window = CreateWindowA(title, title, style, CW_USEDEFAULT, CW_USEDEFAULT, 661, 525, nullptr, nullptr, instance,
-                              nullptr);
+  HWND window =
+      CreateWindowA(title, title, style, CW_USEDEFAULT, CW_USEDEFAULT, 661, 525, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, show);
   UpdateWindow(window);
   if (std::strstr(commandLine, "--close-when-shown")) PostMessageA(window, WM_CLOSE, 0, 0);

@@ -41,7 +41,8 @@ void CheckRename(const EntryTable& before, const EntryTable& after, const std::s
                  const std::string& oldCaption, const RenameResult& result) {
   Require(after.Count() == before.Count(), "a rename never changes the number of entries");
   if (result.outcome != RenameOutcome::Renamed) {
-    Require(std::equal(after.Lines().begin(), after.Lines().end(), before.Lines().begin(), before.Lines().end()), "a refused rename leaves the table as it was");
+    Require(std::equal(after.Lines().begin(), after.Lines().end(), before.Lines().begin(), before.Lines().end()),
+            "a refused rename leaves the table as it was");
     return;
   }
   Require(result.slot >= 1 && result.slot <= before.Count(), "the renamed slot lies in the table");
@@ -59,8 +60,9 @@ void CheckRename(const EntryTable& before, const EntryTable& after, const std::s
     const std::string_view now = after.Slot(slot);
     if (slot == result.slot || was == now) continue;
     Require(isFolder && BeginsIgnoringCase(was, oldPath), "only entries inside the renamed folder change");
-    Require(now == std::string(was.substr(0, folder.size())) + result.name + std::string(was.substr(oldPath.size() - 1)),
-            "an entry inside the folder changes in the folder's own level only");
+    Require(
+        now == std::string(was.substr(0, folder.size())) + result.name + std::string(was.substr(oldPath.size() - 1)),
+        "an entry inside the folder changes in the folder's own level only");
   }
 }
 

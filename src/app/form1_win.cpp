@@ -65,8 +65,8 @@ bool Form1::Create(int showCommand) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KOVRANT));
   if (!RegisterClassOnce("TForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon)) return false;
   const RECT place = FirstPlace(661, 525, DpiOf(nullptr));
-  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.left, place.top,
-                   place.right - place.left, place.bottom - place.top, nullptr, nullptr)) {
+  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place, nullptr,
+                   nullptr)) {
     return false;
   }
   ShowWindow(hwnd(), showCommand);

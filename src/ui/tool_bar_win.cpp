@@ -121,8 +121,9 @@ int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }
 void ToolBar::Layout(int width, int dpi, bool repaint) {
   PlaceChild(left_.hwnd(), LeftPanelBounds(width, dpi), repaint);
   PlaceChild(right_.hwnd(), RightPanelBounds(width, dpi), repaint);
-  for (std::size_t i = 0; i < buttons_.size(); ++i)
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
     PlaceChild(buttons_[i]->hwnd(), ButtonBounds(kToolButtons[i], dpi), repaint);
+  }
   PlaceChild(search_.hwnd(), SearchBounds(width, dpi), repaint);
 }
 

@@ -51,7 +51,7 @@ DialogForm::DialogForm(HWND owner) : owner_(owner), previousCurrent_(currentForm
   currentForm = this;
   CloseKeys().clear();
   if (!RegisterClassOnce(kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) return;
-  if (!CreateBound(kFixedFrameExStyle, kFormClassName, "", kFixedFrameStyle, 0, 0, 0, 0, owner, nullptr)) return;
+  if (!CreateBound(kFixedFrameExStyle, kFormClassName, "", kFixedFrameStyle, RECT{}, owner, nullptr)) return;
   dpi_ = DpiOf(hwnd());
   font_ = MakeFont(kDialogFontFace, 11, dpi_);
   SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

@@ -4,8 +4,7 @@ namespace kov {
 
 bool Panel::Create(HWND parent, int id, const RECT& bounds) {
   if (!RegisterClassOnce("KovrantPanel", nullptr)) return false;
-  return CreateBound(0, "KovrantPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top,
-                     bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+  return CreateBound(0, "KovrantPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
 

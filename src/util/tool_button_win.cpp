@@ -14,8 +14,7 @@ bool ToolButton::Create(HWND parent, int tag, const char* name, GlyphArt art, co
   if (!RegisterClassOnce("KovrantToolButton", nullptr)) return false;
   tag_ = tag;
   art_ = std::move(art);
-  return CreateBound(0, "KovrantToolButton", name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds.left, bounds.top,
-                     bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+  return CreateBound(0, "KovrantToolButton", name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(tag))) != nullptr;
 }
 

@@ -26,10 +26,10 @@ bool Window::RegisterClassOnce(const char* className, HBRUSH background, HICON i
   return RegisterClassExA(&windowClass) != 0;
 }
 
-HWND Window::CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
-                         int height, HWND parent, HMENU idOrMenu) {
-  return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, idOrMenu,
-                         GetModuleHandleA(nullptr), this);
+HWND Window::CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& bounds,
+                         HWND parent, HMENU idOrMenu) {
+  return CreateWindowExA(exStyle, className, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                         bounds.bottom - bounds.top, parent, idOrMenu, GetModuleHandleA(nullptr), this);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

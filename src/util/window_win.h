@@ -19,9 +19,10 @@ class Window {
  protected:
   // Registers the class once per process; every class uses Window's procedure.
   static bool RegisterClassOnce(const char* className, HBRUSH background, HICON icon = nullptr);
-  // Creates the window with this object bound to it.
-  HWND CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
-                   int height, HWND parent, HMENU idOrMenu);
+  // Creates the window with this object bound to it, at bounds (in its parent's client
+  // area for a child).
+  HWND CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& bounds,
+                   HWND parent, HMENU idOrMenu);
 
   // Handles a message; the default passes it to DefWindowProc.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

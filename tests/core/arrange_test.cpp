@@ -20,13 +20,13 @@ TEST(MoveEntryBefore, TheLineMovesJustBeforeTheOtherOrAfterTheFoldersLastEntry) 
   EntryTable table = TableOf(kMixed);
   ASSERT_TRUE(MoveEntryBefore(table, "", "c", "b"));
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*a.exe**A**", "Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**",
-                                              "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
+                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
   ASSERT_TRUE(MoveEntryBefore(table, "", "A", "tools"));
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**", "*a.exe**A**",
-                                              "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
+                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
   ASSERT_TRUE(MoveEntryBefore(table, "", "C", ""));
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*b.exe**B**", "*a.exe**A**", "*Tools*1*Tools**",
-                                              "*c.exe**C**", "Tools\\*t2.exe**T2**"}));
+                                               "*c.exe**C**", "Tools\\*t2.exe**T2**"}));
   EXPECT_FALSE(MoveEntryBefore(table, "", "T1", "B"));
 }
 
@@ -42,14 +42,14 @@ TEST(MoveEntryIntoFolder, AFolderCarriesEverythingInsideItAtEveryDepth) {
   });
   ASSERT_EQ(MoveEntryIntoFolder(table, "", "NET", "tools", kDirs), MoveOutcome::Moved);
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{
-                               "*Tools*1*Tools**",
-                               "Tools\\*Net*1*Net* -p *",
-                               "Tools\\Net\\*ping.exe** Ping **",
-                               "Tools\\Net\\*Old*1*Old**",
-                               "Tools\\Net\\old\\*%windir%\\notes.txt**notes* x *",
-                               "*Network*1*Network**",
-                               "Network\\*share.exe**share**",
-                           }));
+                                "*Tools*1*Tools**",
+                                "Tools\\*Net*1*Net* -p *",
+                                "Tools\\Net\\*ping.exe** Ping **",
+                                "Tools\\Net\\*Old*1*Old**",
+                                "Tools\\Net\\old\\*%windir%\\notes.txt**notes* x *",
+                                "*Network*1*Network**",
+                                "Network\\*share.exe**share**",
+                            }));
 }
 
 TEST(MoveEntryUp, TheEntryGoesToTheParentFolderAsItStood) {

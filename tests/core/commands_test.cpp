@@ -33,8 +33,8 @@ TEST(CommandDelete, FolderGoesWithEverythingInsideItInAnyCaseAndTools2Stays) {
       "*notes.txt**Notes**",
   });
   DeleteFromTable(table, "", Selected(1, "Tools", kVirtualFolder));
-  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**", "Tools2\\Tools\\*c.exe**C**",
-                                              "*notes.txt**Notes**"}));
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**",
+                                               "Tools2\\Tools\\*c.exe**C**", "*notes.txt**Notes**"}));
 }
 
 TEST(CommandDelete, FolderAlsoTakesItsLinesBeyondTheCapacity) {
@@ -60,7 +60,7 @@ TEST(CommandDelete, NestedFolderTakesOnlyItsOwnSubtree) {
   });
   DeleteFromTable(table, "tools\\", Selected(2, "Net", kVirtualFolder));
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*Network*1*Network**",
-                                              "Tools\\Network\\*z.exe**Z**", "Net\\*w.exe**W**"}));
+                                               "Tools\\Network\\*z.exe**Z**", "Net\\*w.exe**W**"}));
 }
 
 TEST(CommandDelete, ProgramOrDirectoryTakesOnlyItsOwnLine) {
