@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <utility>
+#include <variant>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -14,7 +15,125 @@ namespace kov {
 bool EntryTable::Append(Text line) {
   if (IsFull()) return false;
   lines_.emplace_back(std::move(line));
+  Record(TableChanges::Appended{lines_.back()});
   return true;
+}
+
+void EntryTable::SetSlot(int slot, Text line) {
+  StoredLine& stored = lines_[static_cast<std::size_t>(slot - 1)];
+  StoredLine after(std::move(line));
+  if (recording_.changes) Record(TableChanges::Replaced{slot, stored, after});
+  stored = std::move(after);
+}
+
+void EntryTable::ExchangeSlots(int slotA, int slotB) {
+  std::swap(lines_[static_cast<std::size_t>(slotA - 1)], lines_[static_cast<std::size_t>(slotB - 1)]);
+  Record(TableChanges::Exchanged{slotA, slotB});
+}
+
+void EntryTable::MoveSlot(int from, int to) {
+  const auto at = [this](int slot) { return lines_.begin() + (slot - 1); };
+  if (from < to) std::rotate(at(from), at(from) + 1, at(to) + 1);
+  if (to < from) std::rotate(at(to), at(from), at(from) + 1);
+  if (from != to) Record(TableChanges::Moved{from, to});
+}
+
+void EntryTable::ReplaceWith(EntryTable other) {
+  TableChanges::Swapped swapped{std::move(other.loadedText_), std::move(other.lines_), std::move(other.overflow_)};
+  std::swap(swapped.loadedText, loadedText_);
+  std::swap(swapped.lines, lines_);
+  std::swap(swapped.overflow, overflow_);
+  // The change holds what the table had; the loaded text it now reads is held by the table.
+  if (recording_.changes) recording_.changes->Add(std::move(swapped), nullptr);
+}
+
+namespace {
+
+// Puts removed elements back at their places, which count the elements left between them.
+template <typename Line>
+void Reinsert(std::vector<Line>& lines, const std::vector<std::pair<std::size_t, Line>>& removed) {
+  std::vector<Line> merged;
+  merged.reserve(lines.size() + removed.size());
+  auto next = removed.begin();
+  auto kept = lines.begin();
+  while (next != removed.end() || kept != lines.end()) {
+    if (next != removed.end() && next->first == merged.size()) {
+      merged.push_back((next++)->second);
+    } else {
+      merged.push_back(std::move(*kept++));
+    }
+  }
+  lines = std::move(merged);
+}
+
+// Removes the elements at the places given, ascending, as they were removed first.
+template <typename Line>
+void RemoveAgain(std::vector<Line>& lines, const std::vector<std::pair<std::size_t, Line>>& removed) {
+  std::size_t kept = 0;
+  auto next = removed.begin();
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    if (next != removed.end() && next->first == at) {
+      ++next;
+      continue;
+    }
+    if (kept != at) lines[kept] = std::move(lines[at]);
+    ++kept;
+  }
+  lines.resize(kept);
+}
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+
+}  // namespace
+
+void EntryTable::Apply(TableChanges::Change& change, bool forward) {
+  std::visit(Overloaded{
+                 [&](TableChanges::Appended& appended) {
+                   if (forward) {
+                     lines_.push_back(appended.line);
+                   } else {
+                     lines_.pop_back();
+                   }
+                 },
+                 [&](TableChanges::Replaced& replaced) {
+                   lines_[static_cast<std::size_t>(replaced.slot - 1)] = forward ? replaced.after : replaced.before;
+                 },
+                 [&](TableChanges::Exchanged& exchanged) {
+                   std::swap(lines_[static_cast<std::size_t>(exchanged.slotA - 1)],
+                             lines_[static_cast<std::size_t>(exchanged.slotB - 1)]);
+                 },
+                 [&](TableChanges::Moved& moved) {
+                   MoveSlot(forward ? moved.from : moved.to, forward ? moved.to : moved.from);
+                 },
+                 [&](TableChanges::Removed& removed) {
+                   forward ? RemoveAgain(lines_, removed.lines) : Reinsert(lines_, removed.lines);
+                 },
+                 [&](TableChanges::RemovedOverflow& removed) {
+                   forward ? RemoveAgain(overflow_, removed.lines) : Reinsert(overflow_, removed.lines);
+                 },
+                 [&](TableChanges::Swapped& swapped) {
+                   std::swap(swapped.loadedText, loadedText_);
+                   std::swap(swapped.lines, lines_);
+                   std::swap(swapped.overflow, overflow_);
+                 },
+             },
+             change);
+}
+
+// Undoing and redoing are not themselves recorded.
+void EntryTable::Undo(TableChanges& changes) {
+  TableChanges* const recording = std::exchange(recording_.changes, nullptr);
+  for (auto change = changes.changes_.rbegin(); change != changes.changes_.rend(); ++change) Apply(*change, false);
+  recording_.changes = recording;
+}
+
+void EntryTable::Redo(TableChanges& changes) {
+  TableChanges* const recording = std::exchange(recording_.changes, nullptr);
+  for (TableChanges::Change& change : changes.changes_) Apply(change, true);
+  recording_.changes = recording;
 }
 
 namespace {

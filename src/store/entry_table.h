@@ -11,25 +11,10 @@
 #include <vector>
 
 #include "store/entry_line.h"
+#include "store/stored_line.h"
+#include "store/table_changes.h"
 
 namespace kov {
-
-// One slot's line: a piece of the loaded settings file's text, which the table keeps,
-// until the line is changed; then its own string. A loaded table of many thousand lines
-// thus costs one allocation, not one per line. A copy reads the same bytes whatever later
-// happens to the table, for as long as that text is held (EntryTable::LoadedText).
-class StoredLine {
- public:
-  StoredLine() = default;
-  explicit StoredLine(std::string_view loaded) : loaded_(loaded) {}
-  explicit StoredLine(Text own) : own_(std::move(own)) {}
-
-  std::string_view View() const { return loaded_.data() ? loaded_ : std::string_view(own_); }
-
- private:
-  std::string_view loaded_;
-  Text own_;
-};
 
 // The lines of a table in slot order, each read as a string_view.
 class LineRange {
@@ -99,31 +84,38 @@ class EntryTable {
   [[nodiscard]] bool Append(Text line);
 
   // Replaces the line of an existing slot.
-  void SetSlot(int slot, Text line) { lines_[static_cast<std::size_t>(slot - 1)] = StoredLine(std::move(line)); }
+  void SetSlot(int slot, Text line);
 
   // Exchanges the lines of two existing slots.
-  void ExchangeSlots(int slotA, int slotB) {
-    std::swap(lines_[static_cast<std::size_t>(slotA - 1)], lines_[static_cast<std::size_t>(slotB - 1)]);
-  }
+  void ExchangeSlots(int slotA, int slotB);
 
   // Moves the line of slot from to slot to; the lines between shift by one toward from.
-  void MoveSlot(int from, int to) {
-    const auto at = [this](int slot) { return lines_.begin() + (slot - 1); };
-    if (from < to) std::rotate(at(from), at(from) + 1, at(to) + 1);
-    if (to < from) std::rotate(at(to), at(from), at(from) + 1);
-  }
+  void MoveSlot(int from, int to);
 
   // Removes every line for which remove(line) is true; the others keep their order.
   template <typename Predicate>
   void RemoveLinesIf(Predicate remove) {
-    std::erase_if(lines_, [&remove](const StoredLine& line) { return remove(line.View()); });
+    RemoveIf(lines_, [&remove](const StoredLine& line) { return remove(line.View()); }, &TableChanges::Removed::lines);
   }
 
   // The same for the lines kept beyond the capacity.
   template <typename Predicate>
   void RemoveOverflowLinesIf(Predicate remove) {
-    std::erase_if(overflow_, remove);
+    RemoveIf(overflow_, remove, &TableChanges::RemovedOverflow::lines);
   }
+
+  // Takes every line, the overflow and the loaded text of another table (the settings
+  // file read anew) in one change.
+  void ReplaceWith(EntryTable other);
+
+  // While changes is set, every change of the table is written to it as well; nullptr
+  // stops the recording. A copy of the table records nothing.
+  void RecordChangesIn(TableChanges* changes) { recording_.changes = changes; }
+  // Takes the table back over recorded changes, the last first, to the lines it had
+  // before them; or brings it forward over them again. Only for the table they were
+  // recorded on, in the state they left it or found it in.
+  void Undo(TableChanges& changes);
+  void Redo(TableChanges& changes);
 
  private:
   friend void LoadEntryText(Text fileText, EntryTable& table);
@@ -134,6 +126,38 @@ class EntryTable {
   std::shared_ptr<const Text> loadedText_;
   std::vector<StoredLine> lines_;
   std::vector<Text> overflow_;
+  // Where changes are written while a command runs; never copied with the table.
+  struct Recording {
+    TableChanges* changes = nullptr;
+    Recording() = default;
+    Recording(const Recording&) {}
+    Recording& operator=(const Recording&) { return *this; }
+  } recording_;
+
+  template <typename Change>
+  void Record(Change change) {
+    if (recording_.changes) recording_.changes->Add(std::move(change), loadedText_);
+  }
+
+  // Removes the elements for which remove is true in one pass, keeping the order of the
+  // others; while recording, the removed ones go into a change with their places.
+  template <typename Line, typename Predicate, typename Removal>
+  void RemoveIf(std::vector<Line>& lines, Predicate remove, std::vector<std::pair<std::size_t, Line>> Removal::*removed) {
+    Removal removal;
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+      if (remove(lines[at])) {
+        if (recording_.changes) (removal.*removed).emplace_back(at, std::move(lines[at]));
+        continue;
+      }
+      if (kept != at) lines[kept] = std::move(lines[at]);
+      ++kept;
+    }
+    lines.resize(kept);
+    if (!(removal.*removed).empty()) Record(std::move(removal));
+  }
+
+  void Apply(TableChanges::Change& change, bool forward);
 };
 
 // Fills the table from the text of a settings file, one slot per line. CR LF, a bare CR

@@ -1,0 +1,88 @@
+// Commands chosen by a fuzzer's input and run on an entry table as the window runs them:
+// drops, new folders, renames, moves, drags into and out of folders, deletes, new
+// parameters and a reload of the whole menu, each recorded as one undo step.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "random_table.h"
+#include "store/entry_table.h"
+#include "ui/adding.h"
+#include "ui/arrange.h"
+#include "ui/commands.h"
+#include "ui/folder_logic.h"
+#include "ui/rename.h"
+#include "ui/undo_history.h"
+
+namespace kov::fuzz {
+
+inline const DirectoryValues kCommandDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+
+// Runs one command on the table; the folder and captions come from the input, so that
+// some name entries that exist and some do not.
+inline void RunOneCommand(FuzzInput& input, EntryTable& table) {
+  const std::string folder = TakeFolder(input);
+  const std::string caption = TakeName(input);
+  switch (input.TakeByte() % 9) {
+    case 0: {
+      std::vector<NewEntry> entries;
+      for (int count = input.TakeByte() % 4; count > 0; --count) {
+        entries.push_back({"C:\\WORK\\" + TakeName(input), input.TakeByte() % 2 ? kDirectory : kProgram});
+      }
+      AddEntriesToTable(table, folder, entries, kCommandDirectories);
+      break;
+    }
+    case 1:
+      AddEntriesToTable(table, folder, {{caption, kVirtualFolder}}, kCommandDirectories);
+      break;
+    case 2:
+      RenameEntry(table, folder, caption, TakeName(input), kCommandDirectories);
+      break;
+    case 3:
+      ExchangeEntries(table, folder, caption, TakeName(input));
+      break;
+    case 4:
+      MoveEntryBefore(table, folder, caption, TakeName(input));
+      break;
+    case 5:
+      MoveEntryIntoFolder(table, folder, caption, TakeName(input), kCommandDirectories);
+      break;
+    case 6:
+      MoveEntryUp(table, folder, caption, kCommandDirectories);
+      break;
+    case 7:
+      DeleteFromTable(table, folder, FindEntryByCaption(table, folder, caption, kCommandDirectories));
+      break;
+    default:
+      if (input.TakeByte() % 2 == 0) {
+        table.ReplaceWith(TakeTable(input));
+      } else if (table.Count() > 0) {
+        const int slot = 1 + input.TakeByte() % table.Count();
+        table.SetSlot(slot, LineWithParameters(table.Slot(slot), TakeName(input)));
+      }
+      break;
+  }
+}
+
+// The settings file's text of a table, to compare tables byte for byte, overflow included.
+inline std::string FileTextOf(const EntryTable& table) { return EntryFileText(table); }
+
+// Runs commands from the input on the table, each as one step of the history; the
+// table's text after each step, the first being the text before any.
+inline std::vector<std::string> RunRecordedCommands(FuzzInput& input, EntryTable& table, UndoHistory& history,
+                                                    int commands) {
+  std::vector<std::string> texts{FileTextOf(table)};
+  for (int command = 0; command < commands; ++command) {
+    UndoStep step;
+    table.RecordChangesIn(&step.changes);
+    RunOneCommand(input, table);
+    table.RecordChangesIn(nullptr);
+    if (step.changes.Empty()) continue;
+    history.Add(std::move(step));
+    texts.push_back(FileTextOf(table));
+  }
+  return texts;
+}
+
+}  // namespace kov::fuzz

@@ -1,0 +1,65 @@
+// What one command did to an entry table, change by change: enough to take the table
+// back to the lines it had before, byte for byte, and to bring it forward again. Each
+// change keeps only the lines it touched, never a copy of the table; the loaded texts
+// that kept lines may be pieces of are held with them.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "store/stored_line.h"
+
+namespace kov {
+
+class TableChanges {
+ public:
+  bool Empty() const { return changes_.empty(); }
+
+ private:
+  friend class EntryTable;
+
+  struct Appended {
+    StoredLine line;
+  };
+  struct Replaced {
+    int slot;
+    StoredLine before;
+    StoredLine after;
+  };
+  struct Exchanged {
+    int slotA;
+    int slotB;
+  };
+  struct Moved {
+    int from;
+    int to;
+  };
+  // Lines removed from the table, by their 0-based places before the removal, ascending.
+  struct Removed {
+    std::vector<std::pair<std::size_t, StoredLine>> lines;
+  };
+  struct RemovedOverflow {
+    std::vector<std::pair<std::size_t, Text>> lines;
+  };
+  // The whole table exchanged for another (the settings file read anew): the other
+  // table's contents, which undoing and redoing exchange again.
+  struct Swapped {
+    std::shared_ptr<const Text> loadedText;
+    std::vector<StoredLine> lines;
+    std::vector<Text> overflow;
+  };
+  using Change = std::variant<Appended, Replaced, Exchanged, Moved, Removed, RemovedOverflow, Swapped>;
+
+  void Add(Change change, const std::shared_ptr<const Text>& loadedText) {
+    if (loadedText && (heldTexts_.empty() || heldTexts_.back() != loadedText)) heldTexts_.push_back(loadedText);
+    changes_.push_back(std::move(change));
+  }
+
+  std::vector<Change> changes_;
+  std::vector<std::shared_ptr<const Text>> heldTexts_;
+};
+
+}  // namespace kov
