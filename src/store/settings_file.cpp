@@ -92,9 +92,9 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
 
 bool SaveEntries(const Text& path, const EntryTable& table) {
   const unsigned long attributes = MakeWritable(path);
-  if (ReplaceFileContents(path, EntryFileText(table))) return true;
+  const bool saved = ReplaceFileContents(path, EntryFileText(table));
   RestoreAttributes(path, attributes);
-  return false;
+  return saved;
 }
 
 }  // namespace kov

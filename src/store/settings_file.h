@@ -46,8 +46,9 @@ Text SettingsTextAsUtf8(Text bytes);
 LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience = {});
 
 // Replaces the settings file with the table and its overflow, CR LF after every line.
-// False when the file could not be written; the old file is then left as it was, its
-// attributes included.
+// The new file gets the old one's attributes (read-only, hidden, system). False when the
+// file could not be written; the old file is then left as it was, its attributes
+// included.
 [[nodiscard]] bool SaveEntries(const Text& path, const EntryTable& table);
 
 }  // namespace kov

@@ -112,13 +112,18 @@ TEST_F(SettingsFileTest, InterruptedSaveIsRecoveredOnlyFromACompleteTemporaryFil
   EXPECT_FALSE(FileExists(temporary));
 }
 
-TEST_F(SettingsFileTest, ReadOnlyFileIsMadeWritableAndReplaced) {
+bool IsReadOnly(const std::string& path) {
+  return (fs::status(path).permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileIsReplacedAndStaysReadOnly) {
   Write("*old**old**\r\n");
   fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
   EntryTable table;
   ASSERT_TRUE(table.Append("*new**new**"));
   ASSERT_TRUE(SaveEntries(path_, table));
   EXPECT_EQ(ReadWholeFile(path_).bytes, "*new**new**\r\n");
+  EXPECT_TRUE(IsReadOnly(path_));
 }
 
 TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
@@ -132,7 +137,7 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
   EXPECT_FALSE(SaveEntries(path_, table));
   EXPECT_EQ(ReadWholeFile(path_).bytes, "*old**old**\r\n");
   // The file is left as it was, read-only included.
-  EXPECT_EQ(fs::status(path_).permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_TRUE(IsReadOnly(path_));
 }
 
 TEST_F(SettingsFileTest, PathsAreMissingFilesOrDirectories) {
