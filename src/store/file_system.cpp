@@ -6,4 +6,6 @@ bool FileExists(const std::string& path) { return PathKindOf(path) != PathKind::
 
 std::string TemporaryFileFor(const std::string& path) { return path + ".saving"; }
 
+std::string FinishedTemporaryFileFor(const std::string& path) { return path + ".saved"; }
+
 }  // namespace kov

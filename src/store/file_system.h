@@ -13,10 +13,22 @@ namespace kov {
 enum class ReadStatus { Read, Missing, Unreadable };
 inline constexpr long long kLargestFileRead = 1LL << 30;
 inline constexpr const char* kFileTooLarge = "The file is larger than 1 GB, far larger than any menu.";
+
+// What kept an unreadable file from being read, so that the user can be told what to do.
+enum class ReadProblem {
+  None,
+  Locked,        // another program holds the file open without sharing it, or locks a part
+  AccessDenied,  // the file's permissions do not let this user read it
+  TooLarge,      // larger than kLargestFileRead
+  IsDirectory,   // a directory lies where the file should be
+  Other,
+};
+
 struct FileRead {
   ReadStatus status = ReadStatus::Missing;
   std::string bytes;
   std::string reason;  // the system's words for an unreadable file
+  ReadProblem problem = ReadProblem::None;
 };
 FileRead ReadWholeFile(const std::string& path);
 
@@ -41,15 +53,21 @@ long long FileSizeOf(const std::string& path);
 // had; 0 when nothing was changed.
 unsigned long MakeWritable(const std::string& path);
 
-// Gives a file back the attributes MakeWritable took; nothing for 0.
+// Gives a file the attributes MakeWritable took; nothing for 0.
 void RestoreAttributes(const std::string& path, unsigned long attributes);
 
-// Writes bytes to a temporary file beside path, flushes it to the medium, and only then
-// puts it in place of path. On any failure the old file is left untouched, the
-// temporary file is removed, and false is returned.
+// Writes bytes to a temporary file beside path and flushes it to the medium, renames it
+// to a second name that marks it finished, and only then puts it in place of path. A
+// save stopped at any moment leaves path whole, old or new. On failure path is left
+// untouched and false is returned; the temporary file is removed, unless it was finished
+// and only its move onto path failed: it then stays as the whole new content, for a
+// load that finds path missing or unreadable.
 [[nodiscard]] bool ReplaceFileContents(const std::string& path, const std::string& bytes);
 
-// The temporary file that ReplaceFileContents writes beside path.
+// The temporary file that ReplaceFileContents writes beside path: it may be cut short.
 std::string TemporaryFileFor(const std::string& path);
+
+// The name the temporary file takes once all its bytes are written and flushed.
+std::string FinishedTemporaryFileFor(const std::string& path);
 
 }  // namespace kov

@@ -10,23 +10,36 @@
 
 namespace kov {
 
+namespace {
+
+ReadProblem ProblemOf(int error) {
+  if (error == EACCES || error == EPERM) return ReadProblem::AccessDenied;
+  if (error == EISDIR) return ReadProblem::IsDirectory;
+  return ReadProblem::Other;
+}
+
+FileRead Unreadable(int error) { return {ReadStatus::Unreadable, {}, std::strerror(error), ProblemOf(error)}; }
+
+}  // namespace
+
 FileRead ReadWholeFile(const std::string& path) {
   const int fd = open(path.c_str(), O_RDONLY);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return {ReadStatus::Missing, {}, {}};
-    return {ReadStatus::Unreadable, {}, std::strerror(errno)};
+    return Unreadable(errno);
   }
   FileRead read{ReadStatus::Read, {}, {}};
   struct stat info {};
   if (fstat(fd, &info) == 0 && info.st_size > kLargestFileRead) {
     close(fd);
-    return {ReadStatus::Unreadable, {}, kFileTooLarge};
+    return {ReadStatus::Unreadable, {}, kFileTooLarge, ReadProblem::TooLarge};
   }
   if (info.st_size > 0) read.bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[1 << 16];
   ssize_t got = 0;
   while ((got = ::read(fd, buffer, sizeof buffer)) > 0) read.bytes.append(buffer, static_cast<std::size_t>(got));
-  if (got < 0) read = {ReadStatus::Unreadable, {}, std::strerror(errno)};
+  // A directory opens for reading here; its reads fail with EISDIR.
+  if (got < 0) read = Unreadable(errno);
   close(fd);
   return read;
 }
@@ -58,7 +71,9 @@ void RestoreAttributes(const std::string& path, unsigned long attributes) {
   if (attributes != 0) chmod(path.c_str(), static_cast<mode_t>(attributes & 07777));
 }
 
-static bool WriteAll(int fd, const std::string& bytes) {
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
@@ -68,15 +83,23 @@ static bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+// Writes and flushes the temporary file, then gives it its finished name.
+bool WriteFinishedTemporaryFile(const std::string& path, const std::string& bytes) {
   const std::string temporary = TemporaryFileFor(path);
   const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
-  if (written && closed && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  if (written && closed && std::rename(temporary.c_str(), FinishedTemporaryFileFor(path).c_str()) == 0) return true;
   unlink(temporary.c_str());
   return false;
+}
+
+}  // namespace
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+  return WriteFinishedTemporaryFile(path, bytes) &&
+         std::rename(FinishedTemporaryFileFor(path).c_str(), path.c_str()) == 0;
 }
 
 }  // namespace kov

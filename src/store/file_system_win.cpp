@@ -21,7 +21,16 @@ std::string SystemMessage(DWORD error) {
   return message;
 }
 
-FileRead Unreadable(DWORD error) { return {ReadStatus::Unreadable, std::string(), SystemMessage(error)}; }
+ReadProblem ProblemOf(const std::string& path, DWORD error) {
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return ReadProblem::Locked;
+  if (error != ERROR_ACCESS_DENIED) return ReadProblem::Other;
+  // Opening a directory as a file is refused as access denied.
+  return PathKindOf(path) == PathKind::Directory ? ReadProblem::IsDirectory : ReadProblem::AccessDenied;
+}
+
+FileRead Unreadable(const std::string& path, DWORD error) {
+  return {ReadStatus::Unreadable, std::string(), SystemMessage(error), ProblemOf(path, error)};
+}
 
 }  // namespace
 
@@ -31,18 +40,20 @@ FileRead ReadWholeFile(const std::string& path) {
   if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {ReadStatus::Missing, {}, {}};
-    return Unreadable(error);
+    return Unreadable(path, error);
   }
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) return Unreadable(GetLastError());
-  if (size.QuadPart > kLargestFileRead) return {ReadStatus::Unreadable, std::string(), kFileTooLarge};
+  if (!GetFileSizeEx(file.get(), &size)) return Unreadable(path, GetLastError());
+  if (size.QuadPart > kLargestFileRead) {
+    return {ReadStatus::Unreadable, std::string(), kFileTooLarge, ReadProblem::TooLarge};
+  }
   FileRead read{ReadStatus::Read, std::string(static_cast<std::size_t>(size.QuadPart), '\0'), {}};
   std::size_t done = 0;
   while (done < read.bytes.size()) {
     const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - done, 1u << 30));
     DWORD got = 0;
-    if (!ReadFile(file.get(), read.bytes.data() + done, wanted, &got, nullptr)) return Unreadable(GetLastError());
-    if (got == 0) return Unreadable(ERROR_HANDLE_EOF);
+    if (!ReadFile(file.get(), read.bytes.data() + done, wanted, &got, nullptr)) return Unreadable(path, GetLastError());
+    if (got == 0) return Unreadable(path, ERROR_HANDLE_EOF);
     done += got;
   }
   return read;
@@ -75,7 +86,9 @@ void RestoreAttributes(const std::string& path, unsigned long attributes) {
   if (attributes != 0) SetFileAttributesA(path.c_str(), attributes);
 }
 
-static bool WriteAll(HANDLE file, const std::string& bytes) {
+namespace {
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
@@ -86,7 +99,12 @@ static bool WriteAll(HANDLE file, const std::string& bytes) {
   return true;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+bool MoveOnto(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+// Writes and flushes the temporary file, then gives it its finished name.
+bool WriteFinishedTemporaryFile(const std::string& path, const std::string& bytes) {
   const std::string temporary = TemporaryFileFor(path);
   bool written = false;
   {
@@ -95,11 +113,15 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     if (!file) return false;
     written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
   }
-  if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
+  if (written && MoveOnto(temporary, FinishedTemporaryFileFor(path))) return true;
   DeleteFileA(temporary.c_str());
   return false;
+}
+
+}  // namespace
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+  return WriteFinishedTemporaryFile(path, bytes) && MoveOnto(FinishedTemporaryFileFor(path), path);
 }
 
 }  // namespace kov

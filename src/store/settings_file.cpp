@@ -1,6 +1,7 @@
 #include "store/settings_file.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "store/file_system.h"
 #include "util/code_page.h"
@@ -54,40 +55,57 @@ Text SettingsTextAsUtf8(Text bytes) {
 
 namespace {
 
+// A file another program holds may be free a moment later; a directory in its place or
+// a file far too large will not change.
+bool MayBeReadableSoon(const FileRead& read) {
+  return read.status == ReadStatus::Unreadable && read.problem != ReadProblem::IsDirectory &&
+         read.problem != ReadProblem::TooLarge;
+}
+
 FileRead ReadPatiently(const Text& path, const ReadPatience& patience) {
   FileRead read = ReadWholeFile(path);
-  for (int attempt = 1; attempt < patience.attempts && read.status == ReadStatus::Unreadable; ++attempt) {
+  for (int attempt = 1; attempt < patience.attempts && MayBeReadableSoon(read); ++attempt) {
     PauseBriefly(patience.pauseMilliseconds);
     read = ReadWholeFile(path);
   }
   return read;
 }
 
-// Every save writes a line end after its last line, so a temporary file that ends
-// with one was written to its end before the save was interrupted.
-bool IsCompleteSave(const FileRead& read) {
-  const Text& bytes = read.bytes;
-  return read.status == ReadStatus::Read && bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0;
+// The bytes of a temporary file an interrupted save left, when it can be read.
+std::optional<Text> LeftoverBytes(const Text& temporary) {
+  FileRead leftover = ReadWholeFile(temporary);
+  if (leftover.status != ReadStatus::Read) return std::nullopt;
+  return std::move(leftover.bytes);
+}
+
+void RemoveLeftover(const Text& temporary) {
+  if (PathKindOf(temporary) == PathKind::File) RemoveFile(temporary);
 }
 
 }  // namespace
 
 LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience) {
-  const Text temporary = TemporaryFileFor(path);
   FileRead read = ReadPatiently(path, patience);
   if (read.status == ReadStatus::Read) {
     LoadEntryText(SettingsTextAsUtf8(std::move(read.bytes)), table);
-    if (PathKindOf(temporary) == PathKind::File) RemoveFile(temporary);
-    return {MenuSource::File, {}};
+    RemoveLeftover(FinishedTemporaryFileFor(path));
+    RemoveLeftover(TemporaryFileFor(path));
+    return {MenuSource::File, {}, ReadProblem::None};
   }
-  FileRead leftover = ReadWholeFile(temporary);
-  if (IsCompleteSave(leftover)) {
-    LoadEntryText(SettingsTextAsUtf8(std::move(leftover.bytes)), table);
-    return {MenuSource::Recovered, read.reason};
+  // A finished temporary file is the whole menu, an empty one included; a cut one is
+  // offered only when it holds something.
+  if (std::optional<Text> finished = LeftoverBytes(FinishedTemporaryFileFor(path))) {
+    LoadEntryText(SettingsTextAsUtf8(std::move(*finished)), table);
+    return {MenuSource::Recovered, read.reason, read.problem};
+  }
+  std::optional<Text> cut = read.status == ReadStatus::Missing ? LeftoverBytes(TemporaryFileFor(path)) : std::nullopt;
+  if (cut && !cut->empty()) {
+    LoadEntryText(SettingsTextAsUtf8(std::move(*cut)), table);
+    return {MenuSource::RecoveredPartial, {}, ReadProblem::None};
   }
   LoadEntryText(Text(), table);
-  if (read.status == ReadStatus::Missing) return {MenuSource::NoFile, {}};
-  return {MenuSource::Unreadable, read.reason};
+  if (read.status == ReadStatus::Missing) return {MenuSource::NoFile, {}, ReadProblem::None};
+  return {MenuSource::Unreadable, read.reason, read.problem};
 }
 
 bool SaveEntries(const Text& path, const EntryTable& table) {

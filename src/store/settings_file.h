@@ -4,6 +4,7 @@
 #include <string>
 
 #include "store/entry_table.h"
+#include "store/file_system.h"
 
 namespace kov {
 
@@ -13,15 +14,17 @@ Text SettingsPathFor(const Text& programPath);
 
 // Where the menu came from at start-up.
 enum class MenuSource {
-  File,        // the settings file, read whole
-  NoFile,      // no settings file: the table is left empty, to be seeded
-  Recovered,   // the complete temporary file an interrupted save left in its place
-  Unreadable,  // the file is there but could not be read: the table is left empty
+  File,              // the settings file, read whole
+  NoFile,            // no settings file: the table is left empty, to be seeded
+  Recovered,         // the finished temporary file an interrupted save left in its place
+  RecoveredPartial,  // the temporary file of a save interrupted while writing: may be cut
+  Unreadable,        // the file is there but could not be read: the table is left empty
 };
 
 struct LoadReport {
   MenuSource source = MenuSource::NoFile;
-  Text reason;  // the system's words, when the file was unreadable
+  Text reason;                              // the system's words, when the file was unreadable
+  ReadProblem problem = ReadProblem::None;  // what kept an unreadable file from being read
 };
 
 // How long a file that another program holds (a virus scanner, a backup or sync tool)
@@ -38,11 +41,15 @@ struct ReadPatience {
 Text SettingsTextAsUtf8(Text bytes);
 
 // Fills the table from the settings file. A file that cannot be read is tried again for
-// a moment, then reported unreadable, never taken for an empty one. When the file is
-// missing or unreadable and an interrupted save left a complete temporary file (one that
-// ends with a line end), the menu comes from that file, which stays until the next save
-// replaces the settings file. A leftover temporary file beside a whole settings file is
-// removed.
+// a moment (unless a directory lies in its place or it is far too large), then reported
+// unreadable, never taken for an empty one. When the file is
+// missing or unreadable and an interrupted save left its finished temporary file, the
+// menu comes from that file. When the file is missing and the save was interrupted while
+// it wrote its temporary file, the menu comes from what that file holds, if anything,
+// which may be cut short; beside an unreadable file it is not taken, since the file
+// itself is likelier whole. A temporary file the menu came from stays until the next
+// save replaces the settings file; leftover temporary files beside a whole settings file
+// are removed.
 LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience = {});
 
 // Replaces the settings file with the table and its overflow, CR LF after every line.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
 #include "table_of.h"
 #include "store/file_system.h"
+#include "store/load_notice.h"
 #include "store/settings_file.h"
 
 namespace kov {
@@ -64,6 +66,7 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameTable) {
   CompactEntries(loaded);
   EXPECT_EQ(LinesOf(loaded), LinesOf(table));
   EXPECT_FALSE(FileExists(TemporaryFileFor(path_)));
+  EXPECT_FALSE(FileExists(FinishedTemporaryFileFor(path_)));
 }
 
 TEST_F(SettingsFileTest, MissingFileLoadsNothing) {
@@ -73,13 +76,17 @@ TEST_F(SettingsFileTest, MissingFileLoadsNothing) {
 }
 
 // A file that cannot be read (a directory in its place, which neither system reads as a
-// file, or a file too large to be a menu) is reported with a reason, never taken for an
-// empty one, and left as it is.
+// file, or a file too large to be a menu) is reported with a reason and what kept it from
+// being read, never taken for an empty one, and left as it is. Neither is waited for:
+// neither changes in a moment.
 TEST_F(SettingsFileTest, UnreadableFileIsReportedNotTakenForEmpty) {
+  const ReadPatience longPatience{3, 10000};
+  const auto start = std::chrono::steady_clock::now();
   fs::create_directory(path_);
   EntryTable table;
-  const LoadReport report = LoadEntries(path_, table, {1, 0});
+  const LoadReport report = LoadEntries(path_, table, longPatience);
   EXPECT_EQ(report.source, MenuSource::Unreadable);
+  EXPECT_EQ(report.problem, ReadProblem::IsDirectory);
   EXPECT_FALSE(report.reason.empty());
   EXPECT_EQ(table.Count(), 0);
 
@@ -87,29 +94,64 @@ TEST_F(SettingsFileTest, UnreadableFileIsReportedNotTakenForEmpty) {
   Write("*a.exe**A**\r\n");
   const auto tooLarge = static_cast<std::uintmax_t>(kLargestFileRead) + 1;
   fs::resize_file(path_, tooLarge);  // sparse: takes no room on the disk
-  EXPECT_EQ(LoadEntries(path_, table, {1, 0}).reason, kFileTooLarge);
+  const LoadReport tooLargeReport = LoadEntries(path_, table, longPatience);
+  EXPECT_EQ(tooLargeReport.reason, kFileTooLarge);
+  EXPECT_EQ(tooLargeReport.problem, ReadProblem::TooLarge);
   EXPECT_EQ(table.Count(), 0);
   EXPECT_EQ(fs::file_size(path_), tooLarge);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
-// Only a complete temporary file stands in for a missing menu, and it is never removed
-// while it is the only copy; beside a whole menu it is clutter and goes.
-TEST_F(SettingsFileTest, InterruptedSaveIsRecoveredOnlyFromACompleteTemporaryFile) {
-  const std::string temporary = TemporaryFileFor(path_);
-  std::ofstream(temporary, std::ios::binary) << "*a.exe**A**\r\n*b.exe**B";
+TEST_F(SettingsFileTest, FileThisUserMayNotReadIsAccessDenied) {
+  Write("*a.exe**A**\r\n");
+  fs::permissions(path_, fs::perms::none);
+  if (std::ifstream(path_).is_open()) GTEST_SKIP() << "this user reads files without read permission";
   EntryTable table;
-  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::NoFile);
-  EXPECT_TRUE(FileExists(temporary));
+  const LoadReport report = LoadEntries(path_, table, {1, 0});
+  EXPECT_EQ(report.source, MenuSource::Unreadable);
+  EXPECT_EQ(report.problem, ReadProblem::AccessDenied);
+}
 
-  std::ofstream(temporary, std::ios::binary) << "*a.exe**A**\r\n*b.exe**B**\r\n";
+// A finished temporary file is the whole menu of an interrupted save, even an empty one,
+// and stays while it is the only copy; beside a whole menu it is clutter and goes.
+TEST_F(SettingsFileTest, FinishedTemporaryFileStandsInForAMissingMenu) {
+  const std::string finished = FinishedTemporaryFileFor(path_);
+  std::ofstream(finished, std::ios::binary) << "*a.exe**A**\r\n*b.exe**B**\r\n";
+  std::ofstream(TemporaryFileFor(path_), std::ios::binary) << "*c.exe**C**\r\n*d.e";
+  EntryTable table;
   EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::Recovered);
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*a.exe**A**", "*b.exe**B**"}));
-  EXPECT_TRUE(FileExists(temporary));
+  EXPECT_TRUE(FileExists(finished));
+
+  std::ofstream(finished, std::ios::binary).flush();
+  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::Recovered);
+  EXPECT_EQ(table.Count(), 0);
 
   Write("*c.exe**C**\r\n");
   EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::File);
   EXPECT_EQ(LinesOf(table), std::vector<Text>{"*c.exe**C**"});
-  EXPECT_FALSE(FileExists(temporary));
+  EXPECT_FALSE(FileExists(finished));
+  EXPECT_FALSE(FileExists(TemporaryFileFor(path_)));
+}
+
+// A temporary file that was never finished may be cut anywhere, a line end included: it
+// is offered for a missing menu as possibly incomplete, and never in place of a file that
+// is there but unreadable, which is likelier whole.
+TEST_F(SettingsFileTest, UnfinishedTemporaryFileIsOfferedAsPossiblyIncomplete) {
+  const std::string temporary = TemporaryFileFor(path_);
+  EntryTable table;
+  std::ofstream(temporary, std::ios::binary).flush();
+  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::NoFile);
+
+  std::ofstream(temporary, std::ios::binary) << "*a.exe**A**\r\n";
+  EXPECT_EQ(LoadEntries(path_, table).source, MenuSource::RecoveredPartial);
+  EXPECT_EQ(LinesOf(table), std::vector<Text>{"*a.exe**A**"});
+  EXPECT_TRUE(FileExists(temporary));
+
+  fs::create_directory(path_);
+  EXPECT_EQ(LoadEntries(path_, table, {1, 0}).source, MenuSource::Unreadable);
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_TRUE(FileExists(temporary));
 }
 
 bool IsReadOnly(const std::string& path) {
@@ -126,18 +168,24 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsReplacedAndStaysReadOnly) {
   EXPECT_TRUE(IsReadOnly(path_));
 }
 
+// A directory in the way of either temporary name makes the write fail, as a full or
+// write-protected medium would.
 TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
-  Write("*old**old**\r\n");
   EntryTable table;
   ASSERT_TRUE(table.Append("*new**new**"));
-  // A directory in the way of the temporary file makes the write fail, as a full or
-  // write-protected medium would.
-  fs::create_directory(TemporaryFileFor(path_));
-  fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_FALSE(SaveEntries(path_, table));
-  EXPECT_EQ(ReadWholeFile(path_).bytes, "*old**old**\r\n");
-  // The file is left as it was, read-only included.
-  EXPECT_TRUE(IsReadOnly(path_));
+  for (const std::string& blocked : {TemporaryFileFor(path_), FinishedTemporaryFileFor(path_)}) {
+    Write("*old**old**\r\n");
+    fs::create_directory(blocked);
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(SaveEntries(path_, table)) << blocked;
+    EXPECT_EQ(ReadWholeFile(path_).bytes, "*old**old**\r\n") << blocked;
+    // The file is left as it was, read-only included, and no temporary file stays.
+    EXPECT_TRUE(IsReadOnly(path_)) << blocked;
+    EXPECT_EQ(PathKindOf(TemporaryFileFor(path_)),
+              blocked == TemporaryFileFor(path_) ? PathKind::Directory : PathKind::Missing);
+    fs::remove(blocked);
+    fs::permissions(path_, fs::perms::owner_all);
+  }
 }
 
 TEST_F(SettingsFileTest, PathsAreMissingFilesOrDirectories) {
@@ -147,6 +195,41 @@ TEST_F(SettingsFileTest, PathsAreMissingFilesOrDirectories) {
   EXPECT_EQ(PathKindOf(path_ + ".missing"), PathKind::Missing);
   EXPECT_TRUE(FileExists(folder_.string()));
   EXPECT_FALSE(FileExists(path_ + ".missing"));
+}
+
+// The locked case keeps the notice's long-standing words; each other problem says its own
+// sentence in their place, or none where the reason says it all.
+TEST(LoadNotice, EachUnreadableProblemHasItsOwnWords) {
+  const Text path = "E:\\kovrant.ini";
+  const Text tail =
+      "Kovrant shows the built-in menu and leaves the file as it is: it is not written when Kovrant closes unless you "
+      "change the menu and agree.";
+  const auto notice = [&](ReadProblem problem, const Text& reason) {
+    return LoadNoticeText(path, {MenuSource::Unreadable, reason, problem});
+  };
+  const Text head = "Kovrant could not read the settings file\r\nE:\\kovrant.ini\r\n\r\n";
+  EXPECT_EQ(notice(ReadProblem::Locked, "In use."), head + "In use.\r\n\r\nAnother program may hold it open. " + tail);
+  EXPECT_EQ(notice(ReadProblem::AccessDenied, "Denied."),
+            head + "Denied.\r\n\r\nWindows does not let Kovrant read it. " + tail);
+  EXPECT_EQ(notice(ReadProblem::IsDirectory, "Denied."),
+            head + "Denied.\r\n\r\nA folder has taken the settings file's name. " + tail);
+  EXPECT_EQ(notice(ReadProblem::TooLarge, kFileTooLarge), head + kFileTooLarge + "\r\n\r\n" + tail);
+  EXPECT_EQ(notice(ReadProblem::Other, "Broken."), head + "Broken.\r\n\r\n" + tail);
+}
+
+// A menu taken from an interrupted save names the file it came from; whether that menu
+// may be incomplete decides what the user is told.
+TEST(LoadNotice, RecoveredMenusNameTheirFileAndHowWholeTheyAre) {
+  const Text path = "E:\\kovrant.ini";
+  EXPECT_EQ(LoadNoticeText(path, {MenuSource::Recovered, "", ReadProblem::None}),
+            "The settings file\r\nE:\\kovrant.ini\r\ncould not be found or read, but an interrupted save left the "
+            "whole menu in\r\nE:\\kovrant.ini.saved\r\n\r\nKovrant shows that menu and writes it to the settings "
+            "file when it closes.");
+  const Text partial = LoadNoticeText(path, {MenuSource::RecoveredPartial, "", ReadProblem::None});
+  EXPECT_NE(partial.find("\r\nE:\\kovrant.ini.saving\r\n"), Text::npos);
+  EXPECT_NE(partial.find("may be missing"), Text::npos);
+  EXPECT_EQ(LoadNoticeText(path, {MenuSource::File, "", ReadProblem::None}), "");
+  EXPECT_EQ(LoadNoticeText(path, {MenuSource::NoFile, "", ReadProblem::None}), "");
 }
 
 }  // namespace
