@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kov {
 
@@ -47,6 +48,14 @@ bool FileExists(const std::string& path);
 
 // The size in bytes of the file at path; 0 when there is none.
 long long FileSizeOf(const std::string& path);
+
+// Makes the directory at path unless one is there already; false when there is none
+// afterwards (a file in its place, a missing parent, no permission).
+[[nodiscard]] bool CreateFolder(const std::string& path);
+
+// The names of the files (not the directories) directly inside folder, in no particular
+// order; none when the folder is missing or cannot be listed.
+std::vector<std::string> FileNamesIn(const std::string& folder);
 
 // When the file exists with the read-only, hidden or system attribute, sets its
 // attributes to archive only, so that it can be replaced, and returns the attributes it

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +58,22 @@ PathKind PathKindOf(const std::string& path) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) return PathKind::Missing;
   return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File;
+}
+
+bool CreateFolder(const std::string& path) {
+  return mkdir(path.c_str(), 0755) == 0 || PathKindOf(path) == PathKind::Directory;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* directory = opendir(folder.c_str());
+  if (!directory) return names;
+  while (const dirent* entry = readdir(directory)) {
+    const std::string name = entry->d_name;
+    if (PathKindOf(folder + "/" + name) == PathKind::File) names.push_back(name);
+  }
+  closedir(directory);
+  return names;
 }
 
 // POSIX has no hidden or system attribute; a read-only file is made writable again, and

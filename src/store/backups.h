@@ -1,0 +1,48 @@
+// The last menus, kept as files in a folder beside the settings file: for
+// "E:\Tools\kovrant.ini" the folder "E:\Tools\kovrant.backups", holding files such as
+// "kovrant 2026-12-08 11-47-03.ini" named by the local time of the save. Only the
+// newest kBackupsKept stay. Everything here goes through the file seam, which calls only
+// kernel32 on Windows, so it may run on a background thread.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "store/local_time.h"
+#include "util/text.h"
+
+namespace kov {
+
+inline constexpr std::size_t kBackupsKept = 10;
+
+// The folder that holds the backups of the settings file at settingsPath: beside it,
+// named after it with ".backups" in place of its extension.
+Text BackupFolderFor(const Text& settingsPath);
+
+// The name of a backup made at when: the settings file's name without its extension, a
+// blank, the time as YYYY-MM-DD HH-MM-SS, and ".ini". The second and later backups of
+// the same second (copy 2, 3, ...) carry " (copy)" before ".ini".
+Text BackupFileName(const Text& settingsPath, const LocalTime& when, int copy = 1);
+
+// Of the file names in a backup folder, those of the settings file's backups beyond the
+// newest keep, oldest first. Names that are not its backups are never among them.
+std::vector<Text> BackupsToRemove(const std::vector<Text>& names, const Text& settingsPath,
+                                  std::size_t keep = kBackupsKept);
+
+// The settings file's newest backup among the names; "" when none is.
+Text NewestBackupName(const std::vector<Text>& names, const Text& settingsPath);
+
+// Writes bytes as a new backup of the settings file, making the folder when needed, then
+// removes its backups beyond the newest kBackupsKept. A backup appears whole under its
+// name or not at all, and never takes the place of another. False when it could not be
+// written; the settings file itself is never touched.
+[[nodiscard]] bool KeepBackup(const Text& settingsPath, const Text& bytes, const LocalTime& when);
+
+// Keeps the settings file's present bytes as a backup; false when the file is missing or
+// cannot be read, or the backup cannot be written.
+[[nodiscard]] bool KeepBackupOfFile(const Text& settingsPath, const LocalTime& when);
+
+// The full path of the settings file's newest backup; "" when it has none.
+Text NewestBackup(const Text& settingsPath);
+
+}  // namespace kov
