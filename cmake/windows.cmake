@@ -83,11 +83,15 @@ target_compile_options(first_paint PRIVATE ${KOVRANT_WARNINGS})
 
 # A user's session with the real program, driven through mouse and keyboard on the display.
 add_test(NAME user_session COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/user_session.sh ${CMAKE_BINARY_DIR})
+# The menu on disk follows the running program: saved soon after a change, so a hard kill
+# keeps it, and reloaded, never overwritten, when another program edits it.
+add_test(NAME save_as_you_go COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/save_as_you_go.sh ${CMAKE_BINARY_DIR})
 add_test(NAME full_volume COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/full_volume.sh ${CMAKE_BINARY_DIR})
 
 # A test that hangs fails in its time instead of holding up the whole run.
 set_tests_properties(core_tests_windows exe_imports_only_known_dlls PROPERTIES TIMEOUT 120)
 set_tests_properties(gui_tests_windows PROPERTIES TIMEOUT 900)
 set_tests_properties(user_session full_volume PROPERTIES TIMEOUT 300)
+set_tests_properties(save_as_you_go PROPERTIES TIMEOUT 180)
 # The volume test is skipped, not failed, where the machine cannot mount a small volume.
 set_tests_properties(full_volume PROPERTIES SKIP_RETURN_CODE 77)

@@ -4,26 +4,20 @@
 
 #include <algorithm>
 
+#include "app/command_runner_win.h"
 #include "app/resource_ids.h"
 #include "app/run_directories_win.h"
-#include "app/window_frame_win.h"
-#include "app/resources_win.h"
 #include "app/single_instance_win.h"
-#include "shell/godmode_win.h"
-#include "shell/shell_menu_win.h"
+#include "app/window_frame_win.h"
 #include "ui/adding_win.h"
-#include "ui/command_tags.h"
-#include "ui/entry_commands_win.h"
-#include "ui/navigation_win.h"
+#include "ui/menu_change_win.h"
 #include "ui/palette_win.h"
 #include "ui/rename_win.h"
 #include "ui/search_win.h"
 #include "ui/tab_order.h"
 #include "util/child_window_win.h"
-#include "util/dialogs_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
-#include "util/html_window_win.h"
 
 namespace kov {
 
@@ -82,7 +76,7 @@ bool Form1::CreateChildren() {
   const FormPlaces places = PlacesFor(client, dpi);
   if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId, kSearchFieldId, client.right, dpi) ||
       !spacer_.Create(hwnd(), kSpacerId, places.spacer) || !bar_.Create(hwnd(), kBarId, places.bar) ||
-      !view_.Create(hwnd(), kListViewId, bar_, places.view) || !ApplyDpi(dpi)) {
+      !view_.Create(hwnd(), kListViewId, bar_, *this, places.view) || !ApplyDpi(dpi)) {
     return false;
   }
   ApplyPalette();
@@ -148,196 +142,43 @@ void Form1::Layout() {
 void Form1::FormCreate() {
   model_.dirs = ReadRunDirectories();
   menuFile_.Load(model_.table);
+  menuFile_.Attach(hwnd(), bar_);
   view_.ShowFolder(model_);
   // Done once the window is on screen and painted.
   PostMessageA(hwnd(), kAfterFirstPaintMessage, 0, 0);
+}
+
+void Form1::AfterFirstPaint() {
+  toolBar_.AddTips();
+  if (menuFile_.ReportLoad(hwnd(), model_.table)) view_.ShowFolder(model_);
 }
 
 void Form1::FormClose() {
   if (menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) DestroyWindow(hwnd());
 }
 
-void Form1::OnCommand(int id) {
-  switch (id) {
-    case kTagBack:
-      BACKClick();
-      break;
-    case kTagNewFolder:
-      NEW_FOLDERClick();
-      break;
-    case kTagShellFolders:
-      PCClick();
-      break;
-    case kTagGodMode:
-      GODMODEClick();
-      break;
-    case kTagMoveLeft:
-    case kTagMoveRight:
-      moveleftClick(id);
-      break;
-    case kTagAbout:
-      popup(id);
-      break;
-    case kTagFind:
-    case kTagSearchStart:
-    case kTagSearchResults:
-    case kTagSearchCancel:
-      OnSearchCommand(id);
-      break;
-    default:
-      if (id > kContextMenuCommandBase) popup(id - kContextMenuCommandBase);
-      break;
+void Form1::OnCommand(WPARAM wParam) {
+  if (LOWORD(wParam) == kSearchFieldId) {
+    if (HIWORD(wParam) == EN_CHANGE) SearchTyped(Parts(), toolBar_.Search().Typed());
+    return;
   }
+  const LauncherParts parts = Parts();
+  RunCommand({parts, contextMenu_, dpi_}, CommandOfWindowId(LOWORD(wParam)));
 }
 
-LRESULT Form1::OnNotify(const NMHDR& header) {
-  if (header.hwndFrom != view_.hwnd()) return 0;
-  switch (header.code) {
-    case NM_DBLCLK:
-      LVDblClick();
-      return 0;
-    case LVN_KEYDOWN:
-      LVKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
-      return 0;
-    case NM_RCLICK:
-      LVMouseDown();
-      return 0;
-    case LVN_BEGINLABELEDITA:
-      return LVEditing() ? FALSE : TRUE;
-    case LVN_ENDLABELEDITA:
-      return LVEdited(reinterpret_cast<const NMLVDISPINFOA&>(header));
-    case LVN_GETDISPINFOA:
-      view_.OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)));
-      return 0;
-    case LVN_ODFINDITEMA:
-    case LVN_ODFINDITEMW:
-      return view_.FindIcon(header);
-    case LVN_GETINFOTIPA:
-      view_.OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPA&>(const_cast<NMHDR&>(header)));
-      return 0;
-    case LVN_BEGINDRAG:
-      LVBeginDrag(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
-      return 0;
-    case LVN_ITEMCHANGED:
-      LVChange(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
-      return 0;
-    default:
-      return 0;
-  }
-}
+bool Form1::OnRenameStarting() { return BeginRename(Parts()); }
 
-void Form1::OnSearchCommand(int id) {
-  SearchField& field = toolBar_.Search();
-  switch (id) {
-    case kTagFind:
-      SetFocus(field.hwnd());
-      SendMessageA(field.hwnd(), EM_SETSEL, 0, -1);
-      break;
-    case kTagSearchStart:
-      StartFirstFound(Parts());
-      ClearSearchFieldAfterSearch();
-      break;
-    case kTagSearchResults:
-      SetFocus(view_.hwnd());
-      if (view_.Count() > 0 && view_.SelectedIndex() < 0) view_.SelectAndFocus(0);
-      break;
-    case kTagSearchCancel:
-      field.Clear();
-      SetFocus(view_.hwnd());
-      break;
-    default:
-      break;
-  }
-}
+void Form1::OnRenamed(int index, const char* text) { EndRename(Parts(), index, text); }
 
-// A command that ended the search (a folder opened from it) empties the field too.
-void Form1::ClearSearchFieldAfterSearch() {
-  if (!model_.search) toolBar_.Search().Clear();
-}
-
-// Commands that add to the folder on show first return to it from a search.
-void Form1::EndSearchFirst() {
-  EndSearch(Parts());
-  ClearSearchFieldAfterSearch();
-}
-
-void Form1::LVDblClick() {
-  OpenSelected(Parts(), false);
-  ClearSearchFieldAfterSearch();
-}
-
-void Form1::LVKeyDown(WORD key) {
-  ViewKey(Parts(), key);
-  ClearSearchFieldAfterSearch();
-}
-
-void Form1::LVMouseDown() {
-  if (const int command = ChooseFromContextMenu(Parts(), contextMenu_, dpi_)) OnCommand(command);
-}
-
-bool Form1::LVEditing() { return BeginRename(Parts()); }
-
-LRESULT Form1::LVEdited(const NMLVDISPINFOA& edit) { return EndRename(Parts(), edit); }
-
-void Form1::LVChange(int index) {
+void Form1::OnIconChanged(int index) {
   IconChanged(Parts(), index);
   if (model_.search) view_.ShowResultFolder(model_, view_.SelectedIndex());
 }
 
 // Found entries come from many folders: they are arranged in their own folder.
-void Form1::LVBeginDrag(int index) {
+void Form1::OnDragStarted(int index) {
   if (!model_.search) drag_.Begin(Parts(), index, toolBar_.ButtonWindow(kTagBack));
 }
-
-void Form1::BACKClick() {
-  GoBack(Parts());
-  ClearSearchFieldAfterSearch();
-}
-
-void Form1::NEW_FOLDERClick() {
-  EndSearchFirst();
-  AddNewFolder(Parts());
-}
-
-void Form1::moveleftClick(int tag) { MoveSelected(Parts(), tag == kTagMoveRight ? 1 : -1); }
-
-void Form1::OnDropFiles(HDROP drop) {
-  EndSearchFirst();
-  AddDroppedFiles(Parts(), drop);
-}
-
-void Form1::popup(int tag) {
-  const LauncherParts parts = Parts();
-  switch (tag) {
-    case kTagOpen:
-    case kTagRunAsAdministrator:
-      OpenSelected(parts, tag == kTagRunAsAdministrator);
-      break;
-    case kTagOpenFileLocation:
-    case kTagProperties:
-      ShowEntryLocation(parts, tag);
-      break;
-    case kTagExecutionParameters:
-      EditExecutionParameters(parts);
-      break;
-    case kTagDelete:
-      DeleteSelected(parts);
-      break;
-    case kTagAbout:
-      ShowHtmlWindow(hwnd(), "Info", LoadTextResource(IDR_INFO_HTML));
-      break;
-    default:
-      break;
-  }
-}
-
-void Form1::PCClick() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  ShowShellFoldersMenu(hwnd(), LoadTextResource(IDR_SHELL_CATALOGUE), cursor, shell_);
-}
-
-void Form1::GODMODEClick() { OpenGodModeFolder(shell_); }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -358,14 +199,17 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       MoveFocus(wParam != 0);
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) == kSearchFieldId) {
-        if (HIWORD(wParam) == EN_CHANGE) SearchTyped(Parts(), toolBar_.Search().Typed());
-        return 0;
-      }
-      OnCommand(LOWORD(wParam));
+      OnCommand(wParam);
       return 0;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      return header.hwndFrom == view_.hwnd() ? view_.OnNotify(header) : 0;
+    }
+    case WM_TIMER:
+      if (std::optional<EntryTable> fileMenu = menuFile_.OnTimer(wParam, model_.table)) {
+        ShowMenuFromFile(Parts(), std::move(*fileMenu));
+      }
+      return 0;
     case WM_GETMINMAXINFO:
       LimitTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam), hwnd(), dpi_);
       return 0;
@@ -387,11 +231,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == SPI_SETHIGHCONTRAST) FollowTheme();
       return Window::HandleMessage(message, wParam, lParam);
     case WM_DROPFILES:
-      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      AddDroppedFiles(Parts(), reinterpret_cast<HDROP>(wParam));
       return 0;
     case kAfterFirstPaintMessage:
-      toolBar_.AddTips();
-      menuFile_.ReportLoad(hwnd(), model_.table);
+      AfterFirstPaint();
       return 0;
     case WM_CLOSE:
       FormClose();

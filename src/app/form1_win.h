@@ -23,7 +23,7 @@
 
 namespace kov {
 
-class Form1 : public Window {
+class Form1 : public Window, private ViewListener {
  public:
   static constexpr const char* kCaption = "Kovrant 2024.02.01";
 
@@ -47,7 +47,7 @@ class Form1 : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  LauncherParts Parts() { return {hwnd(), model_, view_, shell_}; }
+  LauncherParts Parts() { return {hwnd(), model_, view_, toolBar_.Search(), menuFile_, shell_}; }
   [[nodiscard]] bool CreateChildren();
   [[nodiscard]] bool ApplyDpi(int dpi);
   void ApplyPalette();
@@ -55,28 +55,17 @@ class Form1 : public Window {
   void Layout();
   HWND TabStopWindow(int stop);
   void MoveFocus(bool backwards);
-  void OnCommand(int id);
-  LRESULT OnNotify(const NMHDR& header);
+  void OnCommand(WPARAM wParam);
 
   void FormCreate();
   void FormClose();
-  void OnSearchCommand(int id);
-  void ClearSearchFieldAfterSearch();
-  void EndSearchFirst();
-  void LVDblClick();
-  void LVKeyDown(WORD key);
-  void LVMouseDown();
-  bool LVEditing();
-  LRESULT LVEdited(const NMLVDISPINFOA& edit);
-  void LVChange(int index);
-  void LVBeginDrag(int index);
-  void BACKClick();
-  void NEW_FOLDERClick();
-  void moveleftClick(int tag);
-  void popup(int tag);
-  void PCClick();
-  void GODMODEClick();
-  void OnDropFiles(HDROP drop);
+  void AfterFirstPaint();
+
+  // What the user did to the icons, as the view tells it.
+  bool OnRenameStarting() override;
+  void OnRenamed(int index, const char* text) override;
+  void OnIconChanged(int index) override;
+  void OnDragStarted(int index) override;
 
   MenuFile menuFile_;
   ShellRunner shell_;

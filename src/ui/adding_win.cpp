@@ -2,6 +2,8 @@
 
 #include "store/file_system.h"
 #include "ui/adding.h"
+#include "ui/menu_change_win.h"
+#include "ui/search_win.h"
 #include "util/dialogs_win.h"
 #include "util/wide_text_win.h"
 
@@ -67,10 +69,23 @@ Text TableFullNotice(int refused) {
 // Adds the entries to the current folder and shows their icons in one update of the
 // view; the number refused because the table is full. Entries the folder already holds
 // are skipped, and the status bar says so.
+// The words of an addition in the status bar after an undo or a redo.
+Text AdditionWords(const std::vector<NewEntry>& entries, const AddResult& result) {
+  if (entries.size() == 1 && entries.front().kind == kVirtualFolder) return "new folder " + Quoted(entries.front().text);
+  if (result.lines.size() == 1) return "adding of " + Quoted(ReadEntry(result.lines.front()).caption);
+  return "adding of " + IntText(static_cast<std::int64_t>(result.lines.size())) + " items";
+}
+
 int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries) {
   LauncherModel& model = parts.model;
-  const AddResult result = AddEntriesToTable(model.table, model.currentFolder, entries, model.dirs);
-  if (!result.lines.empty()) parts.view.AppendIcons(result.lines, model.dirs);
+  AddResult result;
+  RunChange(parts, [&] {
+    result = AddEntriesToTable(model.table, model.currentFolder, entries, model.dirs);
+    const int firstAdded = model.table.Count() - static_cast<int>(result.lines.size()) + 1;
+    return StepNote{AdditionWords(entries, result), {model.currentFolder, 0}, {model.currentFolder, firstAdded}};
+  });
+  const int firstSlot = model.table.Count() - static_cast<int>(result.lines.size()) + 1;
+  if (!result.lines.empty()) parts.view.AppendIcons(result.lines, firstSlot, model.dirs);
   const auto skipped = static_cast<int>(entries.size() - result.lines.size()) - result.refused;
   if (skipped > 0) parts.view.Say(AlreadyThere(skipped));
   return result.refused;
@@ -89,6 +104,9 @@ Text FolderDroppedOn(const LauncherParts& parts, HDROP drop) {
 
 void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
+  // What is dropped goes into the folder on show, never among found entries.
+  EndSearch(parts);
+  parts.searchField.Clear();
   const Text folderUnderDrop = FolderDroppedOn(parts, drop);
   const Dropped dropped = DroppedPaths(drop);
   std::vector<NewEntry> entries;
@@ -97,8 +115,8 @@ void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (!folderUnderDrop.empty()) {
     parts.view.Say("Dropped items go into the open folder, not into \"" + folderUnderDrop + "\".");
   }
-  if (!dropped.refusedNames.empty()) ShowNotice(parts.window, 2, RefusedNamesNotice(dropped.refusedNames));
-  if (refused > 0) ShowNotice(parts.window, 2, TableFullNotice(refused));
+  if (!dropped.refusedNames.empty()) ShowNotice(parts.window, kNoticeWarning, RefusedNamesNotice(dropped.refusedNames));
+  if (refused > 0) ShowNotice(parts.window, kNoticeWarning, TableFullNotice(refused));
 }
 
 void AddNewFolder(const LauncherParts& parts) {
@@ -106,11 +124,11 @@ void AddNewFolder(const LauncherParts& parts) {
   if (!InputWithHistory(parts.window, "New Folder", "", typed)) return;
   const Text name = CleanEntryName(typed);
   if (name.empty()) {
-    ShowNotice(parts.window, 2, "A folder needs a name. No folder was added.");
+    ShowNotice(parts.window, kNoticeWarning, "A folder needs a name. No folder was added.");
   } else if (!IsValidFolderName(name)) {
-    ShowNotice(parts.window, 2, "A folder name cannot contain \"\\\". No folder was added.");
+    ShowNotice(parts.window, kNoticeWarning, "A folder name cannot contain \"\\\". No folder was added.");
   } else if (AddToFolder(parts, {{name, kVirtualFolder}}) > 0) {
-    ShowNotice(parts.window, 2, TableFullNotice(1));
+    ShowNotice(parts.window, kNoticeWarning, TableFullNotice(1));
   }
 }
 

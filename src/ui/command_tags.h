@@ -1,6 +1,6 @@
-// The numeric Tags of the tool buttons and the context menu's items. A button's Tag is
-// its command identifier; a menu item's identifier is kContextMenuCommandBase plus its
-// Tag, so that the window's one command handler tells the two apart.
+// The numeric Tags of the tool buttons and the context menu's items, as the design
+// numbers them. A button's Tag is its window identifier; the command list maps Tags to
+// commands.
 #pragma once
 
 namespace kov {
@@ -22,17 +22,6 @@ enum CommandTag : int {
   kTagProperties = 4,
   kTagExecutionParameters = 5,
   kTagDelete = 8,
-};
-
-inline constexpr int kContextMenuCommandBase = 200;
-
-// Commands of the search field and its keys: Ctrl+F or Ctrl+E go to the field; in it,
-// Enter starts the first entry found, Down or Tab go into the found entries, Esc empties it.
-enum SearchCommand : int {
-  kTagFind = 110,
-  kTagSearchStart = 111,
-  kTagSearchResults = 112,
-  kTagSearchCancel = 113,
 };
 
 }  // namespace kov

@@ -2,7 +2,7 @@
 
 #include "store/entry_table.h"
 #include "ui/artwork_win.h"
-#include "ui/command_tags.h"
+#include "ui/command_list.h"
 #include "util/dpi_win.h"
 
 namespace kov {
@@ -17,40 +17,46 @@ constexpr int kMenuImageSize = 16;
 // image on the menu colour looks the same in every menu implementation.
 BitmapHandle MenuImage(const GlyphArt& art, int size) { return RenderGlyphOnColor(art, size, GetSysColor(COLOR_MENU)); }
 
-struct MenuItemPlace {
-  int tag;
-  const char* caption;
-  bool hasImage;
-  MenuGlyph glyph;
-};
+// The picture beside a menu item; false for an item without one.
+bool GlyphOf(Command command, MenuGlyph& glyph) {
+  switch (command) {
+    case Command::Open:
+      glyph = MenuGlyph::Open;
+      return true;
+    case Command::RunAsAdministrator:
+      glyph = MenuGlyph::RunAsAdministrator;
+      return true;
+    case Command::OpenFileLocation:
+      glyph = MenuGlyph::FileLocation;
+      return true;
+    case Command::Properties:
+      glyph = MenuGlyph::Properties;
+      return true;
+    case Command::Delete:
+      glyph = MenuGlyph::Delete;
+      return true;
+    default:
+      return false;
+  }
+}
 
-constexpr int kSeparator = 0;
-
-constexpr MenuItemPlace kItems[] = {
-    {kTagOpen, "Open", true, MenuGlyph::Open},
-    {kTagRunAsAdministrator, "Run as Administrator", true, MenuGlyph::RunAsAdministrator},
-    {kTagOpenFileLocation, "Open File Location", true, MenuGlyph::FileLocation},
-    {kTagProperties, "Properties", true, MenuGlyph::Properties},
-    {kTagExecutionParameters, "Execution parameters", false, MenuGlyph::Open},
-    {kSeparator, nullptr, false, MenuGlyph::Open},
-    {kTagDelete, "Delete", true, MenuGlyph::Delete},
-};
-
-// The items that act on a file or directory, which a virtual folder does not have.
-constexpr int kEntryItems[] = {kTagRunAsAdministrator, kTagOpenFileLocation, kTagProperties, kTagExecutionParameters};
-
-void AppendItem(HMENU menu, const MenuItemPlace& place, HBITMAP image) {
+void AppendSeparator(HMENU menu) {
   MENUITEMINFOA item{};
   item.cbSize = sizeof item;
-  if (place.tag == kSeparator) {
-    item.fMask = MIIM_FTYPE;
-    item.fType = MFT_SEPARATOR;
-  } else {
-    item.fMask = MIIM_ID | MIIM_STRING | (image ? MIIM_BITMAP : 0u);
-    item.wID = static_cast<UINT>(kContextMenuCommandBase + place.tag);
-    item.dwTypeData = const_cast<char*>(place.caption);
-    item.hbmpItem = image;
-  }
+  item.fMask = MIIM_FTYPE;
+  item.fType = MFT_SEPARATOR;
+  InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
+
+// An item carries its command's window identifier, and its Tag as its data.
+void AppendItem(HMENU menu, const CommandEntry& entry, HBITMAP image) {
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_ID | MIIM_STRING | MIIM_DATA | (image ? MIIM_BITMAP : 0u);
+  item.wID = static_cast<UINT>(CommandWindowId(entry.command));
+  item.dwItemData = static_cast<ULONG_PTR>(entry.tag);
+  item.dwTypeData = const_cast<char*>(entry.menuCaption);
+  item.hbmpItem = image;
   InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
 
@@ -61,25 +67,31 @@ HMENU ContextMenu::Menu(int dpi) {
   menu_.reset(CreatePopupMenu());
   images_.clear();
   dpi_ = dpi;
-  for (const MenuItemPlace& place : kItems) {
+  for (const CommandEntry& entry : kCommandList) {
+    if (!entry.menuCaption) continue;
+    // Delete stands apart from the commands that start or show the entry.
+    if (entry.command == Command::Delete) AppendSeparator(menu_.get());
     HBITMAP image = nullptr;
-    if (place.hasImage) {
-      images_.push_back(MenuImage(MenuGlyphArt(place.glyph), Scaled(kMenuImageSize, dpi)));
+    if (MenuGlyph glyph; GlyphOf(entry.command, glyph)) {
+      images_.push_back(MenuImage(MenuGlyphArt(glyph), Scaled(kMenuImageSize, dpi)));
       image = images_.back().get();
     }
-    AppendItem(menu_.get(), place, image);
+    AppendItem(menu_.get(), entry, image);
   }
   return menu_.get();
 }
 
-int ContextMenu::Track(HWND owner, POINT screenPoint, int entryKind, int dpi) {
+Command ContextMenu::Track(HWND owner, POINT screenPoint, int entryKind, int dpi) {
   HMENU menu = Menu(dpi);
   const UINT state = entryKind == kVirtualFolder ? MF_GRAYED : MF_ENABLED;
-  for (int tag : kEntryItems) {
-    EnableMenuItem(menu, static_cast<UINT>(kContextMenuCommandBase + tag), MF_BYCOMMAND | state);
+  for (const CommandEntry& entry : kCommandList) {
+    if (entry.menuCaption && entry.needsTarget) {
+      EnableMenuItem(menu, static_cast<UINT>(CommandWindowId(entry.command)), MF_BYCOMMAND | state);
+    }
   }
-  return static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screenPoint.x,
-                                         screenPoint.y, 0, owner, nullptr));
+  const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                                     screenPoint.x, screenPoint.y, 0, owner, nullptr));
+  return CommandOfWindowId(chosen);
 }
 
 }  // namespace kov

@@ -6,17 +6,17 @@
 
 #include <vector>
 
+#include "ui/command_list.h"
 #include "util/handles_win.h"
 
 namespace kov {
 
 class ContextMenu {
  public:
-  // Shows the menu at a screen point for an entry of the given kind and returns the
-  // chosen item's command identifier (kContextMenuCommandBase plus its Tag), 0 when
-  // nothing was chosen. The items that need a file or directory are disabled over a
-  // virtual folder.
-  int Track(HWND owner, POINT screenPoint, int entryKind, int dpi);
+  // Shows the menu of the command list's items at a screen point for an entry of the
+  // given kind and returns the chosen command, Command::None when nothing was chosen.
+  // The items that need a file or directory are disabled over a virtual folder.
+  Command Track(HWND owner, POINT screenPoint, int entryKind, int dpi);
 
   // The menu for the DPI, built on first use and again when the DPI changes.
   HMENU Menu(int dpi);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/arrange.h"
+#include "ui/menu_change_win.h"
 
 namespace kov {
 
@@ -117,11 +118,8 @@ DragArrange::Target DragArrange::PlaceNear(POINT point) const {
   return {Target::Before, parts_->view.Count()};
 }
 
-bool DragArrange::IsFolderIcon(int index) const {
-  const LauncherModel& model = parts_->model;
-  const Text caption = parts_->view.Caption(index);
-  return FindEntryByCaption(model.table, model.currentFolder, caption, model.dirs).kind == kVirtualFolder;
-}
+// Read from the icon's own line: a mouse move never scans the table.
+bool DragArrange::IsFolderIcon(int index) const { return parts_->view.EntryAt(index).kind == kVirtualFolder; }
 
 // Marks where the icon would go: a folder's icon lit up, or the insertion mark.
 void DragArrange::Show(const Target& target) {
@@ -145,35 +143,42 @@ void DragArrange::Drop(const Target& target, int dragged) {
   const LauncherParts& parts = *parts_;
   LauncherModel& model = parts.model;
   FolderView& view = parts.view;
+  const Text folder = model.currentFolder;
   const Text caption = view.Caption(dragged);
-  switch (target.kind) {
-    case Target::Before:
-      if (MoveEntryBefore(model.table, model.currentFolder, caption, view.Caption(target.index))) {
-        MoveIcon(dragged, target.index > dragged ? target.index - 1 : target.index);
+  const int slot = view.SlotOf(dragged);
+  // Where the entry's line lies once the table has changed: its slot and its folder.
+  const auto movedTo = [&](const Text& destination) {
+    return StepPlace{destination, FindCaptionInFolder(model.table, FolderPrefix(destination), UpperText(caption))};
+  };
+  MoveOutcome outcome = MoveOutcome::NotMoved;
+  int select = -1;
+  RunChange(parts, [&]() -> StepNote {
+    switch (target.kind) {
+      case Target::Before:
+        if (!MoveEntryBefore(model.table, folder, caption, view.Caption(target.index))) return {};
+        outcome = MoveOutcome::Moved;
+        select = target.index > dragged ? target.index - 1 : target.index;
+        return {"move of " + Quoted(caption), {folder, slot}, movedTo(folder)};
+      case Target::Into: {
+        const Text into = view.Caption(target.index);
+        outcome = MoveEntryIntoFolder(model.table, folder, caption, into, model.dirs);
+        select = target.index > dragged ? target.index - 1 : target.index;
+        const Text destination = folder + ExpandMacros(view.EntryAt(target.index).target, model.dirs) + "\\";
+        return {"move of " + Quoted(caption) + " into " + Quoted(into), {folder, slot}, movedTo(destination)};
       }
-      break;
-    case Target::Into:
-      Report(MoveEntryIntoFolder(model.table, model.currentFolder, caption, view.Caption(target.index), model.dirs),
-             target.index > dragged ? target.index - 1 : target.index);
-      break;
-    case Target::Up:
-      Report(MoveEntryUp(model.table, model.currentFolder, caption, model.dirs), -1);
-      break;
-    case Target::None:
-      break;
-  }
+      case Target::Up:
+        outcome = MoveEntryUp(model.table, folder, caption, model.dirs);
+        return {"move of " + Quoted(caption) + " up a level", {folder, slot}, movedTo(ParentFolder(folder))};
+      case Target::None:
+        break;
+    }
+    return {};
+  });
+  Report(outcome, select);
 }
 
-// Moves the icon to its new place on screen as the table moved its line.
-void DragArrange::MoveIcon(int from, int to) {
-  FolderView& view = parts_->view;
-  const int step = to > from ? 1 : -1;
-  for (int index = from; index != to; index += step) view.SwapIcons(index, index + step);
-  view.SelectAndFocus(to);
-}
-
-// Shows the folder without the moved icon, with select selected, or tells why the icon
-// stayed.
+// Shows the folder as the move left it, with select selected, or tells why the icon
+// stayed. A move shifts the slots between the two places, which the icons show.
 void DragArrange::Report(MoveOutcome outcome, int select) {
   FolderView& view = parts_->view;
   if (outcome == MoveOutcome::Moved) {

@@ -38,7 +38,6 @@ class DragArrange {
   bool IsFolderIcon(int index) const;
   void Show(const Target& target);
   void Drop(const Target& target, int dragged);
-  void MoveIcon(int from, int to);
   void Report(MoveOutcome outcome, int select);
   void End();
 

@@ -5,22 +5,23 @@
 #include "store/file_system.h"
 #include "ui/command_tags.h"
 #include "ui/commands.h"
+#include "ui/menu_change_win.h"
 #include "util/dialogs_win.h"
 
 namespace kov {
 
 // Only a right click of the mouse reaches here; the keyboard's menu key shows nothing.
-int ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi) {
-  if (LookUpSelection(parts) == 0) return 0;
+Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi) {
+  if (LookUpSelection(parts) == 0) return Command::None;
   POINT cursor{};
   GetCursorPos(&cursor);
   return menu.Track(parts.window, cursor, parts.model.selected.kind, dpi);
 }
 
-void ShowEntryLocation(const LauncherParts& parts, int tag) {
+void ShowEntryLocation(const LauncherParts& parts, Command command) {
   if (LookUpSelection(parts) == 0 || parts.model.selected.kind == kVirtualFolder) return;
   const Text path = EntryLocation(parts.model.selected.target, parts.model.dirs, FileExists);
-  if (tag == kTagOpenFileLocation) {
+  if (command == Command::OpenFileLocation) {
     OpenInExplorer(parts.window, SelectInExplorerParameter(path), parts.shell);
   } else {
     ShowProperties(path, parts.shell);
@@ -35,7 +36,11 @@ void EditExecutionParameters(const LauncherParts& parts) {
   if (!InputWithHistory(parts.window, "Execution parameters", parts.model.selected.parameters, typed)) return;
   EntryTable& table = parts.model.table;
   if (slot > table.Count()) return;
-  table.SetSlot(slot, LineWithParameters(table.Slot(slot), typed));
+  RunChange(parts, [&] {
+    table.SetSlot(slot, LineWithParameters(table.Slot(slot), typed));
+    const StepPlace place{parts.model.selected.folder, slot};
+    return StepNote{"new parameters of " + Quoted(parts.model.selected.caption), place, place};
+  });
 }
 
 void DeleteSelected(const LauncherParts& parts) {
@@ -47,9 +52,16 @@ void DeleteSelected(const LauncherParts& parts) {
                     kResultNo) != kResultYes) {
     return;
   }
-  DeleteFromTable(parts.model.table, asked.folder, asked);
+  EntryTable& table = parts.model.table;
+  RunChange(parts, [&] {
+    const int countBefore = table.Count() + static_cast<int>(table.Overflow().size());
+    DeleteFromTable(table, asked.folder, asked);
+    const int inside = countBefore - table.Count() - static_cast<int>(table.Overflow().size()) - 1;
+    Text what = "delete of " + Quoted(asked.caption);
+    if (inside > 0) what += " and its " + IntText(inside) + (inside == 1 ? " entry" : " entries");
+    return StepNote{std::move(what), {asked.folder, asked.slot}, {asked.folder, 0}};
+  });
   if (parts.model.search) {
-    RefreshSearch(parts.model);
     parts.view.ShowResults(parts.model);
   } else {
     parts.view.ShowFolder(parts.model);

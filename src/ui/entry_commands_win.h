@@ -2,18 +2,19 @@
 // menu itself, Open File Location, Properties, Execution parameters and Delete.
 #pragma once
 
+#include "ui/command_list.h"
 #include "ui/context_menu_win.h"
 #include "ui/launcher_parts_win.h"
 
 namespace kov {
 
 // Shows the context menu at the cursor over the selected entry and returns the chosen
-// command identifier; 0 when nothing is selected or nothing was chosen.
-int ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi);
+// command; Command::None when nothing is selected or nothing was chosen.
+Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi);
 
 // Open File Location (Explorer with the target selected) or Properties (the target's
 // property sheet); nothing for a virtual folder.
-void ShowEntryLocation(const LauncherParts& parts, int tag);
+void ShowEntryLocation(const LauncherParts& parts, Command command);
 
 // Asks for new execution parameters and stores them with the entry.
 void EditExecutionParameters(const LauncherParts& parts);

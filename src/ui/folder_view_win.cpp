@@ -5,7 +5,7 @@
 #include "store/file_system.h"
 #include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
-#include "ui/window_keys.h"
+#include "ui/command_list.h"
 #include "util/child_window_win.h"
 #include "util/dpi_win.h"
 #include "util/tab_key_win.h"
@@ -34,10 +34,12 @@ void DrawEmptyFolderHint(HWND view) {
 // Tab to the window that moves the focus, before the list view can act on them.
 LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (HandOnTabKey(view, message, wParam)) return 0;
-  if (message == WM_KEYDOWN) {
-    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    if (const int tag = ToolTagOfKey(static_cast<unsigned>(wParam), control)) {
-      SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(tag, 0), 0);
+  // While a caption is edited the window's keys wait, as the view's own do.
+  if (message == WM_KEYDOWN && !ListView_GetEditControl(view)) {
+    const KeyChord chord{static_cast<unsigned>(wParam), (GetKeyState(VK_CONTROL) & 0x8000) != 0,
+                         (GetKeyState(VK_SHIFT) & 0x8000) != 0};
+    if (const Command command = CommandOfKey(chord); command != Command::None) {
+      SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
       return 0;
     }
   } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0) {
@@ -52,8 +54,9 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, const RECT& bounds) {
+bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener& listener, const RECT& bounds) {
   statusBar_ = &statusBar;
+  listener_ = &listener;
   list_ = CreateChildWindow(parent, id, WC_LISTVIEWA, "",
                             WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE | LVS_EDITLABELS | LVS_SINGLESEL |
                                 LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
@@ -104,13 +107,14 @@ void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slot
   icons_.clear();
   linesText_ = table.LoadedText();
   icons_.reserve(slots.size());
-  for (int slot : slots) icons_.push_back({table.StoredSlot(slot), false, Text(), -1});
+  for (int slot : slots) icons_.push_back({slot, table.StoredSlot(slot), false, Text(), -1});
   PlaceIcons(dirs);
 }
 
-void FolderView::AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs) {
+void FolderView::AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs) {
   icons_.reserve(icons_.size() + lines.size());
-  for (Text& line : lines) icons_.push_back({StoredLine(std::move(line)), false, Text(), -1});
+  int slot = firstSlot;
+  for (Text& line : lines) icons_.push_back({slot++, StoredLine(std::move(line)), false, Text(), -1});
   PlaceIcons(dirs);
 }
 
@@ -241,6 +245,50 @@ int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
 
 Text FolderView::Caption(int index) const { return index >= 0 && index < Count() ? CaptionOf(index) : Text(); }
 
+int FolderView::SlotOf(int index) const {
+  return index >= 0 && index < Count() ? icons_[static_cast<std::size_t>(index)].slot : 0;
+}
+
+LRESULT FolderView::OnNotify(const NMHDR& header) {
+  auto& mutableHeader = const_cast<NMHDR&>(header);
+  switch (header.code) {
+    case NM_DBLCLK:
+      SendMessageA(GetParent(list_), WM_COMMAND, MAKEWPARAM(CommandWindowId(Command::Open), 0), 0);
+      return 0;
+    case NM_RCLICK:
+      SendMessageA(GetParent(list_), WM_COMMAND, MAKEWPARAM(CommandWindowId(Command::ContextMenu), 0), 0);
+      return 0;
+    case LVN_BEGINLABELEDITA:
+    case LVN_ENDLABELEDITA:
+      return OnEditLabel(header);
+    case LVN_GETDISPINFOA:
+      OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(mutableHeader));
+      return 0;
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+      return FindIcon(header);
+    case LVN_GETINFOTIPA:
+      OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPA&>(mutableHeader));
+      return 0;
+    case LVN_BEGINDRAG:
+      listener_->OnDragStarted(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
+      return 0;
+    case LVN_ITEMCHANGED:
+      listener_->OnIconChanged(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+// The view writes no caption itself: the window renames the entry and sets the caption.
+LRESULT FolderView::OnEditLabel(const NMHDR& header) {
+  if (header.code == LVN_BEGINLABELEDITA) return listener_->OnRenameStarting() ? FALSE : TRUE;
+  const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
+  listener_->OnRenamed(item.iItem, item.pszText);
+  return FALSE;
+}
+
 void FolderView::SetCaption(int index, const Text& caption) {
   Icon& icon = IconAt(index);
   icon.caption = caption;
@@ -250,6 +298,7 @@ void FolderView::SetCaption(int index, const Text& caption) {
 
 void FolderView::SwapIcons(int first, int second) {
   std::swap(IconAt(first), IconAt(second));
+  std::swap(IconAt(first).slot, IconAt(second).slot);
   ListView_RedrawItems(list_, std::min(first, second), std::max(first, second));
 }
 

@@ -16,6 +16,22 @@
 
 namespace kov {
 
+// What the user does to the icons that the window acts on; the view answers its other
+// notifications itself, and sends plain gestures (a double click, a right click) to the
+// window as commands.
+class ViewListener {
+ public:
+  // A caption edit is about to start; false keeps the caption from being edited.
+  virtual bool OnRenameStarting() = 0;
+  // An edit ended with text, or nullptr when cancelled.
+  virtual void OnRenamed(int index, const char* text) = 0;
+  virtual void OnIconChanged(int index) = 0;
+  virtual void OnDragStarted(int index) = 0;
+
+ protected:
+  ~ViewListener() = default;
+};
+
 class FolderView {
  public:
   FolderView() = default;
@@ -25,7 +41,9 @@ class FolderView {
   // Creates the list view as child id of parent; statusBar shows the folder's path.
   // The window's own keys pressed in the view reach parent as WM_COMMAND with the Tag
   // of the tool button they press, and never reach the view.
-  [[nodiscard]] bool Create(HWND parent, int id, StatusLine& statusBar, const RECT& bounds);
+  [[nodiscard]] bool Create(HWND parent, int id, StatusLine& statusBar, ViewListener& listener, const RECT& bounds);
+  // The list view's notifications, reflected by the window; the answer they expect.
+  LRESULT OnNotify(const NMHDR& header);
   // Images and font for the DPI of the view's monitor, colours for the theme in force;
   // the icons are drawn again by the next ShowFolder.
   [[nodiscard]] bool SetDpi(int dpi, HFONT font);
@@ -39,8 +57,9 @@ class FolderView {
   void ShowResults(const LauncherModel& model);
   // Names in the status bar the folder of the found entry at index.
   void ShowResultFolder(const LauncherModel& model, int index);
-  // Appends one icon per line after the icons on show.
-  void AppendIcons(std::vector<Text> lines, const DirectoryValues& dirs);
+  // Appends one icon per line after the icons on show; the lines are the table's last
+  // ones, the first of them in firstSlot.
+  void AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs);
 
   // Says briefly in the status bar what just happened.
   void Say(const Text& message) { statusBar_->Say(message); }
@@ -49,8 +68,11 @@ class FolderView {
   // Index of the selected icon, or -1.
   int SelectedIndex() const;
   Text Caption(int index) const;
+  // The table slot the icon shows; 0 for no icon.
+  int SlotOf(int index) const;
   void SetCaption(int index, const Text& caption);
-  // Exchanges the captions and images of two icons, which is all a move changes.
+  // Exchanges the captions and images of two icons, which is all a move changes; each
+  // icon keeps its slot, whose line the move exchanged.
   void SwapIcons(int first, int second);
   // The view holds no icons of its own, only their number: it asks for an icon's
   // caption and image when it is about to draw it, so a folder of any size appears
@@ -63,6 +85,7 @@ class FolderView {
 
   // The view's info tip for an icon: its full caption and the path it leads to.
   void OnGetInfoTip(NMLVGETINFOTIPA& request) const;
+  LRESULT OnEditLabel(const NMHDR& header);
   // The icon at a point of the view's client area; -1 when none is there.
   int IconAtPoint(POINT inView) const;
   // The entry the icon stands for; an empty one for no icon.
@@ -75,6 +98,7 @@ class FolderView {
  private:
   // An icon: the entry line it was made from, and what has been read from it so far.
   struct Icon {
+    int slot;
     StoredLine line;
     bool captionRead = false;
     Text caption;
@@ -90,6 +114,7 @@ class FolderView {
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   StatusLine* statusBar_ = nullptr;
+  ViewListener* listener_ = nullptr;
   ViewImageList images_;
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.

@@ -9,6 +9,7 @@
 #include "store/targets.h"
 #include "ui/folder_logic.h"
 #include "ui/search.h"
+#include "ui/undo_history.h"
 
 namespace kov {
 
@@ -31,6 +32,9 @@ struct LauncherModel {
     int folderSelection = -1;
   };
   std::optional<Search> search;
+
+  // The session's changes of the menu, to undo and redo.
+  UndoHistory history;
 };
 
 // Starts a search, or narrows or widens the one going on, for the typed text; a text

@@ -8,6 +8,8 @@
 #include "store/launch_win.h"
 #include "ui/folder_view_win.h"
 #include "ui/launcher_model.h"
+#include "ui/menu_file_win.h"
+#include "ui/search_field_win.h"
 
 namespace kov {
 
@@ -15,6 +17,8 @@ struct LauncherParts {
   HWND window;  // owner of the dialogs the commands show
   LauncherModel& model;
   FolderView& view;
+  SearchField& searchField;
+  MenuFile& menuFile;  // saves the menu soon after each change
   const ShellRunner& shell;
 };
 

@@ -1,6 +1,8 @@
 #include "ui/menu_file_win.h"
 
+#include "store/backups.h"
 #include "store/file_system.h"
+#include "store/load_notice.h"
 #include "util/dialogs_win.h"
 
 namespace kov {
@@ -11,6 +13,32 @@ namespace {
 // milliseconds under Wine); a menu under a megabyte (some 10,000 entries) is read in less.
 constexpr long long kSmallestMenuWorthAThread = 1 << 20;
 
+// Changes are saved together a second after the first of them; the file is looked at,
+// and a save on its way looked after, twice a second, so another program's change is
+// seen well within two seconds.
+constexpr UINT_PTR kSaveTimer = 0x5AFE;
+constexpr UINT kSaveDelayMilliseconds = 1000;
+constexpr UINT_PTR kWatchTimer = 0x5AFF;
+constexpr UINT kWatchMilliseconds = 500;
+
+// Only kernel32: a save's thread reads the stamp too.
+FileStamp StampOf(const Text& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  const auto wide = [](DWORD high, DWORD low) { return (static_cast<unsigned long long>(high) << 32) | low; };
+  return {true, wide(data.nFileSizeHigh, data.nFileSizeLow),
+          wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
+// The menu in a settings file's bytes, as start-up shows it.
+EntryTable MenuOf(Text bytes) {
+  EntryTable table;
+  LoadEntryText(SettingsTextAsUtf8(std::move(bytes)), table);
+  CompactEntries(table);
+  SeedDefaults(table);
+  return table;
+}
+
 }  // namespace
 
 MenuFile::MenuFile(Text path)
@@ -19,6 +47,7 @@ MenuFile::MenuFile(Text path)
 
 MenuFile::ReadMenu MenuFile::Read(const Text& path) {
   ReadMenu menu;
+  menu.stamp = StampOf(path);
   menu.report = LoadEntries(path, menu.table);
   CompactEntries(menu.table);
   SeedDefaults(menu.table);
@@ -29,34 +58,184 @@ void MenuFile::Load(EntryTable& table) {
   ReadMenu menu = reading_.Take();
   table = std::move(menu.table);
   report_ = std::move(menu.report);
+  stamp_ = menu.stamp;
   if (WasUnreadable()) menuAtStart_ = EntryFileText(table);
 }
 
-void MenuFile::ReportLoad(HWND owner, const EntryTable& table) const {
+bool MenuFile::ReportLoad(HWND owner, EntryTable& table) {
   if (!table.Overflow().empty()) {
-    ShowNotice(owner, 2,
+    ShowNotice(owner, kNoticeWarning,
                "The settings file\r\n" + path_ + "\r\nholds " +
                    IntText(table.Count() + static_cast<std::int64_t>(table.Overflow().size())) +
                    " entries; Kovrant shows the first " + IntText(EntryTable::kCapacity) + ".\r\n\r\nThe other " +
                    IntText(static_cast<std::int64_t>(table.Overflow().size())) +
                    " lines are kept in the file unchanged and are written back when Kovrant closes.");
   }
-  if (report_.source == MenuSource::Recovered) {
-    ShowNotice(owner, 2,
-               "The settings file\r\n" + path_ + "\r\ncould not be found or read, but an interrupted save left the " +
-                   "whole menu in\r\n" + TemporaryFileFor(path_) +
-                   "\r\n\r\nKovrant shows that menu and writes it to the settings file when it closes.");
-  } else if (WasUnreadable()) {
-    ShowNotice(owner, 3,
-               "Kovrant could not read the settings file\r\n" + path_ + "\r\n\r\n" + report_.reason +
-                   "\r\n\r\nAnother program may hold it open. Kovrant shows the built-in menu and leaves the file "
-                   "as it is: it is not written when Kovrant closes unless you change the menu and agree.");
+  const Text notice = LoadNoticeText(path_, report_);
+  if (notice.empty()) return false;
+  const Text backup = WasUnreadable() ? NewestBackup(path_) : Text();
+  if (backup.empty()) {
+    ShowNotice(owner, WasUnreadable() ? kNoticeError : kNoticeWarning, notice);
+    return false;
   }
+  const Text question = notice + "\r\n\r\nLoad the newest backup of the menu instead?\r\n" + backup;
+  if (ConfirmDialog(owner, "Warning", question, MessageType::Warning, kButtonYes | kButtonNo, kResultNo) !=
+      kResultYes) {
+    return false;
+  }
+  FileRead read = ReadWholeFile(backup);
+  if (read.status != ReadStatus::Read) {
+    ShowNotice(owner, kNoticeError, "Kovrant could not read the backup\r\n" + backup + "\r\n\r\n" + read.reason);
+    return false;
+  }
+  // The backup is the menu from now on: it is saved as any menu is.
+  table = MenuOf(std::move(read.bytes));
+  report_ = {MenuSource::File, {}};
+  return true;
+}
+
+void MenuFile::Attach(HWND owner, StatusLine& status) {
+  owner_ = owner;
+  status_ = &status;
+  SetTimer(owner_, kWatchTimer, kWatchMilliseconds, nullptr);
+}
+
+void MenuFile::Changed() {
+  unsaved_ = true;
+  // The countdown runs from the first of the changes that follow one another.
+  if (!owner_ || saveScheduled_) return;
+  saveScheduled_ = true;
+  SetTimer(owner_, kSaveTimer, kSaveDelayMilliseconds, nullptr);
+}
+
+std::optional<EntryTable> MenuFile::OnTimer(UINT_PTR timer, const EntryTable& table) {
+  if (timer == kSaveTimer) {
+    KillTimer(owner_, kSaveTimer);
+    saveScheduled_ = false;
+    // A save on its way is followed by another once it is done.
+    if (!saving_) StartSave(table);
+    return std::nullopt;
+  }
+  if (timer != kWatchTimer || asking_) return std::nullopt;
+  if (saving_ && saving_->Done()) FinishSave();
+  if (saving_) return std::nullopt;
+  if (unsaved_ && !saveScheduled_) StartSave(table);
+  return LookForOutsideChange(table);
+}
+
+MenuFile::SaveResult MenuFile::Write(const Text& path, const EntryTable& menu, bool keepReplaced) {
+  SaveResult result;
+  if (keepReplaced) {
+    // The menu the session found goes to the backups before the first save that changes
+    // the file; a backup that cannot be written never stops the save.
+    const FileRead replaced = ReadWholeFile(path);
+    if (replaced.status == ReadStatus::Read && replaced.bytes != EntryFileText(menu)) {
+      static_cast<void>(KeepBackup(path, replaced.bytes, CurrentLocalTime()));
+      result.replacedKept = true;
+    }
+  }
+  result.saved = SaveEntries(path, menu);
+  result.stamp = StampOf(path);
+  return result;
+}
+
+void MenuFile::StartSave(const EntryTable& table) {
+  // Nothing is saved over a file that could not be read; closing asks.
+  if (WasUnreadable()) return;
+  unsaved_ = false;
+  // The thread writes from a copy: the window goes on changing the menu meanwhile.
+  saving_.emplace([path = path_, menu = table, keep = !replacedKept_] { return Write(path, menu, keep); }, true);
+}
+
+void MenuFile::FinishSave() {
+  const SaveResult result = saving_->Take();
+  saving_.reset();
+  replacedKept_ = replacedKept_ || result.replacedKept;
+  lastSaveFailed_ = !result.saved;
+  if (result.saved) {
+    stamp_ = result.stamp;
+    if (failureTold_) status_->Say("The menu is saved again.");
+    failureTold_ = false;
+  } else if (!failureTold_) {
+    failureTold_ = true;
+    status_->Say("Kovrant could not save the menu to " + path_ + ". It tries again at the next change.");
+  }
+}
+
+std::optional<EntryTable> MenuFile::LookForOutsideChange(const EntryTable& table) {
+  const FileStamp now = StampOf(path_);
+  if (now == stamp_) return std::nullopt;
+  if (!now.exists) {
+    // The file went: the menu is written again.
+    stamp_ = now;
+    Changed();
+    return std::nullopt;
+  }
+  FileRead read = ReadWholeFile(path_);
+  if (read.status != ReadStatus::Read) {
+    // Looked at again at the next tick: a lock may go without the file changing.
+    if (!WasUnreadable()) BecameUnreadable(table, read.reason);
+    return std::nullopt;
+  }
+  stamp_ = now;
+  EntryTable fileMenu = MenuOf(std::move(read.bytes));
+  const bool holdsChanges = unsaved_ || lastSaveFailed_ || (WasUnreadable() && ChangedSinceStart(table));
+  report_ = {MenuSource::File, {}};
+  if (EntryFileText(fileMenu) == EntryFileText(table)) return std::nullopt;
+  if (!holdsChanges) return fileMenu;
+  return ChooseBetween(std::move(fileMenu), table);
+}
+
+// Both menus hold changes the other lacks: the one the user keeps is shown and saved,
+// the other goes to the backups.
+std::optional<EntryTable> MenuFile::ChooseBetween(EntryTable fileMenu, const EntryTable& table) {
+  const Text question = "Another program changed the settings file\r\n" + path_ +
+                        "\r\nwhile this window holds changes that are not saved yet.\r\n\r\nYes: show the menu of the "
+                        "file.\r\nNo: keep the menu of this window and save it.\r\n\r\nThe other menu is kept in\r\n" +
+                        BackupFolderFor(path_);
+  asking_ = true;
+  const bool takeFile = ConfirmDialog(owner_, "Warning", question, MessageType::Warning, kButtonYes | kButtonNo,
+                                      kResultYes) == kResultYes;
+  asking_ = false;
+  const Text setAside = takeFile ? EntryFileText(table) : EntryFileText(fileMenu);
+  static_cast<void>(KeepBackup(path_, setAside, CurrentLocalTime()));
+  if (!takeFile) {
+    unsaved_ = false;
+    Changed();
+    return std::nullopt;
+  }
+  unsaved_ = false;
+  lastSaveFailed_ = false;
+  saveScheduled_ = false;
+  KillTimer(owner_, kSaveTimer);
+  return fileMenu;
+}
+
+void MenuFile::BecameUnreadable(const EntryTable& table, const Text& reason) {
+  report_ = {MenuSource::Unreadable, reason};
+  menuAtStart_ = EntryFileText(table);
+  status_->Say("Kovrant cannot read the menu's file any more (" + reason +
+               "). It keeps your menu and saves nothing until it can read the file again.");
 }
 
 bool MenuFile::ChangedSinceStart(const EntryTable& table) const { return EntryFileText(table) != menuAtStart_; }
 
-bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) const {
+bool MenuFile::SaveNow(const EntryTable& table) {
+  if (saving_) FinishSave();
+  KillTimer(owner_, kSaveTimer);
+  saveScheduled_ = false;
+  const SaveResult result = Write(path_, table, !replacedKept_);
+  replacedKept_ = replacedKept_ || result.replacedKept;
+  if (result.saved) stamp_ = result.stamp;
+  unsaved_ = !result.saved;
+  return result.saved;
+}
+
+bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
+  if (saving_) FinishSave();
+  // A change another program made just now is not written over: the window either takes
+  // it, and has nothing to save, or keeps its own menu and saves it below.
+  if (owner_ && !WasUnreadable() && LookForOutsideChange(table)) return true;
   if (WasUnreadable()) {
     if (!ChangedSinceStart(table)) return true;
     const Text question = "Kovrant could not read the settings file\r\n" + path_ +
@@ -67,7 +246,7 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) const {
       return true;
     }
   }
-  if (SaveEntries(path_, table)) return true;
+  if (SaveNow(table)) return true;
   const Text question = "Kovrant could not save the menu to\r\n" + path_ +
                         "\r\n\r\nThe drive may be full, write-protected or the file locked. The file was left "
                         "as it was.\r\n\r\nClose anyway and lose the changes of this session?";
@@ -75,9 +254,10 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) const {
          kResultYes;
 }
 
-BOOL MenuFile::SaveBeforeSessionEnd(HWND owner, const EntryTable& table) const {
+BOOL MenuFile::SaveBeforeSessionEnd(HWND owner, const EntryTable& table) {
+  if (saving_) FinishSave();
   // Nobody can be asked now whether an unreadable file may be replaced: it is kept.
-  if (WasUnreadable() || SaveEntries(path_, table)) return TRUE;
+  if (WasUnreadable() || SaveNow(table)) return TRUE;
   ShutdownBlockReasonCreate(owner, L"Kovrant could not save the menu. Close Kovrant to keep your changes.");
   return FALSE;
 }

@@ -1,15 +1,28 @@
 // The menu's settings file over a run of the window: loading it at start-up and telling
-// the user what was found, and saving it when the window closes or the session ends,
-// without ever writing over a file that could not be read unless the user agrees.
+// the user what was found; saving every change within a second, off the window's
+// thread, and at close; keeping the menu the session found as a backup; and noticing
+// when another program changes the file. A file that could not be read is never
+// written over unless the user agrees.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
+
 #include "store/entry_table.h"
 #include "store/settings_file.h"
+#include "ui/status_line_win.h"
 #include "util/background_work_win.h"
 
 namespace kov {
+
+// The file as it lay on the disk when Kovrant last read or wrote it.
+struct FileStamp {
+  bool exists = false;
+  unsigned long long size = 0;
+  unsigned long long writeTime = 0;
+  bool operator==(const FileStamp&) const = default;
+};
 
 class MenuFile {
  public:
@@ -23,31 +36,65 @@ class MenuFile {
   void Load(EntryTable& table);
   // Tells the user what start-up found, when there is something to tell: a file larger
   // than the table, a menu recovered from an interrupted save, or a file that could not
-  // be read.
-  void ReportLoad(HWND owner, const EntryTable& table) const;
+  // be read, for which the newest backup is offered. True when the table was replaced
+  // by that backup.
+  bool ReportLoad(HWND owner, EntryTable& table);
+
+  // From now on changes are saved as they come and the file is watched, with timers of
+  // owner whose WM_TIMER the window hands to OnTimer; status tells of failed saves.
+  void Attach(HWND owner, StatusLine& status);
+  // The menu changed: it is saved within a second, together with the changes that follow.
+  void Changed();
+  // A timer of the file's: a save is started or finished, or the file is looked at. A
+  // menu that another program wrote into the file, which the window is to show instead.
+  std::optional<EntryTable> OnTimer(UINT_PTR timer, const EntryTable& table);
 
   // True when the window may close: the menu was saved, or there was nothing to save
   // over an unreadable file, or the user chose to leave without saving after being told.
-  bool SaveOrAskToLeave(HWND owner, const EntryTable& table) const;
+  bool SaveOrAskToLeave(HWND owner, const EntryTable& table);
   // Saves while Windows asks whether the session may end; a menu that cannot be saved
   // holds the end with a reason the user sees. The answer for WM_QUERYENDSESSION.
-  BOOL SaveBeforeSessionEnd(HWND owner, const EntryTable& table) const;
+  BOOL SaveBeforeSessionEnd(HWND owner, const EntryTable& table);
 
  private:
-  bool WasUnreadable() const { return report_.source == MenuSource::Unreadable; }
-  bool ChangedSinceStart(const EntryTable& table) const;
-
   struct ReadMenu {
     EntryTable table;
     LoadReport report;
+    FileStamp stamp;
+  };
+  struct SaveResult {
+    bool saved = false;
+    bool replacedKept = false;  // the file it replaced went to the backups
+    FileStamp stamp;
   };
   static ReadMenu Read(const Text& path);
+  static SaveResult Write(const Text& path, const EntryTable& menu, bool keepReplaced);
+
+  bool WasUnreadable() const { return report_.source == MenuSource::Unreadable; }
+  bool ChangedSinceStart(const EntryTable& table) const;
+  void StartSave(const EntryTable& table);
+  void FinishSave();
+  [[nodiscard]] bool SaveNow(const EntryTable& table);
+  std::optional<EntryTable> LookForOutsideChange(const EntryTable& table);
+  std::optional<EntryTable> ChooseBetween(EntryTable fileMenu, const EntryTable& table);
+  void BecameUnreadable(const EntryTable& table, const Text& reason);
 
   Text path_;
   BackgroundWork<ReadMenu> reading_;
   LoadReport report_;
   // The menu as start-up showed it, kept only when the file could not be read.
   Text menuAtStart_;
+
+  HWND owner_ = nullptr;
+  StatusLine* status_ = nullptr;
+  std::optional<BackgroundWork<SaveResult>> saving_;
+  bool unsaved_ = false;         // changed since the last save began
+  bool saveScheduled_ = false;   // the save timer runs
+  bool lastSaveFailed_ = false;  // the file lacks changes the window holds
+  bool failureTold_ = false;     // the status bar said that saving fails
+  bool replacedKept_ = false;    // this session's first changing save kept the file it replaced
+  bool asking_ = false;          // a question about the file is open
+  FileStamp stamp_;              // the file as Kovrant last read or wrote it
 };
 
 }  // namespace kov

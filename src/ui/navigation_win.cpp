@@ -1,6 +1,5 @@
 #include "ui/navigation_win.h"
 
-#include "ui/entry_commands_win.h"
 #include "ui/search_win.h"
 #include "util/dialogs_win.h"
 
@@ -20,7 +19,7 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
     ShellOpen(MakeAbsolute(entry.target, model.dirs), parts.shell);
   } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs, parts.shell) ==
              StartOutcome::TargetMissing) {
-    ShowNotice(parts.window, 2, "File not found");
+    ShowNotice(parts.window, kNoticeWarning, "File not found");
   }
 }
 
@@ -34,23 +33,6 @@ void GoBack(const LauncherParts& parts) {
   // The arrow keys go on from the folder just left.
   const int position = FolderIconPosition(model.table, model.dirs, model.currentFolder, *left);
   if (position >= 0) parts.view.SelectAndFocus(position);
-}
-
-void ViewKey(const LauncherParts& parts, unsigned key) {
-  if (parts.model.editing) return;
-  switch (key) {
-    case VK_DELETE:
-      DeleteSelected(parts);
-      break;
-    case VK_RETURN:
-      OpenSelected(parts, false);
-      break;
-    case VK_BACK:
-      GoBack(parts);
-      break;
-    default:
-      break;
-  }
 }
 
 }  // namespace kov

@@ -13,8 +13,4 @@ void OpenSelected(const LauncherParts& parts, bool elevated);
 // Shows the parent of the current folder; nothing at the top.
 void GoBack(const LauncherParts& parts);
 
-// The view's own keys: Enter opens, Delete deletes, Backspace goes back. They wait
-// while a caption is edited.
-void ViewKey(const LauncherParts& parts, unsigned key);
-
 }  // namespace kov

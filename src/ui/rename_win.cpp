@@ -1,5 +1,6 @@
 #include "ui/rename_win.h"
 
+#include "ui/menu_change_win.h"
 #include "ui/rename.h"
 
 namespace kov {
@@ -38,7 +39,12 @@ void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
   const Text oldCaption = parts.view.Caption(index);
   model.selected.caption = oldCaption;
   text = ReplaceAll(text, "*", "");
-  const RenameResult result = RenameEntry(model.table, model.currentFolder, oldCaption, text, model.dirs);
+  RenameResult result;
+  RunChange(parts, [&] {
+    result = RenameEntry(model.table, model.currentFolder, oldCaption, text, model.dirs);
+    const StepPlace place{model.currentFolder, result.slot};
+    return StepNote{"rename of " + Quoted(oldCaption) + " to " + Quoted(result.name), place, place};
+  });
   if (result.outcome != RenameOutcome::Renamed) {
     // An edit that changed nothing needs no word.
     const char* why = result.name == oldCaption ? nullptr : RefusalText(result.outcome);
@@ -52,21 +58,19 @@ void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
 
 }  // namespace
 
-LRESULT EndRename(const LauncherParts& parts, const NMLVDISPINFOA& edit) {
-  const int index = edit.item.iItem;
-  if (edit.item.pszText == nullptr) {
+void EndRename(const LauncherParts& parts, int index, const char* committed) {
+  if (committed == nullptr) {
     // Cancelled: the icon keeps its caption and the keys work again at once.
     parts.model.editing = false;
-    return FALSE;
+    return;
   }
-  Text text = edit.item.pszText;
+  Text text = committed;
   RenameFromIcon(parts, index, text);
   // Writing a different caption raises IconChanged, which puts a refused rename's old
   // caption back and ends the edit.
   if (text != parts.view.Caption(index)) parts.view.SetCaption(index, text);
   // An unchanged caption raises nothing: end the edit the same way.
   if (parts.model.editing) IconChanged(parts, index);
-  return FALSE;
 }
 
 void IconChanged(const LauncherParts& parts, int index) {
@@ -85,9 +89,14 @@ void MoveSelected(const LauncherParts& parts, int step) {
   if (position < 0) return;
   const int target = position + step;
   if (target < 0 || target >= view.Count()) return;
-  if (!ExchangeEntries(parts.model.table, parts.model.currentFolder, view.Caption(position), view.Caption(target))) {
-    return;
-  }
+  // The icons know their slots: the move exchanges exactly the two lines they show.
+  const int slot = view.SlotOf(position);
+  const int targetSlot = view.SlotOf(target);
+  const Text& folder = parts.model.currentFolder;
+  RunChange(parts, [&] {
+    parts.model.table.ExchangeSlots(slot, targetSlot);
+    return StepNote{"move of " + Quoted(view.Caption(position)), {folder, slot}, {folder, targetSlot}};
+  });
   view.SwapIcons(position, target);
   view.SelectAndFocus(target);
 }

@@ -12,10 +12,9 @@ namespace kov {
 // when the caption may not be edited here (among the entries a search found).
 bool BeginRename(const LauncherParts& parts);
 
-// The view's end of an edit: renames the entry to the committed text, or keeps the
-// old caption when the rename is refused or cancelled. Returns what the view expects
-// back (FALSE: the view must not write the text itself).
-LRESULT EndRename(const LauncherParts& parts, const NMLVDISPINFOA& edit);
+// The view's end of an edit: renames the entry to the committed text (nullptr when the
+// edit was cancelled), or keeps the old caption when the rename is refused.
+void EndRename(const LauncherParts& parts, int index, const char* committed);
 
 // An icon changed while an edit was ending: puts the caption before the edit back into
 // it when the rename was refused, and ends the edit.

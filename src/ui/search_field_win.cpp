@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/command_tags.h"
+#include "ui/command_list.h"
 #include "util/child_window_win.h"
 #include "util/tab_key_win.h"
 
@@ -12,39 +12,49 @@ namespace {
 
 constexpr UINT_PTR kSearchKeysSubclass = 1;
 
-int CommandOfKey(WPARAM key, bool shift) {
+bool IsEmpty(HWND field) { return GetWindowTextLengthW(field) == 0; }
+
+// The field's own keys; the menu's undo and redo while the field is empty, when the
+// field has nothing of its own to undo.
+Command CommandOfFieldKey(HWND field, WPARAM key, bool control, bool shift) {
   switch (key) {
     case VK_RETURN:
-      return kTagSearchStart;
+      return Command::SearchStart;
     case VK_DOWN:
-      return kTagSearchResults;
+      return Command::SearchResults;
     case VK_TAB:
-      return shift ? 0 : kTagSearchResults;
+      return shift || control || IsEmpty(field) ? Command::None : Command::SearchResults;
     case VK_ESCAPE:
-      return kTagSearchCancel;
+      return Command::SearchCancel;
+    case 'Z':
+    case 'Y':
+      return control && IsEmpty(field) ? CommandOfKey({static_cast<unsigned>(key), control, shift}) : Command::None;
     default:
-      return 0;
+      return Command::None;
   }
 }
 
-void SendCommand(HWND field, int command) {
-  SendMessageA(GetAncestor(field, GA_ROOT), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+void SendCommand(HWND field, Command command) {
+  SendMessageA(GetAncestor(field, GA_ROOT), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
+}
+
+// The characters of the keys taken: in a one-line field they would only beep, or undo.
+bool IsTakenCharacter(HWND field, WPARAM character) {
+  const bool undoOrRedo = character == 0x1A || character == 0x19;
+  return character == '\r' || character == 27 || character == '\t' || (undoOrRedo && IsEmpty(field));
 }
 
 // The field's own keys go to the window as commands; Tab goes into the found entries
 // while there are any, and on to the next part otherwise.
 LRESULT CALLBACK TakeSearchKeys(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
   if (message == WM_KEYDOWN) {
-    if (const int command = CommandOfKey(wParam, shift)) {
-      const bool tabIntoNothing = wParam == VK_TAB && GetWindowTextLengthA(field) == 0;
-      if (!tabIntoNothing) {
-        SendCommand(field, command);
-        return 0;
-      }
+    if (const Command command = CommandOfFieldKey(field, wParam, control, shift); command != Command::None) {
+      SendCommand(field, command);
+      return 0;
     }
-  } else if (message == WM_CHAR && (wParam == '\r' || wParam == 27 || wParam == '\t')) {
-    // The characters of the keys taken above would only beep in a one-line field.
+  } else if (message == WM_CHAR && IsTakenCharacter(field, wParam)) {
     return 0;
   } else if (message == WM_GETDLGCODE) {
     return DefSubclassProc(field, message, wParam, lParam) | DLGC_WANTALLKEYS;

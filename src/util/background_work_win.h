@@ -27,6 +27,9 @@ class BackgroundWork {
   BackgroundWork& operator=(BackgroundWork&&) = delete;
   ~BackgroundWork() { Wait(); }
 
+  // True once the work has finished, without waiting for it.
+  bool Done() const { return !thread_ || WaitForSingleObject(thread_.get(), 0) == WAIT_OBJECT_0; }
+
   // The work's result, once it is done; what the work threw is thrown here.
   Result Take() {
     Wait();

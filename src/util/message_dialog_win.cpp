@@ -108,14 +108,14 @@ int ConfirmDialog(HWND owner, const Text& caption, const Text& message, MessageT
 }
 
 void ShowNotice(HWND owner, int kind, const Text& text) {
-  struct NoticeKind {
+  struct NoticeLook {
     const char* title;
     MessageType type;
   };
-  static constexpr NoticeKind kKinds[] = {
+  static constexpr NoticeLook kLooks[] = {
       {"Information", MessageType::Information}, {"Warning", MessageType::Warning}, {"Error", MessageType::Error}};
-  if (kind < 1 || kind > 3) return;
-  const NoticeKind& notice = kKinds[kind - 1];
+  if (kind < kNoticeInformation || kind > kNoticeError) return;
+  const NoticeLook& notice = kLooks[kind - kNoticeInformation];
   RunMessageDialog(owner, notice.title, text, notice.type, kButtonOk, kResultOk, kResultOk);
 }
 

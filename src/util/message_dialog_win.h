@@ -21,8 +21,11 @@ enum MessageButtons : unsigned { kButtonYes = 1, kButtonNo = 2, kButtonOk = 4 };
 int ConfirmDialog(HWND owner, const Text& caption, const Text& message, MessageType type, unsigned buttons,
                   int defaultResult);
 
-// A notice with a single OK button (Enter and Esc close it): kind 1 information,
-// 2 warning, 3 error. Any other kind shows nothing and returns at once.
+// The kinds of notice, by the design's numbers.
+enum NoticeKind : int { kNoticeInformation = 1, kNoticeWarning = 2, kNoticeError = 3 };
+
+// A notice with a single OK button (Enter and Esc close it), with the icon of its kind.
+// Any other kind shows nothing and returns at once.
 void ShowNotice(HWND owner, int kind, const Text& text);
 
 }  // namespace kov

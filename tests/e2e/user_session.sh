@@ -6,7 +6,6 @@
 # states are kept in the build folder. Usage: user_session.sh <windows build folder>
 set -euo pipefail
 build="$(cd "$1" && pwd)"
-run="$build/wine-run"
 drive="$build/e2e-drive"
 shots="$build/e2e-shots"
 caption='Kovrant 2024.02.01'
@@ -18,63 +17,9 @@ printf 'notes\r\n' >"$drive/Docs/notes.txt"
 # The menu as three earlier drops left it: a program, a document and a directory.
 printf '*Apps\\tool.exe**tool.exe**\r\n*Docs\\notes.txt**notes.txt**\r\n*Docs*2*Docs**\r\n' >"$drive/kovrant.ini"
 unset KOVRANT_RECORD
+session="user session"
+source "$(dirname "${BASH_SOURCE[0]}")/session_lib.sh"
 
-fail() { echo "user session: $*" >&2; exit 1; }
-step() { echo "user session: $*"; }
-shot() { import -window root "$shots/$1.png"; }
-
-# Whatever happens, nothing started here outlives the script: a program left running
-# would keep the test runner waiting on its output for ever. A failure leaves a picture
-# of the screen and the names of the windows on it.
-programs=()
-finish() {
-  local status=$?
-  if [ "$status" -ne 0 ]; then
-    import -window root "$shots/failure.png" 2>/dev/null || true
-    echo "user session: windows on screen:" >&2
-    for window in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-      echo "  $(xdotool getwindowname "$window" 2>/dev/null)" >&2
-    done
-    echo "user session: the screen at the failure is $shots/failure.png" >&2
-    [ -s "$shots/kovrant.log" ] && tail -n 20 "$shots/kovrant.log" >&2
-  fi
-  for pid in "${programs[@]}"; do kill "$pid" 2>/dev/null || true; done
-  [ "$status" -eq 0 ] || WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
-  exit "$status"
-}
-trap finish EXIT
-
-start_program() {  # the program's output goes to a log, not to the test runner
-  "$run" kovrant.exe </dev/null >>"$shots/kovrant.log" 2>&1 &
-  program=$!
-  programs+=("$program")
-}
-wait_for_exit() {  # pid
-  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || { wait "$1"; return; }; sleep 0.1; done
-  fail "the program did not end"
-}
-
-wait_for_window() {  # caption -> X window id
-  local window=""
-  for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && { echo "$window"; return 0; }
-    sleep 0.1
-  done
-  fail "no window \"$1\""
-}
-# The keys go to the window just opened even if it came up without the focus.
-focus_window() { xdotool windowfocus "$1" 2>/dev/null || true; }
-wait_until_gone() {
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window \"$1\" did not close"
-}
-
-probe() { timeout 20 "$run" "$build/window_probe.exe" "$caption" </dev/null | tr -d '\r'; }
-captions() { probe | sed -n 's/^icon [0-9]* [-0-9]* [-0-9]* //p' | paste -sd '|'; }
 client_xy() { probe | awk -v dx="$1" -v dy="$2" '/^client /{print $2 + dx, $3 + dy}'; }
 client_width() { probe | awk '/^client /{print $4}'; }
 icon_xy() { probe | awk -v name="$1" '$1 == "icon" { text = $0; sub(/^icon [0-9]+ [-0-9]+ [-0-9]+ /, "", text); if (text == name) print $3, $4 }'; }
@@ -89,15 +34,6 @@ tool_button() {  # left and width of the button in its panel, right-hand panel o
   local x=$(($1 + $2 / 2))
   [ "${3:-}" = right ] && x=$(($(client_width) - 165 + x))
   click_at $(client_xy "$x" 20)
-}
-expect_captions() {
-  local seen
-  for _ in $(seq 20); do
-    seen=$(captions)
-    [ "$seen" = "$1" ] && return 0
-    sleep 0.2
-  done
-  fail "icons are \"$seen\", expected \"$1\""
 }
 
 cd "$drive"

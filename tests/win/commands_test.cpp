@@ -48,13 +48,14 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
     menu = shown;
     grayed = GrayedItems(shown);
   };
-  constexpr int base = kContextMenuCommandBase;
+  const auto id = [](Command command) { return CommandWindowId(command); };
   Select("Tools");
   {
     MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, look);
     RightClick();
     ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(grayed, (std::vector<int>{base + 2, base + 3, base + 4, base + 5}));
+    EXPECT_EQ(grayed, (std::vector<int>{id(Command::RunAsAdministrator), id(Command::OpenFileLocation),
+                                         id(Command::Properties), id(Command::ExecutionParameters)}));
   }
   ASSERT_EQ(GetMenuItemCount(menu), 7);
   for (int position = 0; position < 7; ++position) {
@@ -63,11 +64,11 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
     item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_BITMAP;
     ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item));
     const bool pictured = item.hbmpItem != nullptr;
-    const bool parameters = item.wID == base + kTagExecutionParameters;
+    const bool parameters = static_cast<int>(item.wID) == id(Command::ExecutionParameters);
     EXPECT_EQ(pictured, !parameters && !(item.fType & MFT_SEPARATOR)) << position;
   }
   char caption[64] = {};
-  GetMenuStringA(menu, base + kTagRunAsAdministrator, caption, sizeof caption, MF_BYCOMMAND);
+  GetMenuStringA(menu, id(Command::RunAsAdministrator), caption, sizeof caption, MF_BYCOMMAND);
   EXPECT_STREQ(caption, "Run as Administrator");
   const HMENU first = menu;
   Select("Notes");
@@ -110,7 +111,7 @@ TEST_F(CommandWindow, DeleteAskedAndRefusedKeepsTheTable) {
   };
   for (const auto& refuse : refusals) {
     DialogAnswerer question("Warning", refuse);
-    Choose(kTagDelete);
+    Choose(Command::Delete);
     ASSERT_TRUE(question.Answered());
     EXPECT_NE(question.Text().find("Delete Item ?"), std::string::npos);
     EXPECT_EQ(Lines(), before);
@@ -135,7 +136,7 @@ TEST_F(CommandWindow, DeleteItemRemovesOneProgramInsideAFolder) {
   ASSERT_EQ(Model().currentFolder, "Tools\\");
   Select("B");
   DialogAnswerer question("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
-  Choose(kTagDelete);
+  Choose(Command::Delete);
   ASSERT_TRUE(question.Answered());
   EXPECT_EQ(Lines(), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*a.exe**A**", "Tools\\*c.exe**C**"}));
   EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "C"}));
@@ -151,7 +152,7 @@ TEST_F(CommandWindow, NothingIsDeletedWhileACaptionIsEditedOrNothingIsSelected) 
     DialogAnswerer question(
         "Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); }, 1500);
     KeyDown(View(), VK_DELETE);
-    Choose(kTagDelete);
+    Choose(Command::Delete);
     EXPECT_FALSE(question.Answered());
   }
   KeyDown(editor, VK_ESCAPE);
@@ -182,7 +183,7 @@ TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
       SetWindowTextA(edit, "  -x*y  ");
       ClickButton(dialog, "OK");
     });
-    Choose(kTagExecutionParameters);
+    Choose(Command::ExecutionParameters);
     ASSERT_TRUE(input.Answered());
   }
   EXPECT_EQ(shown, "old");
@@ -192,7 +193,7 @@ TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
       SetWindowTextA(ComboEdit(dialog), "-changed");
       ClickButton(dialog, "Cancel");
     });
-    Choose(kTagExecutionParameters);
+    Choose(Command::ExecutionParameters);
     ASSERT_TRUE(input.Answered());
   }
   EXPECT_EQ(Lines()[1], "*tool.exe**Tool*-xy*");
@@ -200,7 +201,7 @@ TEST_F(CommandWindow, ExecutionParametersAreRewrittenInTheSameSlot) {
   {
     DialogAnswerer input(
         "Execution parameters", [](HWND dialog) { ClickButton(dialog, "Cancel"); }, 1500);
-    Choose(kTagExecutionParameters);
+    Choose(Command::ExecutionParameters);
     EXPECT_FALSE(input.Answered());
   }
 }
@@ -211,14 +212,14 @@ TEST_F(CommandWindow, FileLocationAndPropertiesShowTheTargetOrItsFormerFolder) {
   Start("*Apps\\tool.exe**Tool**\r\n*Apps\\gone.exe**Gone**\r\n*Tools*1*Tools**\r\n");
   shell_.SetMode(ShellRequestRecorder::kRecordOnly);
   Select("Tool");
-  Choose(kTagOpenFileLocation);
-  Choose(kTagProperties);
+  Choose(Command::OpenFileLocation);
+  Choose(Command::Properties);
   Select("Gone");
-  Choose(kTagOpenFileLocation);
-  Choose(kTagProperties);
+  Choose(Command::OpenFileLocation);
+  Choose(Command::Properties);
   Select("Tools");
-  Choose(kTagOpenFileLocation);
-  Choose(kTagProperties);
+  Choose(Command::OpenFileLocation);
+  Choose(Command::Properties);
 
   const std::vector<ShellRequest>& calls = shell_.requests();
   ASSERT_EQ(calls.size(), 4u);
@@ -244,7 +245,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   Select("Gone");
   {
     DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
-    Choose(kTagRunAsAdministrator);
+    Choose(Command::RunAsAdministrator);
     ASSERT_TRUE(notice.Answered());
     EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
   }
@@ -254,8 +255,8 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   DoubleClickIcon(View(), 1);
   ASSERT_TRUE(WaitFor([&] { return ReadBytes(record).find("current directory") != std::string::npos; }, 15000));
   EXPECT_NE(ReadBytes(record).find("-p"), std::string::npos) << ReadBytes(record);
-  Choose(kTagRunAsAdministrator);
-  Choose(kTagOpen);
+  Choose(Command::RunAsAdministrator);
+  Choose(Command::Open);
 
   const std::vector<ShellRequest>& calls = shell_.requests();
   ASSERT_EQ(calls.size(), 3u);
@@ -270,7 +271,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
   EXPECT_TRUE(WaitFor([&] { return CountOccurrences(ReadBytes(record), "current directory") == 2; }, 15000));
 
   Select("Tools");
-  Choose(kTagRunAsAdministrator);
+  Choose(Command::RunAsAdministrator);
   EXPECT_EQ(Model().currentFolder, "Tools\\");
   EXPECT_EQ(shell_.requests().size(), 3u);
 }
@@ -284,11 +285,9 @@ TEST_F(CommandWindow, InfoButtonShowsTheInfoPageThatEscCloses) {
   PumpMessages(50);
   EXPECT_NE(form_->hwnd(), nullptr);
   EXPECT_TRUE(IsWindowEnabled(form_->hwnd()));
-  const std::vector<Text> unknownTags = Lines();
-  Choose(0);
-  Choose(7);
-  Choose(100);
-  EXPECT_EQ(Lines(), unknownTags);
+  const std::vector<Text> unknownCommands = Lines();
+  for (const WPARAM id : {0, 7, 100, kCommandIdBase + 999}) SendMessageA(form_->hwnd(), WM_COMMAND, id, 0);
+  EXPECT_EQ(Lines(), unknownCommands);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "app/form1_win.h"
 #include "ui/artwork_win.h"
-#include "ui/command_tags.h"
+#include "ui/command_list.h"
 #include "gui_support_win.h"
 #include "shell_request_recorder.h"
 #include "../core/table_of.h"
@@ -50,7 +50,9 @@ class Form1Session : public testing::Test {
   HWND View() const { return form_->View().hwnd(); }
   const LauncherModel& Model() const { return form_->Model(); }
   // A context-menu item chosen, as the menu reports the choice to the window.
-  void Choose(int tag) { SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kContextMenuCommandBase + tag, 0), 0); }
+  void Choose(Command command) {
+    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
+  }
   // A tool button clicked.
   void Click(int tag) {
     SendMessageA(form_->ToolButtonWindow(tag), BM_CLICK, 0, 0);

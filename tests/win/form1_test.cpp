@@ -215,14 +215,16 @@ TEST_F(Form1Test, ASettingsFileThatCouldNotBeReadIsNeverOverwrittenUnasked) {
   }
 }
 
-TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewritten) {
+TEST_F(Form1Test, ReadOnlyHiddenSettingsFileIsRewrittenAndStaysSo) {
   WriteBytes(settings_, kTwoEntries);
   SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   Start();
   SwapTheTwoEntries();
   CloseWindow();
   EXPECT_EQ(ReadBytes(settings_), kTwoEntriesSwapped);
-  EXPECT_EQ(GetFileAttributesA(settings_.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
+  const DWORD userSet = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  EXPECT_EQ(GetFileAttributesA(settings_.c_str()) & userSet, userSet);
+  SetFileAttributesA(settings_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(Form1Test, OversizedFileIsReportedAndKeptWhole) {

@@ -59,7 +59,7 @@ TEST_F(UnicodeNames, DropStartRenameAndRestartKeepEveryName) {
     SetWindowTextA(FindWindowExA(combo, nullptr, "Edit", nullptr), (cyrillic + " @R\\x").c_str());
     ClickButton(dialog, "OK");
   });
-  Choose(kTagExecutionParameters);
+  Choose(Command::ExecutionParameters);
   ASSERT_TRUE(parameters.Answered());
   Open(2);
   EXPECT_NE(Recorded().find(cyrillic + " " + Model().dirs.workFolder + "x"), std::string::npos);

@@ -1,0 +1,95 @@
+#include "app/command_runner_win.h"
+
+#include "app/resource_ids.h"
+#include "app/resources_win.h"
+#include "shell/godmode_win.h"
+#include "shell/shell_menu_win.h"
+#include "ui/adding_win.h"
+#include "ui/entry_commands_win.h"
+#include "ui/menu_change_win.h"
+#include "ui/navigation_win.h"
+#include "ui/rename_win.h"
+#include "ui/search_win.h"
+#include "util/html_window_win.h"
+
+namespace kov {
+
+namespace {
+
+void ShowShellFolders(const LauncherParts& parts) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ShowShellFoldersMenu(parts.window, LoadTextResource(IDR_SHELL_CATALOGUE), cursor, parts.shell);
+}
+
+void GoToSearchField(const LauncherParts& parts) {
+  SetFocus(parts.searchField.hwnd());
+  SendMessageA(parts.searchField.hwnd(), EM_SETSEL, 0, -1);
+}
+
+void GoIntoResults(const LauncherParts& parts) {
+  SetFocus(parts.view.hwnd());
+  if (parts.view.Count() > 0 && parts.view.SelectedIndex() < 0) parts.view.SelectAndFocus(0);
+}
+
+void CancelSearch(const LauncherParts& parts) {
+  parts.searchField.Clear();
+  SetFocus(parts.view.hwnd());
+}
+
+// Runs the command itself; RunCommand finishes what every command shares.
+void Dispatch(const CommandContext& context, Command command) {
+  const LauncherParts& parts = context.parts;
+  switch (command) {
+    case Command::Back:
+      return GoBack(parts);
+    case Command::NewFolder:
+      EndSearch(parts);
+      return AddNewFolder(parts);
+    case Command::ShellFolders:
+      return ShowShellFolders(parts);
+    case Command::GodMode:
+      return OpenGodModeFolder(parts.shell);
+    case Command::MoveLeft:
+    case Command::MoveRight:
+      return MoveSelected(parts, command == Command::MoveRight ? 1 : -1);
+    case Command::Info:
+      return ShowHtmlWindow(parts.window, "Info", LoadTextResource(IDR_INFO_HTML));
+    case Command::Find:
+      return GoToSearchField(parts);
+    case Command::SearchStart:
+      return StartFirstFound(parts);
+    case Command::SearchResults:
+      return GoIntoResults(parts);
+    case Command::SearchCancel:
+      return CancelSearch(parts);
+    case Command::Open:
+    case Command::RunAsAdministrator:
+      return OpenSelected(parts, command == Command::RunAsAdministrator);
+    case Command::OpenFileLocation:
+    case Command::Properties:
+      return ShowEntryLocation(parts, command);
+    case Command::ExecutionParameters:
+      return EditExecutionParameters(parts);
+    case Command::Delete:
+      return DeleteSelected(parts);
+    case Command::ContextMenu:
+      return RunCommand(context, ChooseFromContextMenu(parts, context.contextMenu, context.dpi));
+    case Command::Undo:
+      return UndoLastStep(parts);
+    case Command::Redo:
+      return RedoNextStep(parts);
+    case Command::None:
+      return;
+  }
+}
+
+}  // namespace
+
+void RunCommand(const CommandContext& context, Command command) {
+  Dispatch(context, command);
+  // A command that ended the search (a folder opened from it, Back) empties the field.
+  if (!context.parts.model.search) context.parts.searchField.Clear();
+}
+
+}  // namespace kov

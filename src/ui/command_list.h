@@ -1,0 +1,94 @@
+// The launcher's commands, named by what they do, in one list shared by the tool
+// buttons, the icons' context menu and the keys. Buttons and menu items carry their
+// Tags; the list maps a Tag, a menu item or a key to its command.
+#pragma once
+
+#include "ui/command_tags.h"
+
+namespace kov {
+
+enum class Command : int {
+  None = 0,
+  Back,
+  NewFolder,
+  ShellFolders,
+  GodMode,
+  MoveLeft,
+  MoveRight,
+  Info,
+  Find,
+  SearchStart,
+  SearchResults,
+  SearchCancel,
+  Open,
+  RunAsAdministrator,
+  OpenFileLocation,
+  Properties,
+  ExecutionParameters,
+  Delete,
+  ContextMenu,
+  Undo,
+  Redo,
+};
+
+// Virtual-key codes, as the keyboard reports them.
+inline constexpr unsigned kKeyBack = 0x08;
+inline constexpr unsigned kKeyEnter = 0x0D;
+inline constexpr unsigned kKeyLeft = 0x25;
+inline constexpr unsigned kKeyRight = 0x27;
+inline constexpr unsigned kKeyDelete = 0x2E;
+inline constexpr unsigned kKeyF1 = 0x70;
+
+// A key with the modifiers held with it; key 0 is no key.
+struct KeyChord {
+  unsigned key = 0;
+  bool control = false;
+  bool shift = false;
+};
+
+struct CommandEntry {
+  Command command;
+  int tag;                  // the Tag of its tool button or menu item; 0 for none
+  const char* menuCaption;  // its item in the icons' context menu; nullptr for none
+  bool needsTarget;         // acts on a file or directory: not offered for a virtual folder
+  KeyChord keys[2];         // the chords that run it from the icon view
+};
+
+inline constexpr CommandEntry kCommandList[] = {
+    {Command::Back, kTagBack, nullptr, false, {{kKeyBack}}},
+    {Command::NewFolder, kTagNewFolder, nullptr, false, {{'N', true}}},
+    {Command::ShellFolders, kTagShellFolders, nullptr, false, {}},
+    {Command::GodMode, kTagGodMode, nullptr, false, {}},
+    {Command::MoveLeft, kTagMoveLeft, nullptr, false, {{kKeyLeft, true}}},
+    {Command::MoveRight, kTagMoveRight, nullptr, false, {{kKeyRight, true}}},
+    {Command::Info, kTagAbout, nullptr, false, {{kKeyF1}}},
+    {Command::Find, 0, nullptr, false, {{'F', true}, {'E', true}}},
+    {Command::SearchStart, 0, nullptr, false, {}},
+    {Command::SearchResults, 0, nullptr, false, {}},
+    {Command::SearchCancel, 0, nullptr, false, {}},
+    {Command::Open, kTagOpen, "Open", false, {{kKeyEnter}}},
+    {Command::RunAsAdministrator, kTagRunAsAdministrator, "Run as Administrator", true, {}},
+    {Command::OpenFileLocation, kTagOpenFileLocation, "Open File Location", true, {}},
+    {Command::Properties, kTagProperties, "Properties", true, {}},
+    {Command::ExecutionParameters, kTagExecutionParameters, "Execution parameters", true, {}},
+    {Command::Delete, kTagDelete, "Delete", false, {{kKeyDelete}}},
+    {Command::ContextMenu, 0, nullptr, false, {}},
+    {Command::Undo, 0, nullptr, false, {{'Z', true}}},
+    {Command::Redo, 0, nullptr, false, {{'Y', true}, {'Z', true, true}}},
+};
+
+// The command a key pressed in the icon view runs; Command::None when the key is the
+// view's own (type-ahead, the arrows).
+Command CommandOfKey(KeyChord chord);
+
+// The command of a tool button's Tag; Command::None for another number.
+Command CommandOfToolTag(int tag);
+
+// Commands travel as WM_COMMAND identifiers above the tool buttons' Tags and the
+// window's own child identifiers.
+inline constexpr int kCommandIdBase = 1000;
+inline constexpr int CommandWindowId(Command command) { return kCommandIdBase + static_cast<int>(command); }
+// The command of a WM_COMMAND identifier: a command's own, or a tool button's Tag.
+Command CommandOfWindowId(int id);
+
+}  // namespace kov

@@ -1,0 +1,100 @@
+#include "ui/menu_change_win.h"
+
+#include <algorithm>
+
+namespace kov {
+
+namespace {
+
+// Stops recording however the change ends.
+class Recording {
+ public:
+  Recording(EntryTable& table, TableChanges& changes) : table_(table) { table_.RecordChangesIn(&changes); }
+  Recording(const Recording&) = delete;
+  Recording& operator=(const Recording&) = delete;
+  ~Recording() { table_.RecordChangesIn(nullptr); }
+
+ private:
+  EntryTable& table_;
+};
+
+// Runs change as one step of the history; false when it changed nothing.
+bool RecordStep(LauncherModel& model, const std::function<StepNote()>& change) {
+  UndoStep step;
+  StepNote note;
+  {
+    const Recording recording(model.table, step.changes);
+    note = change();
+  }
+  if (step.changes.Empty()) return false;
+  step.what = std::move(note.what);
+  step.before = std::move(note.before);
+  step.after = std::move(note.after);
+  model.history.Add(std::move(step));
+  RefreshSearch(model);
+  return true;
+}
+
+// True when the table still has the folder: its entry in the folder above, or entries
+// of its own.
+bool HasFolder(const LauncherModel& model, const Text& folder) {
+  if (folder.empty() || !FolderSlots(model.table, folder).empty()) return true;
+  const Text parent = ParentFolder(folder);
+  const Text name = folder.substr(parent.size(), folder.size() - parent.size() - 1);
+  return FolderIconPosition(model.table, model.dirs, parent, name) >= 0;
+}
+
+}  // namespace
+
+void RunChange(const LauncherParts& parts, const std::function<StepNote()>& change) {
+  if (RecordStep(parts.model, change)) parts.menuFile.Changed();
+}
+
+void ShowMenuFromFile(const LauncherParts& parts, EntryTable fileMenu) {
+  LauncherModel& model = parts.model;
+  const Text before = model.currentFolder;
+  RecordStep(model, [&] {
+    model.table.ReplaceWith(std::move(fileMenu));
+    if (!HasFolder(model, model.currentFolder)) model.currentFolder.clear();
+    return StepNote{"reload of the menu from its file", {before, 0}, {model.currentFolder, 0}};
+  });
+  if (model.search) {
+    parts.view.ShowResults(model);
+  } else {
+    parts.view.ShowFolder(model);
+  }
+  parts.view.Say("Another program changed the menu's file: Kovrant shows the menu as it is now.");
+}
+
+void ShowPlace(const LauncherParts& parts, const StepPlace& place) {
+  LauncherModel& model = parts.model;
+  // Emptying the field ends the search; the place is then shown as a folder.
+  parts.searchField.Clear();
+  model.search.reset();
+  model.currentFolder = place.folder;
+  parts.view.ShowFolder(model);
+  const std::vector<int> slots = FolderSlots(model.table, model.currentFolder);
+  const auto found = std::find(slots.begin(), slots.end(), place.slot);
+  if (found != slots.end()) parts.view.SelectAndFocus(static_cast<int>(found - slots.begin()));
+  SetFocus(parts.view.hwnd());
+}
+
+void UndoLastStep(const LauncherParts& parts) {
+  const UndoStep* step = parts.model.history.Undo(parts.model.table);
+  if (!step) return parts.view.Say("Nothing to undo.");
+  ShowPlace(parts, step->before);
+  parts.view.Say("Undone: " + step->what);
+  parts.menuFile.Changed();
+}
+
+void RedoNextStep(const LauncherParts& parts) {
+  const UndoStep* step = parts.model.history.Redo(parts.model.table);
+  if (!step) return parts.view.Say("Nothing to redo.");
+  ShowPlace(parts, step->after);
+  parts.view.Say("Redone: " + step->what);
+  parts.menuFile.Changed();
+}
+
+Text Quoted(const Text& caption) { return "\"" + caption + "\""; }
+
+}  // namespace kov
