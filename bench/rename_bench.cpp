@@ -1,6 +1,6 @@
 // Renaming a virtual folder that holds half of a full table, nested two levels deep,
 // beside the floor of one plain pass that only compares each line's start with the
-// folder path; and a move, which is one pass of field reads.
+// folder path.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -54,12 +54,6 @@ void RenameLargeFolder(benchmark::State& state) {
   }
 }
 BENCHMARK(RenameLargeFolder)->Unit(benchmark::kMicrosecond);
-
-void MoveInLargeFolder(benchmark::State& state) {
-  EntryTable table = FullTable();
-  for (auto _ : state) benchmark::DoNotOptimize(ExchangeEntries(table, "Big\\", "Application 0", "Application 4"));
-}
-BENCHMARK(MoveInLargeFolder)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kov

@@ -39,9 +39,14 @@ inline void RunOneCommand(FuzzInput& input, EntryTable& table) {
     case 2:
       RenameEntry(table, folder, caption, TakeName(input), kCommandDirectories);
       break;
-    case 3:
-      ExchangeEntries(table, folder, caption, TakeName(input));
+    case 3: {
+      // A move left or right: the icons know their slots.
+      const std::vector<int> slots = FolderSlots(table, folder);
+      if (slots.size() < 2) break;
+      const std::size_t first = input.TakeByte() % (slots.size() - 1);
+      table.ExchangeSlots(slots[first], slots[first + 1]);
       break;
+    }
     case 4:
       MoveEntryBefore(table, folder, caption, TakeName(input));
       break;

@@ -21,11 +21,6 @@ Text RenamedLine(EntryFields fields, const Text& folder, const Text& name) {
   return FormatEntryLine(fields);
 }
 
-// True when field 1 of the line is exactly folder, compared without copying the field.
-bool InFolderExactly(std::string_view line, const Text& folder) {
-  return line.size() > folder.size() && line[folder.size()] == '*' && line.compare(0, folder.size(), folder) == 0;
-}
-
 }  // namespace
 
 void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& newPath, std::size_t kept) {
@@ -73,23 +68,6 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
   result.outcome = RenameOutcome::Renamed;
   result.slot = slot;
   return result;
-}
-
-bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA, const Text& captionB) {
-  // No field holds "*", so no entry can be in such a folder.
-  if (folder.find('*') != Text::npos) return false;
-  int slotA = 0;
-  int slotB = 0;
-  for (int slot = 1; slot <= table.Count(); ++slot) {
-    const std::string_view line = table.Slot(slot);
-    if (!InFolderExactly(line, folder)) continue;
-    const std::string_view caption = FieldOf(line, 4);
-    if (caption == captionA) slotA = slot;
-    if (caption == captionB) slotB = slot;
-  }
-  if (slotA == 0 || slotB == 0) return false;
-  table.ExchangeSlots(slotA, slotB);
-  return true;
 }
 
 }  // namespace kov

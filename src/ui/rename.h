@@ -1,4 +1,4 @@
-// The table side of renaming an icon in place and of moving an icon within its folder.
+// The table side of renaming an icon in place.
 #pragma once
 
 #include "store/entry_table.h"
@@ -34,10 +34,5 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
 // parent path and so is not matched, nor is a sibling whose name merely begins with the
 // old name, since oldPath ends in "\".
 void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& newPath, std::size_t kept);
-
-// Exchanges the lines of the two entries of folder whose captions are captionA and
-// captionB. Folder and captions are compared exactly, as stored; when several lines
-// match, the last one counts. False, and the table unchanged, when either is missing.
-bool ExchangeEntries(EntryTable& table, const Text& folder, const Text& captionA, const Text& captionB);
 
 }  // namespace kov

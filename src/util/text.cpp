@@ -254,7 +254,7 @@ Text TrimText(const Text& text, int mode) {
 }
 
 int SplitFields(const Text& text, const Text& separator, FieldArray& fields, int highestIndex) {
-  const Text source = separator == " " ? TrimText(text, 7) : text;
+  const Text source = separator == " " ? TrimText(text, kTrimBlanks) : text;
   if (source.empty() || highestIndex < 1) return 0;
   int count = 0;
   auto store = [&fields, &count](Text field) {

@@ -46,6 +46,9 @@ Text CurrentDirSlash();
 
 // The trim used for entry fields: tabs become spaces, leading and trailing spaces go.
 inline constexpr int kTrimField = 13;
+// The trim before a split at blanks: leading and trailing spaces go, runs of spaces
+// become one.
+inline constexpr int kTrimBlanks = 7;
 
 // True when the first characters of line, upper-cased, equal the upper-cased prefix.
 bool StartsWithIgnoringCase(std::string_view line, const Text& upperPrefix);

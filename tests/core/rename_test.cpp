@@ -131,28 +131,5 @@ TEST(RenameEntry, RefusalsLeaveTheTableUnchanged) {
   EXPECT_EQ(RenameEntry(table, "Sub\\", "other", "Calc", kDirs).outcome, RenameOutcome::Renamed);
 }
 
-TEST(ExchangeEntries, SwapsOnlyTheTwoSlotsAcrossEntriesOfOtherFolders) {
-  EntryTable table = TableOf({"*a.exe**A**", "Sub\\*s.exe**S**", "*Sub*1*Sub**", "*b.exe**B**", "*c.exe**C**"});
-  ASSERT_TRUE(ExchangeEntries(table, "", "A", "Sub"));
-  const std::vector<Text> expected = {"*Sub*1*Sub**", "Sub\\*s.exe**S**", "*a.exe**A**", "*b.exe**B**", "*c.exe**C**"};
-  EXPECT_EQ(LinesOf(table), expected);
-}
-
-TEST(ExchangeEntries, ComparesExactlyAndChangesNothingWhenEitherIsMissing) {
-  EntryTable table = TableOf({"*a.exe**A**", "*b.exe**B**", "sub\\*c.exe**C**", "Sub\\*d.exe**D**"});
-  const EntryTable before = table;
-  EXPECT_FALSE(ExchangeEntries(table, "", "a", "B"));
-  EXPECT_FALSE(ExchangeEntries(table, "", "A", "Missing"));
-  EXPECT_FALSE(ExchangeEntries(table, "Sub\\", "C", "D"));
-  EXPECT_EQ(LinesOf(table), LinesOf(before));
-}
-
-TEST(ExchangeEntries, TheLastOfSeveralMatchesCounts) {
-  EntryTable table = TableOf({"*1**A**", "*2**B**", "*3**A**"});
-  ASSERT_TRUE(ExchangeEntries(table, "", "B", "A"));
-  const std::vector<Text> expected = {"*1**A**", "*3**A**", "*2**B**"};
-  EXPECT_EQ(LinesOf(table), expected);
-}
-
 }  // namespace
 }  // namespace kov
