@@ -3,6 +3,7 @@
 #include "store/backups.h"
 #include "store/file_system.h"
 #include "store/load_notice.h"
+#include "store/targets.h"
 #include "util/dialogs_win.h"
 
 namespace kov {
@@ -158,7 +159,8 @@ void MenuFile::FinishSave() {
     failureTold_ = false;
   } else if (!failureTold_) {
     failureTold_ = true;
-    status_->Say("Kovrant could not save the menu to " + path_ + ". It tries again at the next change.");
+    status_->Say("Kovrant could not save the menu to " + FileNamePart(path_) +
+                 ": it tries again at the next change and when it closes.");
   }
 }
 
