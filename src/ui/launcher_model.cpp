@@ -40,9 +40,4 @@ void RefreshSearch(LauncherModel& model) {
   model.search->found = model.search->index.Find(model.search->typed);
 }
 
-int SelectByCaption(LauncherModel& model, const Text& caption) {
-  model.selected = FindEntryByCaption(model.table, model.currentFolder, caption, model.dirs);
-  return model.selected.slot;
-}
-
 }  // namespace kov

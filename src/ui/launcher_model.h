@@ -56,8 +56,4 @@ std::optional<Text> LeaveFolder(LauncherModel& model);
 // -1 when none of its icons is that folder.
 int FolderIconPosition(const EntryTable& table, const DirectoryValues& dirs, const Text& folder, const Text& childName);
 
-// Looks up the entry behind an icon's caption in the current folder and keeps it as
-// the selection; its slot, 0 when no entry carries the caption.
-int SelectByCaption(LauncherModel& model, const Text& caption);
-
 }  // namespace kov
