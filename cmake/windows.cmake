@@ -72,6 +72,10 @@ add_test(NAME exe_imports_only_known_dlls
 # Benchmarks of the window under Wine; run by hand, never as tests.
 add_executable(redraw_bench ${PROJECT_SOURCE_DIR}/bench/redraw_bench_win.cpp ${KOVRANT_RESOURCES})
 target_link_libraries(redraw_bench PRIVATE kovrant_lib)
+# How long the window's thread is held while a large menu is saved as it goes.
+add_executable(save_stall ${PROJECT_SOURCE_DIR}/bench/save_stall_win.cpp ${KOVRANT_RESOURCES})
+target_link_libraries(save_stall PRIVATE kovrant_lib)
+target_compile_options(save_stall PRIVATE ${KOVRANT_WARNINGS})
 # The system's shell view on a folder, for comparison with the launcher's start-up; with
 # the launcher's resources, so that both use the same common controls.
 add_executable(shell_view_host WIN32 ${PROJECT_SOURCE_DIR}/bench/shell_view_host_win.cpp ${KOVRANT_RESOURCES})
