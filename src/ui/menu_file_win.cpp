@@ -113,15 +113,18 @@ std::optional<EntryTable> MenuFile::OnTimer(UINT_PTR timer, const EntryTable& ta
   if (timer == kSaveTimer) {
     KillTimer(owner_, kSaveTimer);
     saveScheduled_ = false;
-    // A save on its way is followed by another once it is done.
-    if (!saving_) StartSave(table);
+  } else if (timer != kWatchTimer) {
     return std::nullopt;
   }
-  if (timer != kWatchTimer || asking_) return std::nullopt;
+  if (asking_) return std::nullopt;
   if (saving_ && saving_->Done()) FinishSave();
+  // The file is looked at only between saves: a save on its way changes it. Changes
+  // made meanwhile are saved once it is done.
   if (saving_) return std::nullopt;
+  // Another program's change is looked for before each save, so that none writes over it.
+  if (std::optional<EntryTable> fileMenu = LookForOutsideChange(table)) return fileMenu;
   if (unsaved_ && !saveScheduled_) StartSave(table);
-  return LookForOutsideChange(table);
+  return std::nullopt;
 }
 
 MenuFile::SaveResult MenuFile::Write(const Text& path, const EntryTable& menu, bool keepReplaced) {
