@@ -17,27 +17,23 @@ constexpr int kMenuImageSize = 16;
 // image on the menu colour looks the same in every menu implementation.
 BitmapHandle MenuImage(const GlyphArt& art, int size) { return RenderGlyphOnColor(art, size, GetSysColor(COLOR_MENU)); }
 
-// The picture beside a menu item; false for an item without one.
-bool GlyphOf(Command command, MenuGlyph& glyph) {
-  switch (command) {
-    case Command::Open:
-      glyph = MenuGlyph::Open;
-      return true;
-    case Command::RunAsAdministrator:
-      glyph = MenuGlyph::RunAsAdministrator;
-      return true;
-    case Command::OpenFileLocation:
-      glyph = MenuGlyph::FileLocation;
-      return true;
-    case Command::Properties:
-      glyph = MenuGlyph::Properties;
-      return true;
-    case Command::Delete:
-      glyph = MenuGlyph::Delete;
-      return true;
-    default:
-      return false;
+struct ItemPicture {
+  Command command;
+  MenuGlyph glyph;
+};
+
+// The items with a picture beside them.
+constexpr ItemPicture kItemPictures[] = {{Command::Open, MenuGlyph::Open},
+                                         {Command::RunAsAdministrator, MenuGlyph::RunAsAdministrator},
+                                         {Command::OpenFileLocation, MenuGlyph::FileLocation},
+                                         {Command::Properties, MenuGlyph::Properties},
+                                         {Command::Delete, MenuGlyph::Delete}};
+
+const ItemPicture* PictureOf(Command command) {
+  for (const ItemPicture& picture : kItemPictures) {
+    if (picture.command == command) return &picture;
   }
+  return nullptr;
 }
 
 void AppendSeparator(HMENU menu) {
@@ -72,8 +68,8 @@ HMENU ContextMenu::Menu(int dpi) {
     // Delete stands apart from the commands that start or show the entry.
     if (entry.command == Command::Delete) AppendSeparator(menu_.get());
     HBITMAP image = nullptr;
-    if (MenuGlyph glyph; GlyphOf(entry.command, glyph)) {
-      images_.push_back(MenuImage(MenuGlyphArt(glyph), Scaled(kMenuImageSize, dpi)));
+    if (const ItemPicture* picture = PictureOf(entry.command)) {
+      images_.push_back(MenuImage(MenuGlyphArt(picture->glyph), Scaled(kMenuImageSize, dpi)));
       image = images_.back().get();
     }
     AppendItem(menu_.get(), entry, image);

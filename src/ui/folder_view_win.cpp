@@ -30,6 +30,11 @@ void DrawEmptyFolderHint(HWND view) {
   ReleaseDC(view, dc);
 }
 
+// Tells the window what the user asked of the view, as a command.
+void SendCommand(HWND view, Command command) {
+  SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
+}
+
 // Sends the window's own keys to the window as the command of their tool button, and
 // Tab to the window that moves the focus, before the list view can act on them.
 LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
@@ -39,7 +44,7 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
     const KeyChord chord{static_cast<unsigned>(wParam), (GetKeyState(VK_CONTROL) & 0x8000) != 0,
                          (GetKeyState(VK_SHIFT) & 0x8000) != 0};
     if (const Command command = CommandOfKey(chord); command != Command::None) {
-      SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
+      SendCommand(view, command);
       return 0;
     }
   } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0) {
@@ -253,10 +258,10 @@ LRESULT FolderView::OnNotify(const NMHDR& header) {
   auto& mutableHeader = const_cast<NMHDR&>(header);
   switch (header.code) {
     case NM_DBLCLK:
-      SendMessageA(GetParent(list_), WM_COMMAND, MAKEWPARAM(CommandWindowId(Command::Open), 0), 0);
+      SendCommand(list_, Command::Open);
       return 0;
     case NM_RCLICK:
-      SendMessageA(GetParent(list_), WM_COMMAND, MAKEWPARAM(CommandWindowId(Command::ContextMenu), 0), 0);
+      SendCommand(list_, Command::ContextMenu);
       return 0;
     case LVN_BEGINLABELEDITA:
     case LVN_ENDLABELEDITA:

@@ -79,20 +79,25 @@ void ShowPlace(const LauncherParts& parts, const StepPlace& place) {
   SetFocus(parts.view.hwnd());
 }
 
-void UndoLastStep(const LauncherParts& parts) {
-  const UndoStep* step = parts.model.history.Undo(parts.model.table);
-  if (!step) return parts.view.Say("Nothing to undo.");
-  ShowPlace(parts, step->before);
-  parts.view.Say("Undone: " + step->what);
+namespace {
+
+// Shows where a step undone or redone happened and says so; step is nullptr when there
+// was none to take.
+void ShowStepTaken(const LauncherParts& parts, const UndoStep* step, bool undone) {
+  if (!step) return parts.view.Say(undone ? "Nothing to undo." : "Nothing to redo.");
+  ShowPlace(parts, undone ? step->before : step->after);
+  parts.view.Say((undone ? "Undone: " : "Redone: ") + step->what);
   parts.menuFile.Changed();
 }
 
+}  // namespace
+
+void UndoLastStep(const LauncherParts& parts) {
+  ShowStepTaken(parts, parts.model.history.Undo(parts.model.table), true);
+}
+
 void RedoNextStep(const LauncherParts& parts) {
-  const UndoStep* step = parts.model.history.Redo(parts.model.table);
-  if (!step) return parts.view.Say("Nothing to redo.");
-  ShowPlace(parts, step->after);
-  parts.view.Say("Redone: " + step->what);
-  parts.menuFile.Changed();
+  ShowStepTaken(parts, parts.model.history.Redo(parts.model.table), false);
 }
 
 Text Quoted(const Text& caption) { return "\"" + caption + "\""; }
