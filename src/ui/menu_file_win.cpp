@@ -14,11 +14,11 @@ namespace {
 // milliseconds under Wine); a menu under a megabyte (some 10,000 entries) is read in less.
 constexpr long long kSmallestMenuWorthAThread = 1 << 20;
 
-// Changes are saved together a second after the first of them; the file is looked at,
-// and a save on its way looked after, twice a second, so another program's change is
-// seen well within two seconds.
+// Changes are saved together half a second after the first of them, so a crash loses
+// at most the last second; the file is looked at, and a save on its way looked after,
+// twice a second, so another program's change is seen well within two seconds.
 constexpr UINT_PTR kSaveTimer = 0x5AFE;
-constexpr UINT kSaveDelayMilliseconds = 1000;
+constexpr UINT kSaveDelayMilliseconds = 500;
 constexpr UINT_PTR kWatchTimer = 0x5AFF;
 constexpr UINT kWatchMilliseconds = 500;
 

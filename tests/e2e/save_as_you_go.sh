@@ -2,7 +2,7 @@
 # The menu on disk follows the program while it runs, both ways, with the real
 # kovrant.exe under Wine:
 # 1. a folder made with the keyboard is in kovrant.ini, with the whole menu around it,
-#    when the program is killed hard two seconds later, without any close;
+#    when the program is killed hard one second later, without any close;
 # 2. an edit of kovrant.ini by another program while Kovrant runs shows in the window
 #    within a few seconds, and closing the window afterwards leaves that edit in the file.
 # Each check is reported; the script fails if any did. Screenshots and the program's log
@@ -59,7 +59,7 @@ click_close_box() {  # X window id
 seen_file() { cat -A kovrant.ini | sed 's/^/    /'; }
 
 cd "$drive"
-step "1: a new folder, then a hard kill two seconds later"
+step "1: a new folder, then a hard kill one second later"
 start_program
 main=$(wait_for_window "$caption")
 focus_window "$main"
@@ -73,15 +73,15 @@ changed=$(now_ms)
 wait_until_gone "New Folder"
 expect_captions "tool.exe|notes.txt|Docs|Tools"
 shot 1-new-folder
-sleep_until $((changed + 2000))
+sleep_until $((changed + 1000))
 kill_hard "$program"
 if cmp -s kovrant.ini "$shots/with-folder.ini"; then
   step "1: passed, the whole menu with the new folder was on disk"
 else
   if cmp -s kovrant.ini "$shots/menu.ini"; then
-    problem "2 s after the new folder, kovrant.ini still holds the menu as it was before"
+    problem "1 s after the new folder, kovrant.ini still holds the menu as it was before"
   else
-    problem "2 s after the new folder, kovrant.ini is not the whole menu with it; it holds:"
+    problem "1 s after the new folder, kovrant.ini is not the whole menu with it; it holds:"
     seen_file >&2
   fi
   # Step 2 goes on from the menu that should have been saved.
