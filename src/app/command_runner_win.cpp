@@ -8,6 +8,7 @@
 #include "ui/entry_commands_win.h"
 #include "ui/menu_change_win.h"
 #include "ui/navigation_win.h"
+#include "ui/relink_win.h"
 #include "ui/rename_win.h"
 #include "ui/search_win.h"
 #include "util/html_window_win.h"
@@ -73,8 +74,14 @@ void Dispatch(const CommandContext& context, Command command) {
       return EditExecutionParameters(parts);
     case Command::Delete:
       return DeleteSelected(parts);
-    case Command::ContextMenu:
-      return RunCommand(context, ChooseFromContextMenu(parts, context.contextMenu, context.dpi));
+    case Command::ContextMenu: {
+      const Command chosen = ChooseFromContextMenu(parts, context.contextMenu, context.dpi, context.byKeyboard);
+      return RunCommand({parts, context.contextMenu, context.dpi, false}, chosen);
+    }
+    case Command::Rename:
+      return StartRenaming(parts);
+    case Command::Locate:
+      return LocateTarget(parts);
     case Command::Undo:
       return UndoLastStep(parts);
     case Command::Redo:

@@ -14,6 +14,7 @@ struct CommandContext {
   const LauncherParts& parts;
   ContextMenu& contextMenu;
   int dpi;
+  bool byKeyboard = false;  // a key gave the command: a menu opens at the selected icon
 };
 
 void RunCommand(const CommandContext& context, Command command);

@@ -163,7 +163,9 @@ void Form1::OnCommand(WPARAM wParam) {
     return;
   }
   const LauncherParts parts = Parts();
-  RunCommand({parts, contextMenu_, dpi_}, CommandOfWindowId(LOWORD(wParam)));
+  // An accelerator's notification code: the view's keys.
+  const bool byKeyboard = HIWORD(wParam) == 1;
+  RunCommand({parts, contextMenu_, dpi_, byKeyboard}, CommandOfWindowId(LOWORD(wParam)));
 }
 
 bool Form1::OnRenameStarting() { return BeginRename(Parts()); }
@@ -172,7 +174,7 @@ void Form1::OnRenamed(int index, const char* text) { EndRename(Parts(), index, t
 
 void Form1::OnIconChanged(int index) {
   IconChanged(Parts(), index);
-  if (model_.search) view_.ShowResultFolder(model_, view_.SelectedIndex());
+  view_.ShowSelection(model_, view_.SelectedIndex());
 }
 
 // Found entries come from many folders: they are arranged in their own folder.

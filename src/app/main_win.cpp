@@ -43,9 +43,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   if (!form.Create(showCommand)) return 1;
   instance.MarkWindow(form.hwnd());
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  // A Unicode loop: a character typed on any keyboard reaches the boxes a user types
+  // into as UTF-16, never narrowed to a byte of the code page on its way.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return 0;
 }

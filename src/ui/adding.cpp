@@ -1,7 +1,9 @@
 #include "ui/adding.h"
 
 #include "ui/folder_logic.h"
+#include "util/code_page.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace kov {
@@ -42,6 +44,16 @@ Text CleanEntryName(const Text& typed) {
   field = ReplaceAll(field, "\r", " ");
   field = ReplaceAll(field, "\n", " ");
   return TrimText(field, kTrimField);
+}
+
+std::vector<Text> LegacyDropPaths(std::string_view list) {
+  std::vector<Text> paths;
+  while (!list.empty() && list.front() != '\0') {
+    const std::size_t end = std::min(list.find('\0'), list.size());
+    paths.push_back(LegacyToUtf8(Text(list.substr(0, end))));
+    list.remove_prefix(std::min(end + 1, list.size()));
+  }
+  return paths;
 }
 
 bool IsValidFolderName(const Text& name) { return !name.empty() && name.find('\\') == Text::npos; }

@@ -43,6 +43,12 @@ AddResult AddEntriesToTable(EntryTable& table, const Text& folder, const std::ve
 // line breaks become blanks, and blanks and tabs around it are removed.
 Text CleanEntryName(const Text& typed);
 
+// The paths of a drop whose file list came in the legacy 8-bit form, as older programs
+// send it: names one after another, each ending in a NUL, the list ending in one more
+// (or at the end of the bytes). They are in the PC's legacy code page, the one older
+// menus are written in, and come back as UTF-8.
+std::vector<Text> LegacyDropPaths(std::string_view list);
+
 // A cleaned name that can name a virtual folder: not empty, and without "\", which
 // would split the folder into two levels wherever folder paths are built.
 bool IsValidFolderName(const Text& name);

@@ -1,8 +1,11 @@
 #include "ui/adding_win.h"
 
+#include <shlobj.h>
+
 #include "store/file_system.h"
 #include "ui/adding.h"
 #include "ui/menu_change_win.h"
+#include "ui/relink_win.h"
 #include "ui/search_win.h"
 #include "util/dialogs_win.h"
 #include "util/wide_text_win.h"
@@ -33,8 +36,24 @@ struct Dropped {
   std::vector<Text> refusedNames;
 };
 
+// The paths of a drop in the legacy 8-bit form; nothing for a drop in UTF-16, which
+// the shell sends and DragQueryFileW reads.
+std::optional<std::vector<Text>> LegacyFormPaths(HDROP drop) {
+  const auto* header = static_cast<const DROPFILES*>(GlobalLock(drop));
+  if (!header) return std::nullopt;
+  std::optional<std::vector<Text>> paths;
+  const SIZE_T size = GlobalSize(drop);
+  if (!header->fWide && header->pFiles < size) {
+    const char* list = reinterpret_cast<const char*>(header) + header->pFiles;
+    paths = LegacyDropPaths(std::string_view(list, size - header->pFiles));
+  }
+  GlobalUnlock(drop);
+  return paths;
+}
+
 Dropped DroppedPaths(HDROP drop) {
   const DropHandle dropped(drop);
+  if (std::optional<std::vector<Text>> legacy = LegacyFormPaths(drop)) return {std::move(*legacy), {}};
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   Dropped result;
   for (UINT index = 0; index < count; ++index) {
@@ -91,24 +110,26 @@ int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries
   return result.refused;
 }
 
-// The virtual folder whose icon a drop landed on; empty when it landed elsewhere.
-Text FolderDroppedOn(const LauncherParts& parts, HDROP drop) {
+// The icon a drop landed on; -1 when it landed elsewhere.
+int IconDroppedOn(const LauncherParts& parts, HDROP drop) {
   POINT point{};
   DragQueryPoint(drop, &point);
   MapWindowPoints(parts.window, parts.view.hwnd(), &point, 1);
-  const EntryView entry = parts.view.EntryAt(parts.view.IconAtPoint(point));
-  return entry.kind == kVirtualFolder ? entry.caption : Text();
+  return parts.view.IconAtPoint(point);
 }
 
 }  // namespace
 
 void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
-  // What is dropped goes into the folder on show, never among found entries.
+  const int iconUnderDrop = IconDroppedOn(parts, drop);
+  const Dropped dropped = DroppedPaths(drop);
+  if (OfferRelink(parts, iconUnderDrop, dropped.paths)) return;
+  // What is added goes into the folder on show, never among found entries.
   EndSearch(parts);
   parts.searchField.Clear();
-  const Text folderUnderDrop = FolderDroppedOn(parts, drop);
-  const Dropped dropped = DroppedPaths(drop);
+  const EntryView underDrop = parts.view.EntryAt(iconUnderDrop);
+  const Text folderUnderDrop = underDrop.kind == kVirtualFolder ? underDrop.caption : Text();
   std::vector<NewEntry> entries;
   for (const Text& path : dropped.paths) entries.push_back({path, KindOfPath(path)});
   const int refused = AddToFolder(parts, entries);

@@ -23,7 +23,7 @@ Command CommandOfToolTag(int tag) {
 }
 
 Command CommandOfWindowId(int id) {
-  const int last = static_cast<int>(Command::Redo);
+  const int last = static_cast<int>(Command::Redo);  // the last command
   if (id > kCommandIdBase && id <= kCommandIdBase + last) return static_cast<Command>(id - kCommandIdBase);
   return CommandOfToolTag(id);
 }

@@ -27,6 +27,8 @@ enum class Command : int {
   ExecutionParameters,
   Delete,
   ContextMenu,
+  Rename,
+  Locate,
   Undo,
   Redo,
 };
@@ -38,6 +40,7 @@ inline constexpr unsigned kKeyLeft = 0x25;
 inline constexpr unsigned kKeyRight = 0x27;
 inline constexpr unsigned kKeyDelete = 0x2E;
 inline constexpr unsigned kKeyF1 = 0x70;
+inline constexpr unsigned kKeyF2 = 0x71;
 
 // A key with the modifiers held with it; key 0 is no key.
 struct KeyChord {
@@ -46,35 +49,45 @@ struct KeyChord {
   bool shift = false;
 };
 
+// The entries whose context menu offers an item.
+enum class MenuItemFor {
+  AnyEntry,
+  FileOrDirectory,  // acts on a target: not offered for a virtual folder
+  MissingTarget,    // only while the entry's target is nowhere to be found
+};
+
 struct CommandEntry {
   Command command;
   int tag;                  // the Tag of its tool button or menu item; 0 for none
   const char* menuCaption;  // its item in the icons' context menu; nullptr for none
-  bool needsTarget;         // acts on a file or directory: not offered for a virtual folder
-  KeyChord keys[2];         // the chords that run it from the icon view
+  MenuItemFor itemFor;
+  KeyChord keys[2];  // the chords that run it from the icon view
 };
 
 inline constexpr CommandEntry kCommandList[] = {
-    {Command::Back, kTagBack, nullptr, false, {{kKeyBack}}},
-    {Command::NewFolder, kTagNewFolder, nullptr, false, {{'N', true}}},
-    {Command::ShellFolders, kTagShellFolders, nullptr, false, {}},
-    {Command::GodMode, kTagGodMode, nullptr, false, {}},
-    {Command::MoveLeft, kTagMoveLeft, nullptr, false, {{kKeyLeft, true}}},
-    {Command::MoveRight, kTagMoveRight, nullptr, false, {{kKeyRight, true}}},
-    {Command::Info, kTagAbout, nullptr, false, {{kKeyF1}}},
-    {Command::Find, 0, nullptr, false, {{'F', true}, {'E', true}}},
-    {Command::SearchStart, 0, nullptr, false, {}},
-    {Command::SearchResults, 0, nullptr, false, {}},
-    {Command::SearchCancel, 0, nullptr, false, {}},
-    {Command::Open, kTagOpen, "Open", false, {{kKeyEnter}}},
-    {Command::RunAsAdministrator, kTagRunAsAdministrator, "Run as Administrator", true, {}},
-    {Command::OpenFileLocation, kTagOpenFileLocation, "Open File Location", true, {}},
-    {Command::Properties, kTagProperties, "Properties", true, {}},
-    {Command::ExecutionParameters, kTagExecutionParameters, "Execution parameters", true, {}},
-    {Command::Delete, kTagDelete, "Delete", false, {{kKeyDelete}}},
-    {Command::ContextMenu, 0, nullptr, false, {}},
-    {Command::Undo, 0, nullptr, false, {{'Z', true}}},
-    {Command::Redo, 0, nullptr, false, {{'Y', true}, {'Z', true, true}}},
+    {Command::Back, kTagBack, nullptr, MenuItemFor::AnyEntry, {{kKeyBack}}},
+    {Command::NewFolder, kTagNewFolder, nullptr, MenuItemFor::AnyEntry, {{'N', true}}},
+    {Command::ShellFolders, kTagShellFolders, nullptr, MenuItemFor::AnyEntry, {}},
+    {Command::GodMode, kTagGodMode, nullptr, MenuItemFor::AnyEntry, {}},
+    {Command::MoveLeft, kTagMoveLeft, nullptr, MenuItemFor::AnyEntry, {{kKeyLeft, true}}},
+    {Command::MoveRight, kTagMoveRight, nullptr, MenuItemFor::AnyEntry, {{kKeyRight, true}}},
+    {Command::Info, kTagAbout, nullptr, MenuItemFor::AnyEntry, {{kKeyF1}}},
+    {Command::Find, 0, nullptr, MenuItemFor::AnyEntry, {{'F', true}, {'E', true}}},
+    {Command::SearchStart, 0, nullptr, MenuItemFor::AnyEntry, {}},
+    {Command::SearchResults, 0, nullptr, MenuItemFor::AnyEntry, {}},
+    {Command::SearchCancel, 0, nullptr, MenuItemFor::AnyEntry, {}},
+    {Command::Open, kTagOpen, "Open", MenuItemFor::AnyEntry, {{kKeyEnter}}},
+    {Command::RunAsAdministrator, kTagRunAsAdministrator, "Run as Administrator", MenuItemFor::FileOrDirectory, {}},
+    {Command::OpenFileLocation, kTagOpenFileLocation, "Open File Location", MenuItemFor::FileOrDirectory, {}},
+    {Command::Properties, kTagProperties, "Properties", MenuItemFor::FileOrDirectory, {}},
+    {Command::ExecutionParameters, kTagExecutionParameters, "Execution parameters", MenuItemFor::FileOrDirectory, {}},
+    {Command::Locate, 0, "Locate\u2026", MenuItemFor::MissingTarget, {}},
+    {Command::Delete, kTagDelete, "Delete", MenuItemFor::AnyEntry, {{kKeyDelete}}},
+    // Shift+F10 and the menu key reach the view as WM_CONTEXTMENU, not as key chords.
+    {Command::ContextMenu, 0, nullptr, MenuItemFor::AnyEntry, {}},
+    {Command::Rename, 0, nullptr, MenuItemFor::AnyEntry, {{kKeyF2}}},
+    {Command::Undo, 0, nullptr, MenuItemFor::AnyEntry, {{'Z', true}}},
+    {Command::Redo, 0, nullptr, MenuItemFor::AnyEntry, {{'Y', true}, {'Z', true, true}}},
 };
 
 // The command a key pressed in the icon view runs; Command::None when the key is the

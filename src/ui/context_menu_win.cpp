@@ -58,13 +58,14 @@ void AppendItem(HMENU menu, const CommandEntry& entry, HBITMAP image) {
 
 }  // namespace
 
-HMENU ContextMenu::Menu(int dpi) {
-  if (menu_ && dpi_ == dpi) return menu_.get();
+HMENU ContextMenu::Menu(int dpi, bool targetMissing) {
+  if (menu_ && dpi_ == dpi && targetMissing_ == targetMissing) return menu_.get();
   menu_.reset(CreatePopupMenu());
   images_.clear();
   dpi_ = dpi;
+  targetMissing_ = targetMissing;
   for (const CommandEntry& entry : kCommandList) {
-    if (!entry.menuCaption) continue;
+    if (!entry.menuCaption || (entry.itemFor == MenuItemFor::MissingTarget && !targetMissing)) continue;
     // Delete stands apart from the commands that start or show the entry.
     if (entry.command == Command::Delete) AppendSeparator(menu_.get());
     HBITMAP image = nullptr;
@@ -77,11 +78,11 @@ HMENU ContextMenu::Menu(int dpi) {
   return menu_.get();
 }
 
-Command ContextMenu::Track(HWND owner, POINT screenPoint, int entryKind, int dpi) {
-  HMENU menu = Menu(dpi);
+Command ContextMenu::Track(HWND owner, POINT screenPoint, int entryKind, bool targetMissing, int dpi) {
+  HMENU menu = Menu(dpi, targetMissing);
   const UINT state = entryKind == kVirtualFolder ? MF_GRAYED : MF_ENABLED;
   for (const CommandEntry& entry : kCommandList) {
-    if (entry.menuCaption && entry.needsTarget) {
+    if (entry.menuCaption && entry.itemFor == MenuItemFor::FileOrDirectory) {
       EnableMenuItem(menu, static_cast<UINT>(CommandWindowId(entry.command)), MF_BYCOMMAND | state);
     }
   }

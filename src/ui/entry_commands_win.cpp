@@ -1,5 +1,7 @@
 #include "ui/entry_commands_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "store/file_system.h"
@@ -10,12 +12,31 @@
 
 namespace kov {
 
-// Only a right click of the mouse reaches here; the keyboard's menu key shows nothing.
-Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi) {
+namespace {
+
+// Below the selected icon's picture, on the screen, as a list places its menu for the
+// keyboard.
+POINT BelowSelectedIcon(const FolderView& view) {
+  RECT bounds{};
+  ListView_GetItemRect(view.hwnd(), view.SelectedIndex(), &bounds, LVIR_ICON);
+  POINT point{(bounds.left + bounds.right) / 2, bounds.bottom};
+  ClientToScreen(view.hwnd(), &point);
+  return point;
+}
+
+}  // namespace
+
+Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi, bool atIcon) {
   if (LookUpSelection(parts) == 0) return Command::None;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  return menu.Track(parts.window, cursor, parts.model.selected.kind, dpi);
+  POINT point{};
+  if (atIcon) {
+    parts.view.SelectAndFocus(parts.view.SelectedIndex());
+    point = BelowSelectedIcon(parts.view);
+  } else {
+    GetCursorPos(&point);
+  }
+  const bool missing = parts.view.TargetMissing(parts.view.SelectedIndex());
+  return menu.Track(parts.window, point, parts.model.selected.kind, missing, dpi);
 }
 
 void ShowEntryLocation(const LauncherParts& parts, Command command) {

@@ -8,9 +8,10 @@
 
 namespace kov {
 
-// Shows the context menu at the cursor over the selected entry and returns the chosen
-// command; Command::None when nothing is selected or nothing was chosen.
-Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi);
+// Shows the context menu over the selected entry, at the cursor or, for the keyboard,
+// at the selected icon, and returns the chosen command; Command::None when nothing is
+// selected or nothing was chosen.
+Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi, bool atIcon);
 
 // Open File Location (Explorer with the target selected) or Properties (the target's
 // property sheet); nothing for a virtual folder.

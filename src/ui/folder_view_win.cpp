@@ -30,9 +30,10 @@ void DrawEmptyFolderHint(HWND view) {
   ReleaseDC(view, dc);
 }
 
-// Tells the window what the user asked of the view, as a command.
-void SendCommand(HWND view, Command command) {
-  SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
+// Tells the window what the user asked of the view, as a command; a command given by
+// the keyboard comes as an accelerator's does, so that it acts where the keyboard is.
+void SendCommand(HWND view, Command command, bool byKeyboard) {
+  SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), byKeyboard ? 1 : 0), 0);
 }
 
 // Sends the window's own keys to the window as the command of their tool button, and
@@ -44,9 +45,13 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
     const KeyChord chord{static_cast<unsigned>(wParam), (GetKeyState(VK_CONTROL) & 0x8000) != 0,
                          (GetKeyState(VK_SHIFT) & 0x8000) != 0};
     if (const Command command = CommandOfKey(chord); command != Command::None) {
-      SendCommand(view, command);
+      SendCommand(view, command, true);
       return 0;
     }
+  } else if (message == WM_CONTEXTMENU && lParam == -1) {
+    // Shift+F10 or the menu key: the menu opens at the selected icon.
+    SendCommand(view, Command::ContextMenu, true);
+    return 0;
   } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0) {
     const LRESULT painted = DefSubclassProc(view, message, wParam, lParam);
     DrawEmptyFolderHint(view);
@@ -100,11 +105,20 @@ void FolderView::ShowResults(const LauncherModel& model) {
   ShowSlots(model.table, found, model.dirs);
 }
 
-void FolderView::ShowResultFolder(const LauncherModel& model, int index) {
-  if (!model.search || index < 0 || index >= static_cast<int>(model.search->found.size())) return;
-  const Text folder = ReadEntry(model.table.Slot(model.search->found[static_cast<std::size_t>(index)])).folder;
-  statusBar_->Show(MatchCount(model.search->found.size()) + "    in " +
-                   (folder.empty() ? Text("the top folder") : folder));
+void FolderView::ShowSelection(const LauncherModel& model, int index) {
+  Text base = model.currentFolder;
+  if (model.search) base = MatchCount(model.search->found.size());
+  if (index < 0 || index >= Count()) return statusBar_->Keep(base);
+  const EntryView entry = EntryAt(index);
+  if (model.search) base += "    in " + (entry.folder.empty() ? Text("the top folder") : entry.folder);
+  if (entry.kind == kVirtualFolder) return statusBar_->Keep(base);
+  statusBar_->Keep(base + "    " + MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_));
+}
+
+bool FolderView::TargetMissing(int index) const {
+  const EntryView entry = EntryAt(index);
+  if (index < 0 || entry.kind == kVirtualFolder) return false;
+  return PathKindOf(MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_)) == PathKind::Missing;
 }
 
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
@@ -258,10 +272,10 @@ LRESULT FolderView::OnNotify(const NMHDR& header) {
   auto& mutableHeader = const_cast<NMHDR&>(header);
   switch (header.code) {
     case NM_DBLCLK:
-      SendCommand(list_, Command::Open);
+      SendCommand(list_, Command::Open, false);
       return 0;
     case NM_RCLICK:
-      SendCommand(list_, Command::ContextMenu);
+      SendCommand(list_, Command::ContextMenu, false);
       return 0;
     case LVN_BEGINLABELEDITA:
     case LVN_ENDLABELEDITA:

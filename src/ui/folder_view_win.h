@@ -55,8 +55,11 @@ class FolderView {
   void ShowFolder(const LauncherModel& model);
   // Draws the entries a search found, each with its own icon, and says how many.
   void ShowResults(const LauncherModel& model);
-  // Names in the status bar the folder of the found entry at index.
-  void ShowResultFolder(const LauncherModel& model, int index);
+  // Names in the status bar what the icon at index leads to, so that two entries of
+  // the same caption can be told apart: among found entries also the folder it lies in.
+  void ShowSelection(const LauncherModel& model, int index);
+  // True when the icon's entry leads to a file or directory that is not there.
+  bool TargetMissing(int index) const;
   // Appends one icon per line after the icons on show; the lines are the table's last
   // ones, the first of them in firstSlot.
   void AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs);

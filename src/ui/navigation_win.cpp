@@ -19,7 +19,7 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
     ShellOpen(MakeAbsolute(entry.target, model.dirs), parts.shell);
   } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs, parts.shell) ==
              StartOutcome::TargetMissing) {
-    ShowNotice(parts.window, kNoticeWarning, "File not found");
+    ShowNotice(parts.window, kNoticeWarning, "File not found\r\n" + MakeAbsolute(entry.target, model.dirs));
   }
 }
 

@@ -5,6 +5,15 @@
 
 namespace kov {
 
+void StartRenaming(const LauncherParts& parts) {
+  const int index = parts.view.SelectedIndex();
+  if (index < 0) return;
+  if (parts.model.search) return parts.view.Say("Items are renamed in their own folder.");
+  SetFocus(parts.view.hwnd());
+  // The Unicode form, so that the editor takes typed text in every script.
+  SendMessageW(parts.view.hwnd(), LVM_EDITLABELW, static_cast<WPARAM>(index), 0);
+}
+
 bool BeginRename(const LauncherParts& parts) {
   // Among found entries from many folders a caption is renamed in its own folder only.
   if (parts.model.search) return false;

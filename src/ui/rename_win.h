@@ -8,6 +8,9 @@
 
 namespace kov {
 
+// F2: starts editing the selected icon's caption in place.
+void StartRenaming(const LauncherParts& parts);
+
 // The view starts editing a caption: the view's keys wait until the edit ends. False
 // when the caption may not be edited here (among the entries a search found).
 bool BeginRename(const LauncherParts& parts);

@@ -5,6 +5,7 @@
 #include "ui/command_list.h"
 #include "util/child_window_win.h"
 #include "util/tab_key_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -74,17 +75,12 @@ bool SearchField::Create(HWND parent, int id, const RECT& bounds) {
   return SetWindowSubclass(edit_, TakeSearchKeys, kSearchKeysSubclass, 0) != FALSE;
 }
 
-Text SearchField::Typed() const {
-  const int length = GetWindowTextLengthA(edit_);
-  Text text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), length + 1)));
-  return text;
-}
+Text SearchField::Typed() const { return WindowTextOf(edit_); }
 
 void SearchField::Clear() {
-  if (GetWindowTextLengthA(edit_) > 0) SetWindowTextA(edit_, "");
+  if (!IsEmpty(edit_)) SetWindowTextW(edit_, L"");
 }
 
-void SearchField::SetFont(HFONT font) { SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+void SearchField::SetFont(HFONT font) { SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
 }  // namespace kov

@@ -11,11 +11,17 @@ constexpr UINT kMessageMilliseconds = 4000;
 
 void StatusLine::Show(const Text& lasting) {
   KillTimer(hwnd(), kMessageTimer);
+  saying_ = false;
+  Keep(lasting);
+}
+
+void StatusLine::Keep(const Text& lasting) {
   folderText_ = "  " + lasting;
-  SetText(folderText_);
+  if (!saying_) SetText(folderText_);
 }
 
 void StatusLine::Say(const Text& message) {
+  saying_ = true;
   SetText("  " + message);
   SetTimer(hwnd(), kMessageTimer, kMessageMilliseconds, nullptr);
 }
@@ -23,6 +29,7 @@ void StatusLine::Say(const Text& message) {
 LRESULT StatusLine::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kMessageTimer) {
     KillTimer(hwnd(), kMessageTimer);
+    saying_ = false;
     SetText(folderText_);
     return 0;
   }

@@ -13,6 +13,9 @@ class StatusLine : public Panel {
   // What the view shows (the folder's path, or how many entries a search found); the
   // line returns to it after every message.
   void Show(const Text& lasting);
+  // Changes what the line returns to without cutting short a message being said: the
+  // selected entry's target beside the folder.
+  void Keep(const Text& lasting);
   // Says message until a few seconds have passed or the folder changes.
   void Say(const Text& message);
 
@@ -21,6 +24,7 @@ class StatusLine : public Panel {
 
  private:
   Text folderText_;
+  bool saying_ = false;
 };
 
 }  // namespace kov

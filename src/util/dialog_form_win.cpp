@@ -140,7 +140,7 @@ int DialogForm::ShowModal(HWND focus, Placement placement) {
 void DialogForm::RunModalLoop() {
   MSG message{};
   while (modalResult_ == kResultNone) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       modalResult_ = kResultCancel;
       // The application is quitting: the caller's own loop must see WM_QUIT as well.
@@ -150,9 +150,10 @@ void DialogForm::RunModalLoop() {
     if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && BelongsToForm(message.hwnd)) {
       PreviewKey(message.wParam);
     }
-    if (!hwnd() || !IsDialogMessageA(hwnd(), &message)) {
+    // Unicode, as the program's own loop: typed characters arrive whole.
+    if (!hwnd() || !IsDialogMessageW(hwnd(), &message)) {
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
   }
 }

@@ -1,5 +1,7 @@
 #include "util/input_dialog_win.h"
 
+#include "util/wide_text_win.h"
+
 #include <algorithm>
 
 #include "util/child_window_win.h"
@@ -81,16 +83,10 @@ HWND CreateHistoryCombo(DialogForm& form, const RECT& bounds, HFONT font, const 
   SendMessageA(combo, CB_LIMITTEXT, 0, 0);  // no limit: a long parameter line must not be cut
   SendMessageA(combo, CB_SETITEMHEIGHT, 0, form.Scale(16));
   for (const Text& item : SharedInputHistory().Items()) {
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(item).c_str()));
   }
-  SetWindowTextA(combo, initialText.c_str());
+  SetWindowTextOf(combo, initialText);
   return combo;
-}
-
-Text WindowText(HWND window) {
-  Text text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 }  // namespace
@@ -113,7 +109,7 @@ bool InputWithHistory(HWND owner, const Text& caption, const Text& initialText, 
   form.Keep(AttachGlyph(cancel, DrawCross, glyphSize, form.Scale(4)));
 
   if (form.ShowModal(combo) != kResultOk) return false;
-  out = WindowText(combo);
+  out = WindowTextOf(combo);
   SharedInputHistory().Remember(out);
   return true;
 }

@@ -36,4 +36,32 @@ std::optional<std::string> ExactProcessText(const std::wstring& wide) {
 
 std::string ShownProcessText(const std::wstring& wide) { return Convert(wide, 0, nullptr); }
 
+std::wstring WideText(const std::string& utf8) {
+  if (utf8.empty() || utf8.size() > INT_MAX) return std::wstring();
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string Utf8Text(const std::wstring& wide) {
+  if (wide.empty() || wide.size() > INT_MAX) return std::string();
+  const int size = static_cast<int>(wide.size());
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+  return text;
+}
+
+std::string WindowTextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Utf8Text(text);
+}
+
+void SetWindowTextOf(HWND window, const std::string& utf8) { SetWindowTextW(window, WideText(utf8).c_str()); }
+
 }  // namespace kov

@@ -3,6 +3,8 @@
 // for, the ANSI code page on a Windows that ignores that request.
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
@@ -16,5 +18,15 @@ std::optional<std::string> ExactProcessText(const std::wstring& wide);
 // The text in the process code page with whatever cannot be shown replaced, for
 // messages only.
 std::string ShownProcessText(const std::wstring& wide);
+
+// The boundary of the boxes a user types into, which are Unicode windows: the
+// program's UTF-8 as UTF-16 for them, and what they hold back as UTF-8. A broken UTF-16
+// sequence (a lone surrogate) becomes U+FFFD rather than cutting the text.
+std::wstring WideText(const std::string& utf8);
+std::string Utf8Text(const std::wstring& wide);
+
+// A Unicode window's whole text, as UTF-8; and its text set from UTF-8.
+std::string WindowTextOf(HWND window);
+void SetWindowTextOf(HWND window, const std::string& utf8);
 
 }  // namespace kov

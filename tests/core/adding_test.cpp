@@ -72,5 +72,15 @@ TEST(CleanEntryName, RemovesStarsAndBlanksAroundAndRefusesBackslashes) {
   EXPECT_FALSE(IsValidFolderName("Net\\"));
 }
 
+// An older program's drop names its files in the legacy code page (1252 here and in the
+// test prefix): "Café" arrives whole, never as an undecodable byte.
+TEST(LegacyDropPaths, NamesInTheLegacyCodePageArriveAsUtf8) {
+  using namespace std::string_view_literals;
+  EXPECT_EQ(LegacyDropPaths("C:\\Caf\xE9.txt\0C:\\a b\0\0"sv),
+            (std::vector<Text>{"C:\\Caf\u00e9.txt", "C:\\a b"}));
+  EXPECT_EQ(LegacyDropPaths("C:\\x.txt"sv), std::vector<Text>{"C:\\x.txt"});
+  EXPECT_TRUE(LegacyDropPaths("\0"sv).empty());
+}
+
 }  // namespace
 }  // namespace kov
