@@ -112,7 +112,8 @@ void FolderView::ShowSelection(const LauncherModel& model, int index) {
   const EntryView entry = EntryAt(index);
   if (model.search) base += "    in " + (entry.folder.empty() ? Text("the top folder") : entry.folder);
   if (entry.kind == kVirtualFolder) return statusBar_->Keep(base);
-  statusBar_->Keep(base + "    " + MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_));
+  const Text target = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+  statusBar_->Keep(base.empty() ? target : base + "    " + target);
 }
 
 bool FolderView::TargetMissing(int index) const {
