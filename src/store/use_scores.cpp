@@ -47,6 +47,11 @@ void UseScores::CountStart(const Text& key, std::int64_t now) {
 }
 
 void UseScores::Add(const Text& key, const UseScore& use) {
+  // Keys that come in order, as a saved file gives them, go in at the end without a search.
+  if (scores_.empty() || scores_.rbegin()->first < key) {
+    scores_.emplace_hint(scores_.end(), key, use);
+    return;
+  }
   const auto [place, added] = scores_.try_emplace(key, use);
   if (!added) place->second = Combined(place->second, use);
 }
