@@ -1,0 +1,91 @@
+// The state file: what Kovrant remembers beside the menu (the summon key, the window's
+// place, how much each entry is used), in a second file named after the settings file,
+// "kovrant.state" beside "kovrant.ini". UTF-8 text, one item a line, CR LF written
+// (CR LF, LF or CR read), meant to be read and edited by hand:
+//
+//   hotkey=Ctrl+Alt+Space            the summon key: modifiers (Win, Ctrl, Alt, Shift, in
+//                                    any order and case) and one key joined by "+", or
+//                                    "none"; no line means Ctrl+Alt+Space
+//   window=120,80,661,525            left, top, width and height in pixels
+//   window=120,80,661,525,maximized  the same, for a maximized window
+//   use=3.25 2026-12-08T10:15:00Z TOOLS\NOTEPAD
+//                                    an entry's use score as it stood at that moment (UTC),
+//                                    halving every 30 days from then, and the entry's key:
+//                                    its folder and caption, the rest of the line
+//
+// Lines of any other kind (notes, blank lines, items of later versions) are kept and
+// written back in their places. A line that cannot be read costs only itself: it is
+// left out, and listed among the problems with its text and why.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "store/use_scores.h"
+
+namespace kov {
+
+// "kovrant.state" for "kovrant.ini": the settings path with its ".ini" replaced.
+Text StatePathFor(const Text& settingsPath);
+
+// Modifier bits and key codes as the system's hot-key calls take them.
+inline constexpr unsigned kModAlt = 0x1;
+inline constexpr unsigned kModControl = 0x2;
+inline constexpr unsigned kModShift = 0x4;
+inline constexpr unsigned kModWin = 0x8;
+inline constexpr unsigned kKeySpace = 0x20;
+
+struct Hotkey {
+  unsigned modifiers = kModControl | kModAlt;
+  unsigned virtualKey = kKeySpace;
+  bool operator==(const Hotkey&) const = default;
+};
+
+// A summon key read from the words a user types; problem says why it could not be
+// read, and is empty otherwise. "none" reads as no key.
+struct HotkeyReading {
+  std::optional<Hotkey> hotkey;
+  Text problem;
+};
+HotkeyReading ReadHotkey(std::string_view words);
+// The key in its usual spelling ("Ctrl+Alt+Space"), "none" for none.
+Text HotkeyText(const std::optional<Hotkey>& hotkey);
+
+struct WindowPlace {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool maximized = false;
+  bool operator==(const WindowPlace&) const = default;
+};
+
+// One line of the file as it is written back: a line Kovrant does not know, as it
+// stands, or the place of an item. All use lines are written together, sorted by key,
+// where the first of them stood.
+struct StateLine {
+  enum class Item { Kept, Hotkey, Window, Uses };
+  Item item = Item::Kept;
+  Text text;  // the kept line
+  bool operator==(const StateLine&) const = default;
+};
+
+struct StateFile {
+  std::optional<Hotkey> hotkey = Hotkey{};
+  std::optional<WindowPlace> place;
+  UseScores scores;
+  std::vector<StateLine> lines;
+  // The lines that could not be read: where, what they held and why, for one notice.
+  std::vector<Text> problems;
+};
+
+// Reads a state file's text; a damaged line is left out and listed among the problems,
+// and every other line is read.
+StateFile ReadStateText(std::string_view text);
+// The file's text for a state: the lines it was read from in their order with the items
+// as they are now; items it did not have yet come first (the key, the window) or after
+// the rest (the scores).
+Text StateFileText(const StateFile& state);
+
+}  // namespace kov
