@@ -18,6 +18,19 @@ class TableChanges {
  public:
   bool Empty() const { return changes_.empty(); }
 
+  // The lines the changes rewrote, before and after, and the lines they removed, in
+  // the order of the changes: what follows an entry from one line to another.
+  template <typename OnRewritten, typename OnRemoved>
+  void ForEachLine(OnRewritten rewritten, OnRemoved removed) const {
+    for (const Change& change : changes_) {
+      if (const auto* replaced = std::get_if<Replaced>(&change)) {
+        rewritten(replaced->before.View(), replaced->after.View());
+      } else if (const auto* removal = std::get_if<Removed>(&change)) {
+        for (const auto& [place, line] : removal->lines) removed(line.View());
+      }
+    }
+  }
+
  private:
   friend class EntryTable;
 

@@ -24,20 +24,24 @@ int FolderIconPosition(const EntryTable& table, const DirectoryValues& dirs, con
   return -1;
 }
 
-void SearchFor(LauncherModel& model, const Text& typed, int folderSelection) {
+void SearchFor(LauncherModel& model, const Text& typed, int folderSelection, std::int64_t now) {
   if (TrimText(typed, kTrimField).empty()) {
     model.search.reset();
     return;
   }
-  if (!model.search) model.search = LauncherModel::Search{typed, CaptionIndex(model.table), {}, folderSelection};
+  if (!model.search) {
+    model.search = LauncherModel::Search{typed, CaptionIndex(model.table), model.scores.ScoresBySlot(model.table, now),
+                                         {}, folderSelection};
+  }
   model.search->typed = typed;
-  model.search->found = model.search->index.Find(typed);
+  model.search->found = model.search->index.Find(typed, model.search->useBySlot);
 }
 
-void RefreshSearch(LauncherModel& model) {
+void RefreshSearch(LauncherModel& model, std::int64_t now) {
   if (!model.search) return;
   model.search->index = CaptionIndex(model.table);
-  model.search->found = model.search->index.Find(model.search->typed);
+  model.search->useBySlot = model.scores.ScoresBySlot(model.table, now);
+  model.search->found = model.search->index.Find(model.search->typed, model.search->useBySlot);
 }
 
 }  // namespace kov

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "store/entry_table.h"
+#include "store/use_scores.h"
 #include "store/targets.h"
 #include "ui/folder_logic.h"
 #include "ui/search.h"
@@ -28,22 +29,27 @@ struct LauncherModel {
   struct Search {
     Text typed;
     CaptionIndex index;
-    std::vector<int> found;  // slots, in the order shown
+    std::vector<double> useBySlot;  // the entries' use when the search started
+    std::vector<int> found;         // slots, in the order shown
     int folderSelection = -1;
   };
   std::optional<Search> search;
+
+  // How much each entry has been used, which orders what a search finds.
+  UseScores scores;
 
   // The session's changes of the menu, to undo and redo.
   UndoHistory history;
 };
 
 // Starts a search, or narrows or widens the one going on, for the typed text; a text
-// that is empty or blank ends it. The index of captions is built when a search starts.
-void SearchFor(LauncherModel& model, const Text& typed, int folderSelection);
+// that is empty or blank ends it. The index of captions and the entries' use at now
+// (seconds since 1970) are taken when a search starts.
+void SearchFor(LauncherModel& model, const Text& typed, int folderSelection, std::int64_t now);
 
 // After the table changed during a search: the index is built again and the typed text
 // looked up anew.
-void RefreshSearch(LauncherModel& model);
+void RefreshSearch(LauncherModel& model, std::int64_t now);
 
 // Shows the virtual folder named folderName inside the current one.
 void EnterFolder(LauncherModel& model, const Text& folderName);

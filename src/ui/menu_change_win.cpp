@@ -1,6 +1,9 @@
 #include "ui/menu_change_win.h"
 
 #include <algorithm>
+#include <ctime>
+
+#include "ui/use_follow.h"
 
 namespace kov {
 
@@ -27,11 +30,12 @@ bool RecordStep(LauncherModel& model, const std::function<StepNote()>& change) {
     note = change();
   }
   if (step.changes.Empty()) return false;
+  FollowChanges(model.scores, step.changes, false);
   step.what = std::move(note.what);
   step.before = std::move(note.before);
   step.after = std::move(note.after);
   model.history.Add(std::move(step));
-  RefreshSearch(model);
+  RefreshSearch(model, std::time(nullptr));
   return true;
 }
 
@@ -85,6 +89,7 @@ namespace {
 // was none to take.
 void ShowStepTaken(const LauncherParts& parts, const UndoStep* step, bool undone) {
   if (!step) return parts.view.Say(undone ? "Nothing to undo." : "Nothing to redo.");
+  FollowChanges(parts.model.scores, step->changes, undone);
   ShowPlace(parts, undone ? step->before : step->after);
   parts.view.Say((undone ? "Undone: " : "Redone: ") + step->what);
   parts.menuFile.Changed();

@@ -2,12 +2,14 @@
 
 #include "ui/navigation_win.h"
 
+#include <ctime>
+
 namespace kov {
 
 void SearchTyped(const LauncherParts& parts, const Text& typed) {
   if (TrimText(typed, kTrimField).empty()) return EndSearch(parts);
   // The selection is the folder's only when the search starts; later it is a result's.
-  SearchFor(parts.model, typed, parts.view.SelectedIndex());
+  SearchFor(parts.model, typed, parts.view.SelectedIndex(), std::time(nullptr));
   parts.view.ShowResults(parts.model);
 }
 
