@@ -10,6 +10,11 @@ namespace kov {
 // folder through this restriction. Marking the image with dependent-load flags instead
 // would need a load-config directory, which GNU ld 2.40 does not emit, and Wine 8 does
 // not honour those flags.
+//
+// A system library may still load another one by name later through a path the
+// restriction does not govern (under Wine, a system library's own delay-loaded imports
+// are looked for beside the program first). Those few are loaded here from the system
+// folder, so that the later load by name finds them already in the process.
 void RestrictLibrarySearch();
 
 }  // namespace kov

@@ -5,6 +5,7 @@
 #include "app/single_instance_win.h"
 #include "gui_support_win.h"
 #include "store/settings_file.h"
+#include "ui/command_list.h"
 #include "util/text.h"
 
 #include <psapi.h>
@@ -257,17 +258,113 @@ class PreferFoundLibraries {
   std::string programKey_;
 };
 
+// The shown top-level window of the process with the class, other than except.
+HWND ShownWindowOf(DWORD process, const char* className, HWND except = nullptr) {
+  struct Search {
+    DWORD process;
+    const char* className;
+    HWND except;
+    HWND found = nullptr;
+  } search{process, className, except};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->process || window == s->except || !IsWindowVisible(window) || ClassOf(window) != s->className) {
+          return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The first child window of the class, at any depth.
+HWND ChildOfClass(HWND parent, const char* className) {
+  struct Search {
+    const char* className;
+    HWND found = nullptr;
+  } search{className};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(parameter);
+        if (ClassOf(window) != s->className) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Runs the command in the program, waits for the window of the class it shows (a dialog
+// form, or "#32768" for a popup menu), lets it be drawn and closes it with Esc. False when
+// nothing showed.
+bool ShowAndClose(HANDLE process, HWND window, Command command, const char* className) {
+  const DWORD id = GetProcessId(process);
+  PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(CommandWindowId(command)), 0);
+  HWND shown = nullptr;
+  if (!WaitFor([&] { return (shown = ShownWindowOf(id, className, window)) != nullptr; }, 10000)) return false;
+  // Drawn once nothing of it waits to be painted.
+  WaitFor([&] { return !GetUpdateRect(shown, nullptr, FALSE); }, 5000);
+  // A popup menu's loop reads its keys from the owner's queue. The key is pressed again
+  // while the window stays: one pressed before the window took the focus goes elsewhere.
+  const HWND keys = lstrcmpA(className, "#32768") == 0 ? window : shown;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    PressKey(keys, VK_ESCAPE);
+    if (WaitFor([&] { return !IsWindow(shown) || !IsWindowVisible(shown); }, 2000)) return true;
+  }
+  return false;
+}
+
+// A whole session: the New Folder dialog, the Info page, the Shell Folders menu, a notice,
+// the context menu, the delete question, the file dialog and a search. Returns the
+// libraries loaded by its end.
+std::vector<std::string> RunSession(const ProgramFolder& program) {
+  HANDLE process = StartProgram(program.exe, program.drive.Path());
+  if (!process) {
+    ADD_FAILURE() << "the program did not start";
+    return {};
+  }
+  const HWND window = MainWindowOf(process);
+  if (!window) {
+    ADD_FAILURE() << "the program showed no window";
+    TerminateProcess(process, 1);
+    CloseHandle(process);
+    return {};
+  }
+  EXPECT_TRUE(ShowAndClose(process, window, Command::NewFolder, "KovrantDialogForm")) << "New Folder";
+  EXPECT_TRUE(ShowAndClose(process, window, Command::Info, "KovrantDialogForm")) << "Info";
+  EXPECT_TRUE(ShowAndClose(process, window, Command::ShellFolders, "#32768")) << "Shell Folders";
+  const HWND view = ChildOfClass(window, WC_LISTVIEWA);
+  EXPECT_NE(view, nullptr);
+  // Selects the first entry, whose target is missing (Home alone does nothing while the
+  // first icon has the focus).
+  PostMessageA(view, WM_KEYDOWN, VK_END, 1);
+  PostMessageA(view, WM_KEYDOWN, VK_HOME, 1);
+  EXPECT_TRUE(ShowAndClose(process, window, Command::Open, "KovrantDialogForm")) << "File not found";
+  EXPECT_TRUE(ShowAndClose(process, window, Command::ContextMenu, "#32768")) << "context menu";
+  EXPECT_TRUE(ShowAndClose(process, window, Command::Delete, "KovrantDialogForm")) << "Delete Item ?";
+  EXPECT_TRUE(ShowAndClose(process, window, Command::Locate, "#32770")) << "file dialog";
+  const HWND searchField = ChildOfClass(window, "Edit");
+  EXPECT_NE(searchField, nullptr);
+  PostMessageW(searchField, WM_CHAR, L'm', 1);
+  EXPECT_TRUE(WaitFor([&] { return SendMessageA(view, LVM_GETITEMCOUNT, 0, 0) == 1; }, 5000)) << "search";
+  std::vector<std::string> loaded = LoadedLibraries(process);
+  CloseAndWait(process, window);
+  return loaded;
+}
+
 // A user's drive may hold a library named like one the program loads. Windows takes such a
 // library from beside the program unless it maps the name from its known-DLLs list, so
-// none but those may come from anywhere but the system folder.
+// none but those may come from anywhere but the system folder, at start-up or later, when
+// a system library loads another one for a dialog, a menu or the Info page.
 TEST(Program, LoadsNoLibraryPlantedBesideIt) {
   ProgramFolder program;
-  HANDLE first = StartProgram(program.exe, program.drive.Path());
-  ASSERT_NE(first, nullptr);
-  HWND window = MainWindowOf(first);
-  ASSERT_NE(window, nullptr);
-  const std::vector<std::string> loaded = LoadedLibraries(first);
-  CloseAndWait(first, window);
+  WriteBytes(program.drive.Path() + "kovrant.ini", "*missing.exe*0*Missing**\r\n*Tools*1*Tools**\r\n");
+  const std::vector<std::string> loaded = RunSession(program);
   ASSERT_NE(std::find(loaded.begin(), loaded.end(), "user32.dll"), loaded.end());
 
   std::vector<std::string> planted;
@@ -278,16 +375,7 @@ TEST(Program, LoadsNoLibraryPlantedBesideIt) {
   }
   ASSERT_FALSE(planted.empty());
   const PreferFoundLibraries prefer("Kovrant.exe", planted);
-  HANDLE second = StartProgram(program.exe, program.drive.Path());
-  ASSERT_NE(second, nullptr);
-  window = MainWindowOf(second);
-  EXPECT_NE(window, nullptr);
-  if (window) {
-    CloseAndWait(second, window);
-  } else {
-    TerminateProcess(second, 1);
-    CloseHandle(second);
-  }
+  RunSession(program);
   for (const std::string& name : planted) {
     EXPECT_EQ(GetFileAttributesA((program.drive.Path() + name + ".was-loaded").c_str()), INVALID_FILE_ATTRIBUTES)
         << name;
