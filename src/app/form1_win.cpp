@@ -9,6 +9,7 @@
 #include "app/run_directories_win.h"
 #include "app/single_instance_win.h"
 #include "app/window_frame_win.h"
+#include "store/targets.h"
 #include "ui/adding_win.h"
 #include "ui/menu_change_win.h"
 #include "ui/palette_win.h"
@@ -51,19 +52,23 @@ FormPlaces PlacesFor(const RECT& client, int dpi) {
 
 }  // namespace
 
-Form1::Form1(MenuFile menuFile, ShellRunner shell) : menuFile_(std::move(menuFile)), shell_(std::move(shell)) {}
+Form1::Form1(MenuFile menuFile, ShellRunner shell)
+    : menuFile_(std::move(menuFile)), keptState_(menuFile_.Path()), shell_(std::move(shell)) {}
 
 Form1::~Form1() = default;
 
 bool Form1::Create(int showCommand) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KOVRANT));
   if (!RegisterClassOnce("TForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon)) return false;
-  const RECT place = FirstPlace(661, 525, DpiOf(nullptr));
-  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place, nullptr,
-                   nullptr)) {
+  // Where it was closed, while that is still on a screen; else centred, as at first.
+  const std::optional<WindowPlace>& kept = keptState_.State().place;
+  normalPlace_ = KeptPlace(kept).value_or(FirstPlace(661, 525, DpiOf(nullptr)));
+  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, normalPlace_,
+                   nullptr, nullptr)) {
     return false;
   }
-  ShowWindow(hwnd(), showCommand);
+  const bool maximized = kept && kept->maximized && showCommand == SW_SHOWNORMAL;
+  ShowWindow(hwnd(), maximized ? SW_SHOWMAXIMIZED : showCommand);
   UpdateWindow(hwnd());
   return true;
 }
@@ -142,6 +147,7 @@ void Form1::Layout() {
 void Form1::FormCreate() {
   model_.dirs = ReadRunDirectories();
   menuFile_.Load(model_.table);
+  model_.scores = std::move(keptState_.State().scores);
   menuFile_.Attach(hwnd(), bar_);
   view_.ShowFolder(model_);
   // Done once the window is on screen and painted.
@@ -149,12 +155,34 @@ void Form1::FormCreate() {
 }
 
 void Form1::AfterFirstPaint() {
-  toolBar_.AddTips();
+  RegisterSummonKey();
   if (menuFile_.ReportLoad(hwnd(), model_.table)) view_.ShowFolder(model_);
 }
 
+// The summon key, named in the search field's tip; one word in the status bar when it
+// cannot be had, or when the state file held lines that could not be read.
+void Form1::RegisterSummonKey() {
+  const std::optional<Hotkey>& key = keptState_.State().hotkey;
+  const Text keyName = HotkeyText(key);
+  Text told = keptState_.Problems();
+  if (!summonKey_.Register(hwnd(), key)) {
+    if (!told.empty()) told += "  ";
+    told += keyName + " is used by another program; choose another key in " +
+            FileNamePart(StatePathFor(menuFile_.Path()));
+  }
+  toolBar_.AddTips(summonKey_.Registered() ? "Search (Ctrl+F, or " + keyName + " from any program)" : "Search (Ctrl+F)");
+  if (!told.empty()) bar_.Say(told);
+}
+
+void Form1::KeepState() {
+  if (!IsIconic(hwnd()) && !IsZoomed(hwnd())) GetWindowRect(hwnd(), &normalPlace_);
+  keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_));
+}
+
 void Form1::FormClose() {
-  if (menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) DestroyWindow(hwnd());
+  if (!menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) return;
+  KeepState();
+  DestroyWindow(hwnd());
 }
 
 void Form1::OnCommand(WPARAM wParam) {
@@ -189,7 +217,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormCreate();
       return 0;
     case WM_SIZE:
-      Layout();
+    case WM_MOVE:
+      if (!IsIconic(hwnd()) && !IsZoomed(hwnd())) GetWindowRect(hwnd(), &normalPlace_);
+      if (message == WM_SIZE) Layout();
+      return 0;
+    case WM_HOTKEY:
+      SummonKey::Pressed(hwnd(), toolBar_.Search().hwnd());
       return 0;
     case WM_SETFOCUS:
       focus_.Restore();
@@ -242,6 +275,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormClose();
       return 0;
     case WM_QUERYENDSESSION:
+      KeepState();
       return menuFile_.SaveBeforeSessionEnd(hwnd(), model_.table);
     case WM_ENDSESSION:
       ShutdownBlockReasonDestroy(hwnd());

@@ -12,10 +12,12 @@
 #include "ui/drag_arrange_win.h"
 #include "ui/focus_cycle_win.h"
 #include "ui/folder_view_win.h"
+#include "ui/kept_state_win.h"
 #include "ui/launcher_model.h"
 #include "ui/launcher_parts_win.h"
 #include "ui/menu_file_win.h"
 #include "ui/status_line_win.h"
+#include "ui/summon_key_win.h"
 #include "ui/tool_bar_win.h"
 #include "util/handles_win.h"
 #include "util/panel_win.h"
@@ -60,6 +62,8 @@ class Form1 : public Window, private ViewListener {
   void FormCreate();
   void FormClose();
   void AfterFirstPaint();
+  void RegisterSummonKey();
+  void KeepState();
 
   // What the user did to the icons, as the view tells it.
   bool OnRenameStarting() override;
@@ -68,6 +72,9 @@ class Form1 : public Window, private ViewListener {
   void OnDragStarted(int index) override;
 
   MenuFile menuFile_;
+  KeptState keptState_;
+  SummonKey summonKey_;
+  RECT normalPlace_{};  // the window's place when last neither minimised nor maximised
   ShellRunner shell_;
   LauncherModel model_;
   ToolBar toolBar_;

@@ -27,6 +27,23 @@ RECT FirstPlace(int widthAt96, int heightAt96, int dpi) {
   return {left, top, left + width, top + height};
 }
 
+std::optional<RECT> KeptPlace(const std::optional<WindowPlace>& kept) {
+  if (!kept || kept->width <= 0 || kept->height <= 0) return std::nullopt;
+  const RECT place{kept->left, kept->top, kept->left + kept->width, kept->top + kept->height};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  HMONITOR screen = MonitorFromRect(&place, MONITOR_DEFAULTTONULL);
+  if (!screen || !GetMonitorInfoA(screen, &monitor)) return std::nullopt;
+  RECT inside{};
+  IntersectRect(&inside, &place, &monitor.rcWork);
+  if (!EqualRect(&inside, &place)) return std::nullopt;
+  return place;
+}
+
+WindowPlace PlaceToKeep(HWND window, const RECT& normal) {
+  return {normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, IsZoomed(window) != FALSE};
+}
+
 void SnapToWorkArea(WINDOWPOS& position, HWND window) {
   if (position.flags & SWP_NOMOVE) return;
   MONITORINFO monitor{};

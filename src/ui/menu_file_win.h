@@ -31,6 +31,8 @@ class MenuFile {
   // loaded on first use are loaded by the window's thread alone.
   explicit MenuFile(Text path);
 
+  const Text& Path() const { return path_; }
+
   // Fills the empty table with the menu read from the file, waiting for the reading if it
   // has not finished; the built-in folder when there is no menu.
   void Load(EntryTable& table);

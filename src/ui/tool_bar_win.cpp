@@ -90,7 +90,7 @@ bool ToolBar::AddButton(HWND parent, const ToolButtonPlace& place, int dpi) {
 
 // Without tips the buttons still work and keep their accessible names, so a tool tip
 // window that cannot be made is left out.
-void ToolBar::AddTips() {
+void ToolBar::AddTips(const Text& searchTip) {
   if (tooltip_) return;
   tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
@@ -108,6 +108,13 @@ void ToolBar::AddTips() {
     tool.lpszText = const_cast<char*>(tip.c_str());
     SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
+  TOOLINFOA field{};
+  field.cbSize = sizeof field;
+  field.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  field.hwnd = owner_;
+  field.uId = reinterpret_cast<UINT_PTR>(search_.hwnd());
+  field.lpszText = const_cast<char*>(searchTip.c_str());
+  SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&field));
 }
 
 void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {

@@ -23,9 +23,10 @@ class ToolBar {
   // Creates the bar's panels and buttons as children of parent, laid out for a client
   // area width wide at the DPI.
   [[nodiscard]] bool Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId, int width, int dpi);
-  // Gives each button its tool tip. Left until the window has been painted: the first
-  // paint does not need them, and their window costs start-up time.
-  void AddTips();
+  // Gives each button its tool tip, and the search field searchTip. Left until the
+  // window has been painted: the first paint does not need them, and their window costs
+  // start-up time.
+  void AddTips(const Text& searchTip);
   // The bar's colour and its buttons' colours.
   void SetColors(COLORREF bar, const ButtonColors& buttons);
   // Places the bar across the top of a client area width wide; its height at the DPI.

@@ -1,0 +1,55 @@
+#include "ui/kept_state_win.h"
+
+#include "store/file_system.h"
+#include "store/targets.h"
+
+namespace kov {
+
+namespace {
+
+// As for the menu: a thread pays only for a file of a megabyte or more (some 15,000
+// use scores).
+constexpr long long kSmallestStateWorthAThread = 1 << 20;
+
+}  // namespace
+
+KeptState::KeptState(const Text& settingsPath)
+    : path_(StatePathFor(settingsPath)),
+      reading_([path = path_] { return ReadFile(path); }, FileSizeOf(path_) >= kSmallestStateWorthAThread) {}
+
+KeptState::Read KeptState::ReadFile(const Text& path) {
+  FileRead file = ReadWholeFile(path);
+  if (file.status == ReadStatus::Unreadable) return {StateFile{}, Text(), file.reason};
+  Read read{ReadStateText(file.bytes), std::move(file.bytes), Text()};
+  return read;
+}
+
+StateFile& KeptState::State() {
+  if (!read_) read_ = reading_.Take();
+  return read_->state;
+}
+
+Text KeptState::Problems() {
+  State();
+  const Text name = FileNamePart(path_);
+  if (!read_->failure.empty()) return "Kovrant could not read " + name + " (" + read_->failure + ") and starts without it.";
+  const std::vector<Text>& problems = read_->state.problems;
+  if (problems.empty()) return Text();
+  // One message for all: the first line that could not be read names what to mend.
+  Text told = name + ": " + problems.front();
+  if (problems.size() > 1) told += " (and " + IntText(static_cast<std::int64_t>(problems.size() - 1)) + " more)";
+  return told;
+}
+
+void KeptState::Save(const UseScores& scores, const std::optional<WindowPlace>& place) {
+  StateFile& state = State();
+  // A file that could not be read is not replaced by what little is known without it.
+  if (!read_->failure.empty()) return;
+  state.scores = scores;
+  if (place) state.place = place;
+  const Text text = StateFileText(state);
+  if (text == read_->text) return;
+  if (ReplaceFileContents(path_, text)) read_->text = text;
+}
+
+}  // namespace kov

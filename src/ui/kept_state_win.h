@@ -1,0 +1,40 @@
+// The state file over a run of the window: read at start-up (a large one on a thread of
+// its own while the window is made), written at close with the same crash-safe save as
+// the menu, and only when it changed. It is never needed: a missing, unreadable or
+// damaged state file costs at most what it held, and one message in the status bar.
+#pragma once
+
+#include "store/state_file.h"
+#include "util/background_work_win.h"
+
+namespace kov {
+
+class KeptState {
+ public:
+  // Starts reading the state file beside the settings file at settingsPath.
+  explicit KeptState(const Text& settingsPath);
+
+  // What the file holds; waits for the reading the first time.
+  StateFile& State();
+  // What to tell the user of a file that could not be read, or of its damaged lines;
+  // "" when there is nothing to tell.
+  Text Problems();
+
+  // Writes the state with these scores and this place, when it differs from what the
+  // file holds. A file that cannot be written is left as it was.
+  void Save(const UseScores& scores, const std::optional<WindowPlace>& place);
+
+ private:
+  struct Read {
+    StateFile state;
+    Text text;     // the file as read, to tell whether a save changes it
+    Text failure;  // why it could not be read
+  };
+  static Read ReadFile(const Text& path);
+
+  Text path_;
+  BackgroundWork<Read> reading_;
+  std::optional<Read> read_;
+};
+
+}  // namespace kov

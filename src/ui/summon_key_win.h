@@ -1,0 +1,35 @@
+// The key that brings Kovrant forward from any program: registered for the whole
+// system while the window lives. Pressed while another program is in front, or while
+// Kovrant is minimised, it brings Kovrant to the front with the focus in the search
+// field; pressed while Kovrant is in front, it minimises Kovrant, so that the program
+// that was in front comes back.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "store/state_file.h"
+
+namespace kov {
+
+class SummonKey {
+ public:
+  SummonKey() = default;
+  SummonKey(const SummonKey&) = delete;
+  SummonKey& operator=(const SummonKey&) = delete;
+  ~SummonKey();
+
+  // Registers the key for window; false when another program holds it. No key (the
+  // user chose none) registers nothing and is no failure.
+  [[nodiscard]] bool Register(HWND window, const std::optional<Hotkey>& key);
+  bool Registered() const { return window_ != nullptr; }
+
+  // WM_HOTKEY: brings window forward with the focus in field, or sends it away.
+  static void Pressed(HWND window, HWND field);
+
+ private:
+  HWND window_ = nullptr;
+};
+
+}  // namespace kov
