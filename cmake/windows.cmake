@@ -76,6 +76,10 @@ target_link_libraries(redraw_bench PRIVATE kovrant_lib)
 add_executable(save_stall ${PROJECT_SOURCE_DIR}/bench/save_stall_win.cpp ${KOVRANT_RESOURCES})
 target_link_libraries(save_stall PRIVATE kovrant_lib)
 target_compile_options(save_stall PRIVATE ${KOVRANT_WARNINGS})
+# The keyboard's way to an entry: the summon key and each keystroke of a search.
+add_executable(keyboard_bench ${PROJECT_SOURCE_DIR}/bench/keyboard_bench_win.cpp ${KOVRANT_RESOURCES})
+target_link_libraries(keyboard_bench PRIVATE kovrant_lib)
+target_compile_options(keyboard_bench PRIVATE ${KOVRANT_WARNINGS})
 # The system's shell view on a folder, for comparison with the launcher's start-up; with
 # the launcher's resources, so that both use the same common controls.
 add_executable(shell_view_host WIN32 ${PROJECT_SOURCE_DIR}/bench/shell_view_host_win.cpp ${KOVRANT_RESOURCES})

@@ -156,28 +156,27 @@ void Form1::FormCreate() {
 
 void Form1::AfterFirstPaint() {
   RegisterSummonKey();
-  if (menuFile_.ReportLoad(hwnd(), model_.table)) view_.ShowFolder(model_);
+  if (menuFile_.ReportLoad(hwnd(), model_.table)) {
+    TableChanged(model_, 0);
+    view_.ShowFolder(model_);
+  }
+  indexMaker_.Start(model_);
 }
 
 // The summon key, named in the search field's tip; one word in the status bar when it
 // cannot be had, or when the state file held lines that could not be read.
 void Form1::RegisterSummonKey() {
-  const std::optional<Hotkey>& key = keptState_.State().hotkey;
-  const Text keyName = HotkeyText(key);
-  Text told = keptState_.Problems();
-  if (!summonKey_.Register(hwnd(), key)) {
-    if (!told.empty()) told += "  ";
-    told += keyName + " is used by another program; choose another key in " +
-            FileNamePart(StatePathFor(menuFile_.Path()));
-  }
-  toolBar_.AddTips(summonKey_.Registered() ? "Search (Ctrl+F, or " + keyName + " from any program)" : "Search (Ctrl+F)");
+  const Text problems = keptState_.Problems();
+  const Text refused =
+      summonKey_.Register(hwnd(), keptState_.State().hotkey, FileNamePart(StatePathFor(menuFile_.Path())));
+  toolBar_.AddTips(summonKey_.SearchTip());
+  const Text told = problems.empty() || refused.empty() ? problems + refused : problems + "  " + refused;
   if (!told.empty()) bar_.Say(told);
 }
 
-void Form1::KeepState() {
-  if (!IsIconic(hwnd()) && !IsZoomed(hwnd())) GetWindowRect(hwnd(), &normalPlace_);
-  keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_));
-}
+// The window's place was kept up to date as it moved; the state file is written only
+// when anything changed.
+void Form1::KeepState() { keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_)); }
 
 void Form1::FormClose() {
   if (!menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) return;
@@ -187,7 +186,9 @@ void Form1::FormClose() {
 
 void Form1::OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) == kSearchFieldId) {
-    if (HIWORD(wParam) == EN_CHANGE) SearchTyped(Parts(), toolBar_.Search().Typed());
+    if (HIWORD(wParam) != EN_CHANGE) return;
+    if (!model_.search) indexMaker_.HandOver(model_, true);
+    SearchTyped(Parts(), toolBar_.Search().Typed());
     return;
   }
   const LauncherParts parts = Parts();
@@ -244,6 +245,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (std::optional<EntryTable> fileMenu = menuFile_.OnTimer(wParam, model_.table)) {
         ShowMenuFromFile(Parts(), std::move(*fileMenu));
       }
+      // The file's timers tick twice a second: the index follows the table as often.
+      indexMaker_.HandOver(model_, false);
+      indexMaker_.Start(model_);
       return 0;
     case WM_GETMINMAXINFO:
       LimitTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam), hwnd(), dpi_);

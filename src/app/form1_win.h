@@ -16,6 +16,7 @@
 #include "ui/launcher_model.h"
 #include "ui/launcher_parts_win.h"
 #include "ui/menu_file_win.h"
+#include "ui/search_index_win.h"
 #include "ui/status_line_win.h"
 #include "ui/summon_key_win.h"
 #include "ui/tool_bar_win.h"
@@ -74,6 +75,7 @@ class Form1 : public Window, private ViewListener {
   MenuFile menuFile_;
   KeptState keptState_;
   SummonKey summonKey_;
+  SearchIndexMaker indexMaker_;
   RECT normalPlace_{};  // the window's place when last neither minimised nor maximised
   ShellRunner shell_;
   LauncherModel model_;

@@ -77,6 +77,7 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
 }
 
 bool FolderView::SetDpi(int dpi, HFONT font) {
+  resultImages_.clear();
   if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
   ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
@@ -87,6 +88,8 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
+  // A folder shows its targets as they are now; a search that follows finds them anew.
+  resultImages_.clear();
   statusBar_->Show(model.currentFolder);
   ShowSlots(model.table, FolderSlots(model.table, model.currentFolder), model.dirs);
 }
@@ -158,9 +161,14 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs) {
 int FolderView::ImageOf(const EntryView& entry) {
   if (entry.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
   const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+  // Each keystroke of a search shows mostly the icons of the one before: their targets
+  // are looked at once per search, not once per keystroke.
+  if (const auto known = resultImages_.find(path); known != resultImages_.end()) return known->second;
   const PathKind found = PathKindOf(path);
-  const int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
-  return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
+  int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
+  if (image < 0) image = images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
+  resultImages_.emplace(path, image);
+  return image;
 }
 
 const Text& FolderView::CaptionOf(int index) const {

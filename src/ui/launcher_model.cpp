@@ -24,24 +24,38 @@ int FolderIconPosition(const EntryTable& table, const DirectoryValues& dirs, con
   return -1;
 }
 
+namespace {
+
+// The index of the table as it stands: the one made ahead when it is of this table.
+std::shared_ptr<const CaptionIndex> CurrentIndex(LauncherModel& model) {
+  if (!model.index || model.indexRevision != model.revision) {
+    model.index = std::make_shared<const CaptionIndex>(model.table);
+    model.indexRevision = model.revision;
+  }
+  return model.index;
+}
+
+}  // namespace
+
 void SearchFor(LauncherModel& model, const Text& typed, int folderSelection, std::int64_t now) {
   if (TrimText(typed, kTrimField).empty()) {
     model.search.reset();
     return;
   }
   if (!model.search) {
-    model.search = LauncherModel::Search{typed, CaptionIndex(model.table), model.scores.ScoresBySlot(model.table, now),
-                                         {}, folderSelection};
+    model.search = LauncherModel::Search{typed, CurrentIndex(model), model.scores.ScoresBySlot(model.table, now), {},
+                                         folderSelection};
   }
   model.search->typed = typed;
-  model.search->found = model.search->index.Find(typed, model.search->useBySlot);
+  model.search->found = model.search->index->Find(typed, model.search->useBySlot);
 }
 
-void RefreshSearch(LauncherModel& model, std::int64_t now) {
+void TableChanged(LauncherModel& model, std::int64_t now) {
+  ++model.revision;
   if (!model.search) return;
-  model.search->index = CaptionIndex(model.table);
+  model.search->index = CurrentIndex(model);
   model.search->useBySlot = model.scores.ScoresBySlot(model.table, now);
-  model.search->found = model.search->index.Find(model.search->typed, model.search->useBySlot);
+  model.search->found = model.search->index->Find(model.search->typed, model.search->useBySlot);
 }
 
 }  // namespace kov

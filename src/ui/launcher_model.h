@@ -3,6 +3,8 @@
 // selected icon.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "store/entry_table.h"
@@ -28,7 +30,7 @@ struct LauncherModel {
   // of the current folder, which it shows again, with its selection, when the search ends.
   struct Search {
     Text typed;
-    CaptionIndex index;
+    std::shared_ptr<const CaptionIndex> index;
     std::vector<double> useBySlot;  // the entries' use when the search started
     std::vector<int> found;         // slots, in the order shown
     int folderSelection = -1;
@@ -37,6 +39,13 @@ struct LauncherModel {
 
   // How much each entry has been used, which orders what a search finds.
   UseScores scores;
+
+  // Counts the table's changes, so that what is made from the table knows it is stale.
+  std::uint64_t revision = 0;
+  // The captions' index of the table at indexRevision, made ahead of the first
+  // keystroke; a search takes it when it is of the table as it stands.
+  std::shared_ptr<const CaptionIndex> index;
+  std::uint64_t indexRevision = 0;
 
   // The session's changes of the menu, to undo and redo.
   UndoHistory history;
@@ -47,9 +56,9 @@ struct LauncherModel {
 // (seconds since 1970) are taken when a search starts.
 void SearchFor(LauncherModel& model, const Text& typed, int folderSelection, std::int64_t now);
 
-// After the table changed during a search: the index is built again and the typed text
-// looked up anew.
-void RefreshSearch(LauncherModel& model, std::int64_t now);
+// The table changed: what was made from it is stale, and a search going on looks up the
+// typed text anew in an index built again.
+void TableChanged(LauncherModel& model, std::int64_t now);
 
 // Shows the virtual folder named folderName inside the current one.
 void EnterFolder(LauncherModel& model, const Text& folderName);

@@ -35,7 +35,7 @@ bool RecordStep(LauncherModel& model, const std::function<StepNote()>& change) {
   step.before = std::move(note.before);
   step.after = std::move(note.after);
   model.history.Add(std::move(step));
-  RefreshSearch(model, std::time(nullptr));
+  TableChanged(model, std::time(nullptr));
   return true;
 }
 
@@ -90,6 +90,7 @@ namespace {
 void ShowStepTaken(const LauncherParts& parts, const UndoStep* step, bool undone) {
   if (!step) return parts.view.Say(undone ? "Nothing to undo." : "Nothing to redo.");
   FollowChanges(parts.model.scores, step->changes, undone);
+  TableChanged(parts.model, std::time(nullptr));
   ShowPlace(parts, undone ? step->before : step->after);
   parts.view.Say((undone ? "Undone: " : "Redone: ") + step->what);
   parts.menuFile.Changed();

@@ -202,8 +202,10 @@ void CaptionIndex::Add(const Text& caption) {
   // Kept between captions, so that building the index allocates only as it grows.
   thread_local std::u32string asTyped, upper, lower;
   DecodeLetters(caption, asTyped);
-  DecodeLetters(UpperText(caption), upper);
-  DecodeLetters(LowerText(caption), lower);
+  upper.resize(asTyped.size());
+  lower.resize(asTyped.size());
+  std::transform(asTyped.begin(), asTyped.end(), upper.begin(), UpperLetter);
+  std::transform(asTyped.begin(), asTyped.end(), lower.begin(), LowerLetter);
   captions_.push_back({static_cast<std::uint32_t>(letters_.size()), static_cast<std::uint32_t>(wordStarts_.size()),
                        PresentLetters(upper)});
   letters_.insert(letters_.end(), upper.begin(), upper.end());

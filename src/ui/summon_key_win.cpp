@@ -12,12 +12,19 @@ SummonKey::~SummonKey() {
   if (window_) UnregisterHotKey(window_, kSummonKeyId);
 }
 
-bool SummonKey::Register(HWND window, const std::optional<Hotkey>& key) {
-  if (!key) return true;
+Text SummonKey::Register(HWND window, const std::optional<Hotkey>& key, const Text& stateFileName) {
+  if (!key) return Text();
   // Held down, the key would send the window back and forth.
-  if (!RegisterHotKey(window, kSummonKeyId, key->modifiers | MOD_NOREPEAT, key->virtualKey)) return false;
+  if (!RegisterHotKey(window, kSummonKeyId, key->modifiers | MOD_NOREPEAT, key->virtualKey)) {
+    return HotkeyText(key) + " is used by another program; choose another key in " + stateFileName;
+  }
   window_ = window;
-  return true;
+  keyName_ = HotkeyText(key);
+  return Text();
+}
+
+Text SummonKey::SearchTip() const {
+  return window_ ? "Search (Ctrl+F, or " + keyName_ + " from any program)" : "Search (Ctrl+F)";
 }
 
 void SummonKey::Pressed(HWND window, HWND field) {

@@ -20,16 +20,19 @@ class SummonKey {
   SummonKey& operator=(const SummonKey&) = delete;
   ~SummonKey();
 
-  // Registers the key for window; false when another program holds it. No key (the
+  // Registers the key for window. When another program holds it, the words that tell
+  // the user so and where to choose another (stateFileName); "" otherwise. No key (the
   // user chose none) registers nothing and is no failure.
-  [[nodiscard]] bool Register(HWND window, const std::optional<Hotkey>& key);
-  bool Registered() const { return window_ != nullptr; }
+  Text Register(HWND window, const std::optional<Hotkey>& key, const Text& stateFileName);
+  // The search field's tip, naming the key while it is registered.
+  Text SearchTip() const;
 
   // WM_HOTKEY: brings window forward with the focus in field, or sends it away.
   static void Pressed(HWND window, HWND field);
 
  private:
   HWND window_ = nullptr;
+  Text keyName_;
 };
 
 }  // namespace kov

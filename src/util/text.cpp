@@ -57,6 +57,10 @@ Text MapText(const Text& text, const UnitTable& table) {
 
 Text UpperText(const Text& text) { return MapText(text, UpperUnitTable()); }
 
+char32_t UpperLetter(char32_t codePoint) { return MapCodePoint(codePoint, UpperUnitTable()); }
+
+char32_t LowerLetter(char32_t codePoint) { return MapCodePoint(codePoint, LowerUnitTable()); }
+
 Text LowerText(const Text& text) { return MapText(text, LowerUnitTable()); }
 
 Text IntText(std::int64_t value) { return std::to_string(value); }

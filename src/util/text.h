@@ -34,6 +34,10 @@ int CountOccurrences(const Text& text, const Text& pattern);
 Text ReplaceAll(const Text& text, const Text& pattern, const Text& replacement);
 Text TrimText(const Text& text, int mode);
 
+// One code point's upper-case and lower-case partner, as UpperText and LowerText map it.
+char32_t UpperLetter(char32_t codePoint);
+char32_t LowerLetter(char32_t codePoint);
+
 // Splits text at every match of separator into fields[1..count] and returns count.
 // The array grows only as far as the fields found; elements above count keep what
 // they held. When more fields are found than highestIndex allows, the last element
