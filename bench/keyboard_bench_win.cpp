@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/form1_win.h"
+#include "bench_menu_win.h"
 #include "ui/command_tags.h"
 
 namespace {
@@ -80,20 +81,7 @@ std::string LargeMenu() {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "kovrant-keyboard-bench\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  SetCurrentDirectoryA(folder.c_str());
-  const std::string path = folder + "kovrant.ini";
-  DeleteFileA((folder + "kovrant.state").c_str());
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  const std::string menu = LargeMenu();
-  DWORD written = 0;
-  WriteFile(file, menu.data(), static_cast<DWORD>(menu.size()), &written, nullptr);
-  CloseHandle(file);
+  const std::string path = PrepareBenchMenu("kovrant-keyboard-bench", LargeMenu());
 
   kov::Form1 form(kov::MenuFile{path});
   if (!form.Create(SW_SHOWNORMAL)) return 1;

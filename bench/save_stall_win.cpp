@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/form1_win.h"
+#include "bench_menu_win.h"
 #include "store/settings_file.h"
 #include "ui/command_tags.h"
 
@@ -55,19 +56,7 @@ double LongestGap(int milliseconds) {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "kovrant-save-stall\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  SetCurrentDirectoryA(folder.c_str());
-  const std::string path = folder + "kovrant.ini";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  const std::string menu = LargeMenu();
-  DWORD written = 0;
-  WriteFile(file, menu.data(), static_cast<DWORD>(menu.size()), &written, nullptr);
-  CloseHandle(file);
+  const std::string path = PrepareBenchMenu("kovrant-save-stall", LargeMenu());
 
   kov::Form1 form(kov::MenuFile{path});
   if (!form.Create(SW_SHOWNORMAL)) return 1;
