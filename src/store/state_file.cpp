@@ -158,7 +158,8 @@ HotkeyReading ReadHotkey(std::string_view words) {
   }
   if (hotkey.virtualKey == 0) return Refused("it names no key besides Ctrl, Alt, Shift and Win");
   if ((hotkey.modifiers & ~kModShift) == 0) {
-    return Refused("a summon key needs Ctrl, Alt or Win, or it would take the key from every program");
+    // Without them it would take the key from every program.
+    return Refused("a summon key needs Ctrl, Alt or Win");
   }
   return {hotkey, {}};
 }
@@ -419,7 +420,7 @@ class StateReader {
     HotkeyReading reading = ReadHotkey(value);
     Place(StateLine::Item::Hotkey);
     if (!reading.problem.empty()) {
-      return Refuse(line, reading.problem + "; the summon key is " + HotkeyText(state_.hotkey));
+      return Refuse(line, reading.problem + "; " + HotkeyText(state_.hotkey) + " is used");
     }
     state_.hotkey = reading.hotkey;
   }

@@ -36,7 +36,7 @@ Text KeptState::Problems() {
   const std::vector<Text>& problems = read_->state.problems;
   if (problems.empty()) return Text();
   // One message for all: the first line that could not be read names what to mend.
-  Text told = name + ": " + problems.front();
+  Text told = name + " " + problems.front();
   if (problems.size() > 1) told += " (and " + IntText(static_cast<std::int64_t>(problems.size() - 1)) + " more)";
   return told;
 }

@@ -88,8 +88,7 @@ TEST(StateFile, ADamagedLineCostsOnlyItselfAndIsListedWithWhy) {
   const StateFile state = ReadStateText(std::string_view(text.data(), text.size()));
   ASSERT_EQ(state.problems.size(), 8u);
   EXPECT_EQ(state.problems[0],
-            "line 2 \"hotkey=Shift+F5\": a summon key needs Ctrl, Alt or Win, or it would take the key from every "
-            "program; the summon key is Ctrl+Alt+Space");
+            "line 2 \"hotkey=Shift+F5\": a summon key needs Ctrl, Alt or Win; Ctrl+Alt+Space is used");
   EXPECT_EQ(state.problems[6],
             "line 8 \"use=1 2026-12-08T10:15:00Z D\xEF\xBF\xBD"
             "E\": it holds a NUL byte");
