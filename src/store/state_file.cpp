@@ -300,14 +300,35 @@ std::optional<std::int64_t> ReadMoment(std::string_view text) {
 constexpr double kHighestScore = 1e9;
 
 // The score with up to four decimals, without trailing zeros: "3.25", "1", "0.0312".
+// Written and read as whole numbers: the C++ library's floating-point conversions would
+// add a quarter of a megabyte to the program.
 void AppendScore(Text& text, double score) {
-  score = std::clamp(score, 0.0, kHighestScore);
-  std::array<char, 32> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), score, std::chars_format::fixed, 4).ptr;
-  std::string_view shown(digits.data(), static_cast<std::size_t>(end - digits.data()));
-  while (shown.back() == '0') shown.remove_suffix(1);
-  if (shown.back() == '.') shown.remove_suffix(1);
-  text += shown;
+  const std::int64_t tenThousandths = std::llround(std::clamp(score, 0.0, kHighestScore) * 10000);
+  AppendDigits(text, tenThousandths / 10000, 1);
+  std::int64_t fraction = tenThousandths % 10000;
+  if (fraction == 0) return;
+  int digits = 4;
+  while (fraction % 10 == 0) {
+    fraction /= 10;
+    --digits;
+  }
+  text += '.';
+  AppendDigits(text, fraction, digits);
+}
+
+// A score as written: digits, and perhaps a point and more digits.
+std::optional<double> ReadScore(std::string_view word) {
+  const std::size_t point = word.find('.');
+  const std::optional<std::int64_t> whole = WholeNumber<std::int64_t>(word.substr(0, point));
+  if (!whole || word.front() == '-' || word.front() == '+') return std::nullopt;
+  if (point == std::string_view::npos) return static_cast<double>(*whole);
+  std::string_view decimals = word.substr(point + 1);
+  if (decimals.empty() || decimals.size() > 12 || decimals.front() == '-' || decimals.front() == '+') {
+    return std::nullopt;
+  }
+  const std::optional<std::int64_t> fraction = WholeNumber<std::int64_t>(decimals);
+  if (!fraction) return std::nullopt;
+  return static_cast<double>(*whole) + static_cast<double>(*fraction) / std::pow(10.0, static_cast<double>(decimals.size()));
 }
 
 struct UseReading {
@@ -336,7 +357,7 @@ UseReading ReadUse(std::string_view value) {
   const std::string_view scoreWord = TakeWord(value);
   const std::string_view momentWord = TakeWord(value);
   const std::string_view key = Trimmed(value);
-  const std::optional<double> score = WholeNumber<double>(scoreWord);
+  const std::optional<double> score = scoreWord.empty() ? std::nullopt : ReadScore(scoreWord);
   if (!score || !std::isfinite(*score) || *score < 0 || *score > kHighestScore) {
     return {{}, {}, Quoted(scoreWord) + " is not a score"};
   }
