@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <ctime>
 
 #include "app/command_runner_win.h"
 #include "app/resource_ids.h"
@@ -157,7 +158,7 @@ void Form1::FormCreate() {
 void Form1::AfterFirstPaint() {
   RegisterSummonKey();
   if (menuFile_.ReportLoad(hwnd(), model_.table)) {
-    TableChanged(model_, 0);
+    TableChanged(model_, std::time(nullptr));
     view_.ShowFolder(model_);
   }
   indexMaker_.Start(model_);

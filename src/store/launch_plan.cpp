@@ -30,7 +30,7 @@ LaunchRequest PlainStart(const Text& path, const Text& parameters) {
 
 std::optional<StartPlan> PlanStart(const Text& target, const Text& parameters, bool elevated,
                                    const DirectoryValues& dirs, const PathExists& exists) {
-  const Text path = MakeAbsolute(ExpandMacros(target, dirs), dirs);
+  const Text path = TargetPath(target, dirs);
   if (!exists(path)) return std::nullopt;
   const Text expandedParameters = ExpandRunFolderMarker(parameters, dirs);
   StartPlan plan;

@@ -108,9 +108,11 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
   return {MenuSource::Unreadable, read.reason, read.problem};
 }
 
-bool SaveEntries(const Text& path, const EntryTable& table) {
+bool SaveEntries(const Text& path, const EntryTable& table) { return SaveEntryText(path, EntryFileText(table)); }
+
+bool SaveEntryText(const Text& path, const Text& fileText) {
   const unsigned long attributes = MakeWritable(path);
-  const bool saved = ReplaceFileContents(path, EntryFileText(table));
+  const bool saved = ReplaceFileContents(path, fileText);
   RestoreAttributes(path, attributes);
   return saved;
 }

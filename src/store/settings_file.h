@@ -58,4 +58,7 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
 // included.
 [[nodiscard]] bool SaveEntries(const Text& path, const EntryTable& table);
 
+// The same for a table's file text already made (EntryFileText).
+[[nodiscard]] bool SaveEntryText(const Text& path, const Text& fileText);
+
 }  // namespace kov

@@ -105,6 +105,10 @@ static std::size_t AfterLastSeparator(const Text& path) {
   return separator == Text::npos ? 0 : separator + 1;
 }
 
+Text TargetPath(const Text& storedTarget, const DirectoryValues& dirs) {
+  return MakeAbsolute(ExpandMacros(storedTarget, dirs), dirs);
+}
+
 Text DirectoryPart(const Text& path) { return path.substr(0, AfterLastSeparator(path)); }
 
 Text FileNamePart(const Text& path) { return path.substr(AfterLastSeparator(path)); }

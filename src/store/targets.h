@@ -27,6 +27,9 @@ Text ExpandMacros(const Text& target, const DirectoryValues& dirs);
 // folder; "." and ".." steps are resolved, so that no "..\" reaches the shell or the user.
 Text MakeAbsolute(const Text& target, const DirectoryValues& dirs);
 
+// The path a stored target leads to: its macros expanded, then made absolute.
+Text TargetPath(const Text& storedTarget, const DirectoryValues& dirs);
+
 // A path inside the working folder (compared ignoring case) loses the working-folder
 // prefix. A path elsewhere on the working folder's drive is stored with "..\" steps from
 // the working folder, so that it follows the drive to any letter, unless that drive is

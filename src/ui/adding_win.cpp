@@ -98,13 +98,13 @@ Text AdditionWords(const std::vector<NewEntry>& entries, const AddResult& result
 int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries) {
   LauncherModel& model = parts.model;
   AddResult result;
+  int firstAdded = 0;  // the slot of the first line added: they are the table's last ones
   RunChange(parts, [&] {
     result = AddEntriesToTable(model.table, model.currentFolder, entries, model.dirs);
-    const int firstAdded = model.table.Count() - static_cast<int>(result.lines.size()) + 1;
+    firstAdded = model.table.Count() - static_cast<int>(result.lines.size()) + 1;
     return StepNote{AdditionWords(entries, result), {model.currentFolder, 0}, {model.currentFolder, firstAdded}};
   });
-  const int firstSlot = model.table.Count() - static_cast<int>(result.lines.size()) + 1;
-  if (!result.lines.empty()) parts.view.AppendIcons(result.lines, firstSlot, model.dirs);
+  if (!result.lines.empty()) parts.view.AppendIcons(result.lines, firstAdded, model.dirs);
   const auto skipped = static_cast<int>(entries.size() - result.lines.size()) - result.refused;
   if (skipped > 0) parts.view.Say(AlreadyThere(skipped));
   return result.refused;

@@ -77,7 +77,6 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
 }
 
 bool FolderView::SetDpi(int dpi, HFONT font) {
-  resultImages_.clear();
   if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
   ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
@@ -88,8 +87,6 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
-  // A folder shows its targets as they are now; a search that follows finds them anew.
-  resultImages_.clear();
   statusBar_->Show(model.currentFolder);
   ShowSlots(model.table, FolderSlots(model.table, model.currentFolder), model.dirs);
 }
@@ -115,14 +112,14 @@ void FolderView::ShowSelection(const LauncherModel& model, int index) {
   const EntryView entry = EntryAt(index);
   if (model.search) base += "    in " + (entry.folder.empty() ? Text("the top folder") : entry.folder);
   if (entry.kind == kVirtualFolder) return statusBar_->Keep(base);
-  const Text target = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+  const Text target = TargetPath(entry.target, dirs_);
   statusBar_->Keep(base.empty() ? target : base + "    " + target);
 }
 
 bool FolderView::TargetMissing(int index) const {
   const EntryView entry = EntryAt(index);
   if (index < 0 || entry.kind == kVirtualFolder) return false;
-  return PathKindOf(MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_)) == PathKind::Missing;
+  return PathKindOf(TargetPath(entry.target, dirs_)) == PathKind::Missing;
 }
 
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
@@ -160,15 +157,10 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs) {
 
 int FolderView::ImageOf(const EntryView& entry) {
   if (entry.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
-  const Text path = MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
-  // Each keystroke of a search shows mostly the icons of the one before: their targets
-  // are looked at once per search, not once per keystroke.
-  if (const auto known = resultImages_.find(path); known != resultImages_.end()) return known->second;
+  const Text path = TargetPath(entry.target, dirs_);
   const PathKind found = PathKindOf(path);
-  int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
-  if (image < 0) image = images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
-  resultImages_.emplace(path, image);
-  return image;
+  const int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
+  return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
 }
 
 const Text& FolderView::CaptionOf(int index) const {
@@ -250,7 +242,7 @@ void FolderView::OnGetInfoTip(NMLVGETINFOTIPA& request) const {
   const EntryView entry = ReadEntry(icons_[static_cast<std::size_t>(request.iItem)].line.View());
   // The full caption, and where the entry leads; a folder is only a caption.
   Text tip = entry.caption;
-  if (entry.kind != kVirtualFolder) tip += "\r\n" + MakeAbsolute(ExpandMacros(entry.target, dirs_), dirs_);
+  if (entry.kind != kVirtualFolder) tip += "\r\n" + TargetPath(entry.target, dirs_);
   const Text shown = CutAtCharacter(tip, static_cast<std::size_t>(request.cchTextMax - 1));
   std::copy(shown.begin(), shown.end(), request.pszText);
   request.pszText[shown.size()] = '\0';

@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "ui/launcher_model.h"
@@ -123,8 +122,6 @@ class FolderView {
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.
   mutable std::vector<Icon> icons_;
-  // The image of each target looked at since the folder was last shown.
-  std::unordered_map<Text, int> resultImages_;
   // The loaded settings text that icons' lines may be pieces of, held while they are shown.
   std::shared_ptr<const Text> linesText_;
 };

@@ -129,16 +129,17 @@ std::optional<EntryTable> MenuFile::OnTimer(UINT_PTR timer, const EntryTable& ta
 
 MenuFile::SaveResult MenuFile::Write(const Text& path, const EntryTable& menu, bool keepReplaced) {
   SaveResult result;
+  const Text fileText = EntryFileText(menu);
   if (keepReplaced) {
     // The menu the session found goes to the backups before the first save that changes
     // the file; a backup that cannot be written never stops the save.
     const FileRead replaced = ReadWholeFile(path);
-    if (replaced.status == ReadStatus::Read && replaced.bytes != EntryFileText(menu)) {
+    if (replaced.status == ReadStatus::Read && replaced.bytes != fileText) {
       static_cast<void>(KeepBackup(path, replaced.bytes, CurrentLocalTime()));
       result.replacedKept = true;
     }
   }
-  result.saved = SaveEntries(path, menu);
+  result.saved = SaveEntryText(path, fileText);
   result.stamp = StampOf(path);
   return result;
 }
@@ -260,7 +261,6 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
 }
 
 BOOL MenuFile::SaveBeforeSessionEnd(HWND owner, const EntryTable& table) {
-  if (saving_) FinishSave();
   // Nobody can be asked now whether an unreadable file may be replaced: it is kept.
   if (WasUnreadable() || SaveNow(table)) return TRUE;
   ShutdownBlockReasonCreate(owner, L"Kovrant could not save the menu. Close Kovrant to keep your changes.");

@@ -33,16 +33,12 @@ void Relink(const LauncherParts& parts, int index, const Text& path) {
   parts.view.SelectAndFocus(index);
 }
 
-Text TargetPath(const EntryView& entry, const DirectoryValues& dirs) {
-  return MakeAbsolute(ExpandMacros(entry.target, dirs), dirs);
-}
-
 }  // namespace
 
 bool OfferRelink(const LauncherParts& parts, int index, const std::vector<Text>& dropped) {
   if (dropped.size() != 1 || !parts.view.TargetMissing(index)) return false;
   const EntryView entry = parts.view.EntryAt(index);
-  const Text question = Quoted(entry.caption) + " leads to\r\n" + TargetPath(entry, parts.model.dirs) +
+  const Text question = Quoted(entry.caption) + " leads to\r\n" + TargetPath(entry.target, parts.model.dirs) +
                         "\r\nwhich is not there.\r\n\r\nLet it lead to\r\n" + dropped.front() +
                         "\r\ninstead? Its name, parameters and place stay as they are.";
   if (ConfirmDialog(parts.window, "Missing target", question, MessageType::Information, kButtonYes | kButtonNo,
@@ -57,7 +53,7 @@ void LocateTarget(const LauncherParts& parts) {
   const int index = parts.view.SelectedIndex();
   if (!parts.view.TargetMissing(index)) return;
   const EntryView entry = parts.view.EntryAt(index);
-  const std::wstring folder = WideText(NearestExistingFolder(TargetPath(entry, parts.model.dirs), FileExists));
+  const std::wstring folder = WideText(NearestExistingFolder(TargetPath(entry.target, parts.model.dirs), FileExists));
   const std::wstring title = WideText("Locate " + entry.caption);
   std::wstring chosen(32768, L'\0');
   OPENFILENAMEW dialog{};

@@ -12,19 +12,15 @@ build="$(cd "$1" && pwd)"
 drive="$build/e2e-save-drive"
 shots="$build/e2e-save-shots"
 caption='Kovrant 2024.02.01'
-rm -rf "$drive" "$shots"
-mkdir -p "$drive/Apps" "$drive/Docs" "$shots"
-cp "$build/kovrant.exe" "$drive/"
-cp "$build/recorder.exe" "$drive/Apps/tool.exe"
-printf 'notes\r\n' >"$drive/Docs/notes.txt"
+session="save as you go"
+source "$(dirname "${BASH_SOURCE[0]}")/session_lib.sh"
+prepare_drive
 # A menu of a program, a document and a directory; and the same menu with the folder
 # made in step 1 after them, as a save writes it.
 printf '*Apps\\tool.exe**tool.exe**\r\n*Docs\\notes.txt**notes.txt**\r\n*Docs*2*Docs**\r\n' >"$shots/menu.ini"
 { cat "$shots/menu.ini"; printf '*Tools*1*Tools**\r\n'; } >"$shots/with-folder.ini"
 cp "$shots/menu.ini" "$drive/kovrant.ini"
 unset KOVRANT_RECORD
-session="save as you go"
-source "$(dirname "${BASH_SOURCE[0]}")/session_lib.sh"
 
 problems=0
 problem() { echo "$session: FAILED: $*" >&2; problems=$((problems + 1)); }

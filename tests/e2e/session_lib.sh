@@ -5,6 +5,16 @@
 # (the main window's title) and session (its name in messages).
 run="$build/wine-run"
 
+# A fresh drive folder with the program, a stand-in program in Apps and a document in
+# Docs, and an empty folder for the screenshots.
+prepare_drive() {
+  rm -rf "$drive" "$shots"
+  mkdir -p "$drive/Apps" "$drive/Docs" "$shots"
+  cp "$build/kovrant.exe" "$drive/"
+  cp "$build/recorder.exe" "$drive/Apps/tool.exe"
+  printf 'notes\r\n' >"$drive/Docs/notes.txt"
+}
+
 fail() { echo "$session: $*" >&2; exit 1; }
 step() { echo "$session: $*"; }
 shot() { import -window root "$shots/$1.png"; }

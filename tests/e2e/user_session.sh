@@ -9,16 +9,12 @@ build="$(cd "$1" && pwd)"
 drive="$build/e2e-drive"
 shots="$build/e2e-shots"
 caption='Kovrant 2024.02.01'
-rm -rf "$drive" "$shots"
-mkdir -p "$drive/Apps" "$drive/Docs" "$shots"
-cp "$build/kovrant.exe" "$drive/"
-cp "$build/recorder.exe" "$drive/Apps/tool.exe"
-printf 'notes\r\n' >"$drive/Docs/notes.txt"
+session="user session"
+source "$(dirname "${BASH_SOURCE[0]}")/session_lib.sh"
+prepare_drive
 # The menu as three earlier drops left it: a program, a document and a directory.
 printf '*Apps\\tool.exe**tool.exe**\r\n*Docs\\notes.txt**notes.txt**\r\n*Docs*2*Docs**\r\n' >"$drive/kovrant.ini"
 unset KOVRANT_RECORD
-session="user session"
-source "$(dirname "${BASH_SOURCE[0]}")/session_lib.sh"
 
 client_xy() { probe | awk -v dx="$1" -v dy="$2" '/^client /{print $2 + dx, $3 + dy}'; }
 client_width() { probe | awk '/^client /{print $4}'; }
