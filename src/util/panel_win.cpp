@@ -1,6 +1,16 @@
 #include "util/panel_win.h"
 
+#include "util/wide_text_win.h"
+
 namespace kov {
+
+namespace {
+
+Panel::TextDrawer textDrawer = nullptr;
+
+}  // namespace
+
+void Panel::DrawTextWith(TextDrawer drawer) { textDrawer = drawer; }
 
 bool Panel::Create(HWND parent, int id, const RECT& bounds) {
   if (!RegisterClassOnce("KovrantPanel", nullptr)) return false;
@@ -15,8 +25,10 @@ void Panel::SetColors(COLORREF background, COLORREF text) {
 }
 
 void Panel::SetText(const std::string& text) {
-  text_ = text;
-  SetWindowTextA(hwnd(), text.c_str());
+  // Converted here, once: GDI's 8-bit calls read bytes in a code page of their own (the
+  // font's, under Wine), not as UTF-8, and would paint "Café" as "CafÃ©".
+  text_ = WideText(text);
+  SetWindowTextW(hwnd(), text_.c_str());
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -30,8 +42,9 @@ void Panel::OnPaint() {
     SelectedObject selectedFont(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, textColor_);
-    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &client,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+    const TextDrawer draw = textDrawer ? textDrawer : DrawTextW;
+    draw(dc, text_.c_str(), static_cast<int>(text_.size()), &client,
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
   }
   EndPaint(hwnd(), &paint);
 }

@@ -11,8 +11,15 @@ namespace kov {
 
 class Panel : public Window {
  public:
+  // The call that draws a panel's text, in DrawTextW's form: the text reaches it as
+  // UTF-16, whole in every script. A test puts a recorder in its place to see exactly
+  // what a panel draws; nullptr (the program's own) is DrawTextW itself.
+  using TextDrawer = int(WINAPI*)(HDC dc, LPCWSTR text, int length, LPRECT area, UINT format);
+  static void DrawTextWith(TextDrawer drawer);
+
   [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
   void SetColors(COLORREF background, COLORREF text);
+  // text is UTF-8, as every text of the program.
   void SetText(const std::string& text);
   void SetFont(HFONT font) { font_ = font; }
 
@@ -24,7 +31,7 @@ class Panel : public Window {
   BrushHandle brush_;
   COLORREF textColor_ = 0;
   HFONT font_ = nullptr;
-  std::string text_;
+  std::wstring text_;
 };
 
 }  // namespace kov

@@ -1,9 +1,13 @@
-// Names in every script, from the drop to the launch and back from the settings file:
-// real files named in Cyrillic, Greek, Japanese, with an emoji and a combining accent, in a
-// working folder that is itself named so.
+// Names in every script, from the drop to the launch and back from the settings file and
+// onto the screen: real files named in Cyrillic, Greek, Japanese, with an emoji and a
+// combining accent, in a working folder that is itself named so.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "form1_session.h"
+#include "util/panel_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 namespace {
@@ -79,6 +83,66 @@ TEST_F(UnicodeNames, DropStartRenameAndRestartKeepEveryName) {
   EXPECT_EQ(saved.substr(saved.size() - dropLines.size()), dropLines);
   Restart();
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Windows programs", accent, emoji, "tool.exe", cyrillic}));
+}
+
+// What panels hand to the system to be drawn, caught on its way to DrawTextW: a window
+// text can be right while the painted one is not.
+class DrawnTexts {
+ public:
+  DrawnTexts() { Panel::DrawTextWith(Record); }
+  ~DrawnTexts() { Panel::DrawTextWith(nullptr); }
+
+  // The text the panel draws when it is painted now.
+  static std::wstring Painted(HWND panel) {
+    drawn().clear();
+    RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    for (const auto& [window, text] : drawn()) {
+      if (window == panel) return text;
+    }
+    return L"(nothing drawn)";
+  }
+
+ private:
+  static std::vector<std::pair<HWND, std::wstring>>& drawn() {
+    static std::vector<std::pair<HWND, std::wstring>> texts;
+    return texts;
+  }
+  static int WINAPI Record(HDC dc, LPCWSTR text, int length, LPRECT area, UINT format) {
+    drawn().emplace_back(WindowFromDC(dc), std::wstring(text, static_cast<std::size_t>(length)));
+    return DrawTextW(dc, text, length, area, format);
+  }
+};
+
+TEST_F(UnicodeNames, StatusBarDrawsFolderTargetSearchAndUndoInEveryScript) {
+  const std::wstring games = L"\u03A0\u03B1\u03B9\u03C7\u03BD\u03AF\u03B4\u03B9\u03B1";  // Παιχνίδια
+  const std::wstring kitchen = L"\u041A\u0443\u0445\u043D\u044F";                          // Кухня
+  const std::wstring caption = L"Cr\u00E8me br\u00FBl\u00E9e \U0001F600";                    // Crème brûlée 😀
+  const std::wstring notes = L"\u0417\u0430\u043C\u0435\u0442\u043A\u0438";               // Заметки
+  const std::wstring target = kitchen + L"\\" + caption + L".txt";
+  const std::string folder = Utf8Text(games), file = Utf8Text(target);
+  CreateDirectoryA((folder_ + Utf8Text(kitchen)).c_str(), nullptr);
+  WriteBytes(folder_ + file, "recipe");
+  Start({"*" + folder + "*1*" + folder + "**", folder + "\\*" + file + "**" + Utf8Text(caption) + "**"});
+  const DrawnTexts drawn;
+  const std::wstring targetPath = WideText(Model().dirs.workFolder) + target;
+
+  Open(0);
+  SelectIcon(View(), 0);
+  EXPECT_EQ(drawn.Painted(form_->StatusBar()), L"  " + games + L"\\    " + targetPath);
+
+  HWND editor = StartEditing(0);
+  SetWindowTextW(editor, notes.c_str());
+  KeyDown(editor, VK_RETURN);
+  PumpMessages(20);
+  Choose(Command::Undo);
+  EXPECT_EQ(drawn.Painted(form_->StatusBar()), L"  Undone: rename of \"" + caption + L"\" to \"" + notes + L"\"");
+
+  Choose(Command::Find);
+  ASSERT_EQ(ClassOf(GetFocus()), "Edit");
+  SetWindowTextW(GetFocus(), caption.substr(0, 5).c_str());
+  PumpMessages(50);
+  SelectIcon(View(), 0);
+  EXPECT_EQ(drawn.Painted(form_->StatusBar()), L"  1 entry matches    in " + games + L"\\    " + targetPath);
 }
 
 }  // namespace
