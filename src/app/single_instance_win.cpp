@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "util/wide_text_win.h"
+
 namespace kov {
 
 namespace {
@@ -94,7 +96,7 @@ void SingleInstance::HandOverToOther() const {
   }
   const Text message = "Kovrant is already running for this menu:\r\n" + settingsFile_ +
                        "\r\n\r\nIts window cannot be shown. Close the other copy of Kovrant, then try again.";
-  MessageBoxA(nullptr, message.c_str(), "Kovrant", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+  MessageBoxW(nullptr, WideText(message).c_str(), L"Kovrant", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 void SingleInstance::MarkWindow(HWND window) const {

@@ -1,15 +1,16 @@
 #include "shell/shell_menu_win.h"
 
 #include "store/launch_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 namespace {
 
 // Menus read "&" as the mark of a mnemonic; a literal one is written doubled.
-Text MenuCaptionText(const Text& caption) { return ReplaceAll(caption, "&", "&&"); }
+std::wstring MenuCaptionText(const Text& caption) { return WideText(ReplaceAll(caption, "&", "&&")); }
 
 bool AppendCommand(HMENU menu, const Text& caption, int tag) {
-  return AppendMenuA(menu, MF_STRING, kShellMenuCommandBase + static_cast<UINT>(tag),
+  return AppendMenuW(menu, MF_STRING, kShellMenuCommandBase + static_cast<UINT>(tag),
                      MenuCaptionText(caption).c_str()) != FALSE;
 }
 
@@ -17,7 +18,7 @@ bool AppendCommand(HMENU menu, const Text& caption, int tag) {
 // shown disabled.
 bool AppendHeading(HMENU menu, const ShellHeading& heading) {
   if (!heading.HasItems()) {
-    return AppendMenuA(menu, MF_STRING | MF_GRAYED, kShellMenuCommandBase + static_cast<UINT>(heading.tag),
+    return AppendMenuW(menu, MF_STRING | MF_GRAYED, kShellMenuCommandBase + static_cast<UINT>(heading.tag),
                        MenuCaptionText(heading.caption).c_str()) != FALSE;
   }
   MenuHandle subMenu(CreatePopupMenu());
@@ -25,7 +26,7 @@ bool AppendHeading(HMENU menu, const ShellHeading& heading) {
   for (const ShellFolderItem& item : heading.items) {
     if (!AppendCommand(subMenu.get(), item.caption, item.tag)) return false;
   }
-  if (!AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(subMenu.get()),
+  if (!AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(subMenu.get()),
                    MenuCaptionText(heading.caption).c_str())) {
     return false;
   }

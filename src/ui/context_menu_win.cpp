@@ -4,6 +4,7 @@
 #include "ui/artwork_win.h"
 #include "ui/command_list.h"
 #include "util/dpi_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -37,23 +38,24 @@ const ItemPicture* PictureOf(Command command) {
 }
 
 void AppendSeparator(HMENU menu) {
-  MENUITEMINFOA item{};
+  MENUITEMINFOW item{};
   item.cbSize = sizeof item;
   item.fMask = MIIM_FTYPE;
   item.fType = MFT_SEPARATOR;
-  InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
 
 // An item carries its command's window identifier, and its Tag as its data.
 void AppendItem(HMENU menu, const CommandEntry& entry, HBITMAP image) {
-  MENUITEMINFOA item{};
+  std::wstring caption = WideText(entry.menuCaption);
+  MENUITEMINFOW item{};
   item.cbSize = sizeof item;
   item.fMask = MIIM_ID | MIIM_STRING | MIIM_DATA | (image ? MIIM_BITMAP : 0u);
   item.wID = static_cast<UINT>(CommandWindowId(entry.command));
   item.dwItemData = static_cast<ULONG_PTR>(entry.tag);
-  item.dwTypeData = const_cast<char*>(entry.menuCaption);
+  item.dwTypeData = caption.data();
   item.hbmpItem = image;
-  InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
 
 }  // namespace

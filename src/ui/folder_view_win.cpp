@@ -26,7 +26,7 @@ void DrawEmptyFolderHint(HWND view) {
   SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(view, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-  DrawTextA(dc, "Drop files here", -1, &area, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, L"Drop files here", -1, &area, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   ReleaseDC(view, dc);
 }
 

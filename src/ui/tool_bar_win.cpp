@@ -9,6 +9,7 @@
 #include "ui/command_tags.h"
 #include "util/child_window_win.h"
 #include "util/dpi_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -92,7 +93,7 @@ bool ToolBar::AddButton(HWND parent, const ToolButtonPlace& place, int dpi) {
 // window that cannot be made is left out.
 void ToolBar::AddTips(const Text& searchTip) {
   if (tooltip_) return;
-  tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+  tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                  GetModuleHandleA(nullptr), nullptr));
   if (!tooltip_) return;
@@ -100,21 +101,21 @@ void ToolBar::AddTips(const Text& searchTip) {
     const ToolButtonPlace& place = kToolButtons[i];
     // The tip names the button's keys too; its accessible name stays the hint alone.
     const std::string tip = place.keys ? std::string(place.hint) + " (" + place.keys + ")" : std::string(place.hint);
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner_;
-    tool.uId = reinterpret_cast<UINT_PTR>(buttons_[i]->hwnd());
-    tool.lpszText = const_cast<char*>(tip.c_str());
-    SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    AddTip(buttons_[i]->hwnd(), tip);
   }
-  TOOLINFOA field{};
-  field.cbSize = sizeof field;
-  field.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  field.hwnd = owner_;
-  field.uId = reinterpret_cast<UINT_PTR>(search_.hwnd());
-  field.lpszText = const_cast<char*>(searchTip.c_str());
-  SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&field));
+  AddTip(search_.hwnd(), searchTip);
+}
+
+// The tip window keeps its own copy of the text.
+void ToolBar::AddTip(HWND part, const Text& tip) {
+  std::wstring text = WideText(tip);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner_;
+  tool.uId = reinterpret_cast<UINT_PTR>(part);
+  tool.lpszText = text.data();
+  SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {

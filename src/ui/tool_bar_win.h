@@ -39,6 +39,7 @@ class ToolBar {
 
  private:
   [[nodiscard]] bool AddButton(HWND parent, const ToolButtonPlace& place, int dpi);
+  void AddTip(HWND part, const Text& tip);
 
   Panel left_;
   SearchField search_;

@@ -6,6 +6,7 @@
 #include "util/child_window_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -43,7 +44,8 @@ SIZE MeasureText(const Text& text, HFONT font) {
   MemoryDcHandle dc(CreateCompatibleDC(nullptr));
   if (!dc) return size;
   SelectedObject selected(dc.get(), font);
-  GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = WideText(text);
+  GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   return size;
 }
 
@@ -74,7 +76,7 @@ void DialogForm::SetFontPoints(int points) {
   SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
-void DialogForm::SetCaption(const Text& caption) { SetWindowTextA(hwnd(), caption.c_str()); }
+void DialogForm::SetCaption(const Text& caption) { SetWindowTextOf(hwnd(), caption); }
 
 void DialogForm::MakeSizeable() {
   SetWindowLongPtrA(hwnd(), GWL_STYLE, kFixedFrameStyle | WS_THICKFRAME);

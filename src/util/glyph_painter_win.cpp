@@ -107,17 +107,6 @@ void GlyphCanvas::Line(std::initializer_list<GlyphPoint> points, double width, C
   Polyline(dc_, scaled.data(), static_cast<int>(scaled.size()));
 }
 
-void GlyphCanvas::Text(const char* text, double left, double top, double right, double bottom, double height,
-                       COLORREF color) {
-  FontHandle font(CreateFontA(-Px(height), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Georgia"));
-  SelectedObject selectedFont(dc_, font.get());
-  SetBkMode(dc_, TRANSPARENT);
-  SetTextColor(dc_, color);
-  RECT area{Px(left), Px(top), Px(right), Px(bottom)};
-  DrawTextA(dc_, text, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
 void GlyphCanvas::Star(double centerX, double centerY, double outer, double inner, int tips, COLORREF fill) {
   std::vector<POINT> points;
   const double pi = 3.14159265358979323846;

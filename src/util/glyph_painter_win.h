@@ -27,7 +27,6 @@ class GlyphCanvas {
   void Rectangle(double left, double top, double right, double bottom, COLORREF fill);
   void Ellipse(double left, double top, double right, double bottom, COLORREF fill);
   void Line(std::initializer_list<GlyphPoint> points, double width, COLORREF color);
-  void Text(const char* text, double left, double top, double right, double bottom, double height, COLORREF color);
   // A regular star or cog shape: points alternate between the outer and inner radius.
   void Star(double centerX, double centerY, double outer, double inner, int tips, COLORREF fill);
   int Px(double units) const;

@@ -11,6 +11,7 @@
 #include "util/fonts_win.h"
 #include "util/handles_win.h"
 #include "util/html_text.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -262,7 +263,7 @@ void HtmlWindow::ShowPlainText(const Text& html) {
   const int margin = Scale(12);
   SendMessageA(plainText_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
   SendMessageA(plainText_, EM_SETLIMITTEXT, 0, 0);
-  SetWindowTextA(plainText_, HtmlToPlainText(html).c_str());
+  SetWindowTextOf(plainText_, HtmlToPlainText(html));
 }
 
 void HtmlWindow::OnClientResized(int width, int height) {

@@ -5,6 +5,7 @@
 
 #include "util/child_window_win.h"
 #include "util/fonts_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -49,7 +50,8 @@ SIZE WrappedTextSize(const Text& text, HFONT font, int maxWidth) {
   MemoryDcHandle dc(CreateCompatibleDC(nullptr));
   if (dc) {
     SelectedObject selected(dc.get(), font);
-    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
+    const std::wstring wide = WideText(text);
+    DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &bounds,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
   }
   return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
