@@ -74,12 +74,12 @@ bool MenuFile::ReportLoad(HWND owner, EntryTable& table) {
   }
   const Text notice = LoadNoticeText(path_, report_);
   if (notice.empty()) return false;
-  const Text backup = WasUnreadable() ? NewestBackup(path_) : Text();
+  const Text backup = WasUnreadable() ? NewestBackup(path_, CurrentLocalTime()) : Text();
   if (backup.empty()) {
     ShowNotice(owner, WasUnreadable() ? kNoticeError : kNoticeWarning, notice);
     return false;
   }
-  const Text question = notice + "\r\n\r\nLoad the newest backup of the menu instead?\r\n" + backup;
+  const Text question = notice + "\r\n\r\n" + NewestBackupQuestion(path_, backup);
   if (ConfirmDialog(owner, "Warning", question, MessageType::Warning, kButtonYes | kButtonNo, kResultNo) !=
       kResultYes) {
     return false;

@@ -42,11 +42,54 @@ TEST(BackupNames, RotationRemovesOnlyTheOldestOfThisFilesBackups) {
   names.push_back(BackupFileName(settings, {2025, 12, 31, 23, 59, 59}));
   std::reverse(names.begin(), names.end());
 
-  EXPECT_EQ(BackupsToRemove(names, settings),
+  EXPECT_EQ(BackupsToRemove(names, settings, kMorning),
             (std::vector<Text>{"kovrant 2025-12-31 23-59-59.ini", "kovrant 2026-12-08 11-47-03.ini"}));
-  EXPECT_EQ(NewestBackupName(names, settings), "kovrant 2026-12-08 11-47-04.ini");
-  EXPECT_EQ(BackupsToRemove(foreign, settings), std::vector<Text>{});
-  EXPECT_EQ(NewestBackupName(foreign, settings), "");
+  EXPECT_EQ(NewestBackupName(names, settings, kMorning), "kovrant 2026-12-08 11-47-04.ini");
+  EXPECT_EQ(BackupsToRemove(foreign, settings, kMorning), std::vector<Text>{});
+  EXPECT_EQ(NewestBackupName(foreign, settings, kMorning), "");
+}
+
+// Keeping none lists every name that counts, least worth keeping first.
+TEST(BackupNames, OnlyRealDatesAndTimesCount) {
+  const Text settings = "E:\\kovrant.ini";
+  const std::vector<Text> impossible = {
+      "kovrant 9999-99-99 99-99-90.ini", "kovrant 0000-01-01 00-00-00.ini", "kovrant 2026-13-01 00-00-00.ini",
+      "kovrant 2026-00-01 00-00-00.ini", "kovrant 2026-04-31 00-00-00.ini", "kovrant 2026-01-00 00-00-00.ini",
+      "kovrant 2026-02-29 00-00-00.ini", "kovrant 1900-02-29 00-00-00.ini", "kovrant 2026-01-01 24-00-00.ini",
+      "kovrant 2026-01-01 00-60-00.ini", "kovrant 2026-01-01 00-00-60.ini"};
+  std::vector<Text> names = impossible;
+  names.push_back("kovrant 2024-02-29 23-59-59.ini");
+  names.push_back("kovrant 2000-02-29 00-00-00.ini");
+  names.push_back("kovrant 2026-04-30 00-00-00.ini");
+  EXPECT_EQ(BackupsToRemove(names, settings, kMorning, "", 0),
+            (std::vector<Text>{"kovrant 2000-02-29 00-00-00.ini", "kovrant 2024-02-29 23-59-59.ini",
+                               "kovrant 2026-04-30 00-00-00.ini"}));
+  EXPECT_EQ(NewestBackupName(impossible, settings, kMorning), "");
+}
+
+// A backup made under a clock set years ahead never pushes out one made at the right
+// time, nor is it offered while another is there; a day's difference is still trusted.
+TEST(BackupNames, BackupsDatedAfterTomorrowGoFirstAndTheOneJustMadeStays) {
+  const Text settings = "E:\\kovrant.ini";
+  const Text justMade = BackupFileName(settings, kMorning);
+  std::vector<Text> names = {"kovrant 2026-01-01 00-00-00.ini", justMade};
+  for (int second = 0; second < 10; ++second) names.push_back(BackupFileName(settings, {2031, 5, 5, 8, 0, second}));
+  EXPECT_EQ(BackupsToRemove(names, settings, kMorning, justMade),
+            (std::vector<Text>{"kovrant 2031-05-05 08-00-00.ini", "kovrant 2031-05-05 08-00-01.ini"}));
+  EXPECT_EQ(NewestBackupName(names, settings, kMorning), justMade);
+  EXPECT_EQ(NewestBackupName({names.begin() + 2, names.end()}, settings, kMorning), "kovrant 2031-05-05 08-00-09.ini");
+
+  // Ten made by a clock less than a day ahead are newer than the one just made, yet it stays.
+  names = {justMade};
+  for (int second = 0; second < 10; ++second) names.push_back(BackupFileName(settings, {2026, 12, 9, 11, 0, second}));
+  EXPECT_EQ(BackupsToRemove(names, settings, kMorning, justMade), std::vector<Text>{"kovrant 2026-12-09 11-00-00.ini"});
+  EXPECT_EQ(NewestBackupName(names, settings, kMorning), "kovrant 2026-12-09 11-00-09.ini");
+}
+
+TEST(BackupNames, TheOfferOfTheNewestBackupNamesItsDateAndTime) {
+  EXPECT_EQ(NewestBackupQuestion("E:\\kovrant.ini", "E:\\kovrant.backups\\kovrant 2026-12-08 11-47-03 (2).ini"),
+            "Load the newest backup of the menu, made 2026-12-08 at 11:47:03, instead?\r\n"
+            "E:\\kovrant.backups\\kovrant 2026-12-08 11-47-03 (2).ini");
 }
 
 TEST(LocalTimeNow, IsACalendarDate) {
@@ -94,15 +137,15 @@ TEST_F(BackupsTest, BackupsKeepTheTenNewestAndLeaveOtherFilesAlone) {
   ASSERT_EQ(backups.size(), kBackupsKept + 1);
   EXPECT_EQ(backups.front(), "kovrant 2026-12-08 11-47-02.ini");
   EXPECT_EQ(backups.back(), "notes.txt");
-  EXPECT_EQ(NewestBackup(settings_), InBackups("kovrant 2026-12-08 11-47-11.ini"));
-  EXPECT_EQ(ReadWholeFile(NewestBackup(settings_)).bytes, "*menu11**\r\n");
+  EXPECT_EQ(NewestBackup(settings_, kMorning), InBackups("kovrant 2026-12-08 11-47-11.ini"));
+  EXPECT_EQ(ReadWholeFile(NewestBackup(settings_, kMorning)).bytes, "*menu11**\r\n");
 }
 
 TEST_F(BackupsTest, TwoBackupsInOneSecondAreBothKept) {
   ASSERT_TRUE(KeepBackupOfFile(settings_, kMorning));
   ASSERT_TRUE(KeepBackup(settings_, "*b.exe**B**\r\n", kMorning));
   EXPECT_EQ(Backups(), (std::vector<Text>{"kovrant 2026-12-08 11-47-03 (2).ini", "kovrant 2026-12-08 11-47-03.ini"}));
-  EXPECT_EQ(ReadWholeFile(NewestBackup(settings_)).bytes, "*b.exe**B**\r\n");
+  EXPECT_EQ(ReadWholeFile(NewestBackup(settings_, kMorning)).bytes, "*b.exe**B**\r\n");
   EXPECT_EQ(ReadWholeFile(InBackups(Backups().back())).bytes, kMenu);
 }
 
@@ -111,12 +154,12 @@ TEST_F(BackupsTest, BackupThatCannotBeWrittenLeavesTheSettingsFileAlone) {
   EXPECT_FALSE(KeepBackupOfFile(settings_, kMorning));
   EXPECT_FALSE(KeepBackup(settings_, "*b.exe**B**\r\n", kMorning));
   EXPECT_EQ(ReadWholeFile(settings_).bytes, kMenu);
-  EXPECT_EQ(NewestBackup(settings_), "");
+  EXPECT_EQ(NewestBackup(settings_, kMorning), "");
   // Nor is a missing settings file backed up as an empty one.
   fs::remove(BackupFolderFor(settings_));
   fs::remove(settings_);
   EXPECT_FALSE(KeepBackupOfFile(settings_, kMorning));
-  EXPECT_EQ(NewestBackup(settings_), "");
+  EXPECT_EQ(NewestBackup(settings_, kMorning), "");
 }
 
 }  // namespace
