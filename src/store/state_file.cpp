@@ -498,6 +498,13 @@ void AppendUses(Text& text, const UseScores& scores) {
 
 }  // namespace
 
+Text UnreadableStateNotice(const Text& fileName, const Text& reason, ReadProblem problem) {
+  if (problem == ReadProblem::IsDirectory) {
+    return "A folder has taken the state file's name, " + fileName + ": Kovrant starts without it.";
+  }
+  return "Kovrant could not read " + fileName + " (" + reason + ") and starts without it.";
+}
+
 StateFile ReadStateText(std::string_view text) { return StateReader().Read(text); }
 
 Text StateFileText(const StateFile& state) {

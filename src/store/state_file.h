@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/file_system.h"
 #include "store/use_scores.h"
 
 namespace kov {
@@ -79,6 +80,10 @@ struct StateFile {
   // The lines that could not be read: where, what they held and why, for one notice.
   std::vector<Text> problems;
 };
+
+// What the status bar tells of a state file named fileName that could not be read, for
+// the system's reason: a folder in its place in the words the menu's notice uses.
+Text UnreadableStateNotice(const Text& fileName, const Text& reason, ReadProblem problem);
 
 // Reads a state file's text; a damaged line is left out and listed among the problems,
 // and every other line is read.

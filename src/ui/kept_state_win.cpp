@@ -11,6 +11,15 @@ namespace {
 // use scores).
 constexpr long long kSmallestStateWorthAThread = 1 << 20;
 
+// Replaces the file as the menu's file is replaced: a read-only, hidden or system file
+// is written all the same and keeps those attributes.
+bool ReplaceKeepingAttributes(const Text& path, const Text& text) {
+  const unsigned long attributes = MakeWritable(path);
+  const bool replaced = ReplaceFileContents(path, text);
+  RestoreAttributes(path, attributes);
+  return replaced;
+}
+
 }  // namespace
 
 KeptState::KeptState(const Text& settingsPath)
@@ -19,8 +28,8 @@ KeptState::KeptState(const Text& settingsPath)
 
 KeptState::Read KeptState::ReadFile(const Text& path) {
   FileRead file = ReadWholeFile(path);
-  if (file.status == ReadStatus::Unreadable) return {StateFile{}, Text(), file.reason};
-  Read read{ReadStateText(file.bytes), std::move(file.bytes), Text()};
+  if (file.status == ReadStatus::Unreadable) return {StateFile{}, Text(), file.reason, file.problem};
+  Read read{ReadStateText(file.bytes), std::move(file.bytes), Text(), ReadProblem::None};
   return read;
 }
 
@@ -32,7 +41,7 @@ StateFile& KeptState::State() {
 Text KeptState::Problems() {
   State();
   const Text name = FileNamePart(path_);
-  if (!read_->failure.empty()) return "Kovrant could not read " + name + " (" + read_->failure + ") and starts without it.";
+  if (!read_->failure.empty()) return UnreadableStateNotice(name, read_->failure, read_->problem);
   const std::vector<Text>& problems = read_->state.problems;
   if (problems.empty()) return Text();
   // One message for all: the first line that could not be read names what to mend.
@@ -49,7 +58,7 @@ void KeptState::Save(const UseScores& scores, const std::optional<WindowPlace>& 
   if (place) state.place = place;
   const Text text = StateFileText(state);
   if (text == read_->text) return;
-  if (ReplaceFileContents(path_, text)) read_->text = text;
+  if (ReplaceKeepingAttributes(path_, text)) read_->text = text;
 }
 
 }  // namespace kov

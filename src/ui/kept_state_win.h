@@ -29,6 +29,7 @@ class KeptState {
     StateFile state;
     Text text;     // the file as read, to tell whether a save changes it
     Text failure;  // why it could not be read
+    ReadProblem problem = ReadProblem::None;
   };
   static Read ReadFile(const Text& path);
 

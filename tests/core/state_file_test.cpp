@@ -103,5 +103,14 @@ TEST(StateFile, ADamagedLineCostsOnlyItselfAndIsListedWithWhy) {
             "note\r\nhotkey=Ctrl+Alt+Space\r\nuse=1 2026-12-08T10:15:00Z KEPT\r\nwindow=5,6,7,8\r\n");
 }
 
+// A folder in the file's place is told as the menu's own notice tells it, not in the
+// system's "Access denied."
+TEST(StateFile, AnUnreadableFileIsToldByWhatStandsInItsPlace) {
+  EXPECT_EQ(UnreadableStateNotice("kovrant.state", "Access denied.", ReadProblem::IsDirectory),
+            "A folder has taken the state file's name, kovrant.state: Kovrant starts without it.");
+  EXPECT_EQ(UnreadableStateNotice("kovrant.state", "Access denied.", ReadProblem::AccessDenied),
+            "Kovrant could not read kovrant.state (Access denied.) and starts without it.");
+}
+
 }  // namespace
 }  // namespace kov
