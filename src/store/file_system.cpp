@@ -1,5 +1,7 @@
 #include "store/file_system.h"
 
+#include "store/replace_steps.h"
+
 namespace kov {
 
 bool FileExists(const std::string& path) { return PathKindOf(path) != PathKind::Missing; }
@@ -7,5 +9,29 @@ bool FileExists(const std::string& path) { return PathKindOf(path) != PathKind::
 std::string TemporaryFileFor(const std::string& path) { return path + ".saving"; }
 
 std::string FinishedTemporaryFileFor(const std::string& path) { return path + ".saved"; }
+
+std::string SetAsideFileFor(const std::string& path) { return path + ".replaced"; }
+
+ReplaceResult ReplaceFileIfUnchanged(const std::string& path, const std::string& bytes, const KnownFile& expected) {
+  ReplaceResult result;
+  if (!WriteFinishedTemporaryFile(path, bytes, result.written)) return result;
+  switch (SetAsideIfUnchanged(path, expected)) {
+    case SetAside::Changed:
+      DropFinishedTemporaryFile(path);
+      result.outcome = ReplaceOutcome::FileChanged;
+      break;
+    case SetAside::Failed:
+      // As when a plain replace fails: the finished file stays for a load that finds
+      // the settings file missing or unreadable.
+      break;
+    case SetAside::NothingThere:
+      result.outcome = MoveIntoEmptyPlace(path, false);
+      break;
+    case SetAside::Moved:
+      result.outcome = MoveIntoEmptyPlace(path, true);
+      break;
+  }
+  return result;
+}
 
 }  // namespace kov

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "store/known_file.h"
+
 namespace kov {
 
 // A whole file's bytes, or why there are none. A file that cannot be opened, or whose
@@ -46,6 +48,12 @@ PathKind PathKindOf(const std::string& path);
 // True when a file or a directory lies at path.
 bool FileExists(const std::string& path);
 
+// The file's size and write time; exists is false when no file is there.
+FileStamp FileStampOf(const std::string& path);
+
+// The file system's clock now.
+FileTime FileClockNow();
+
 // The size in bytes of the file at path; 0 when there is none.
 long long FileSizeOf(const std::string& path);
 
@@ -72,6 +80,31 @@ void RestoreAttributes(const std::string& path, unsigned long attributes);
 // and only its move onto path failed: it then stays as the whole new content, for a
 // load that finds path missing or unreadable.
 [[nodiscard]] bool ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// How a replace that expects a certain file in its way ended.
+enum class ReplaceOutcome {
+  Replaced,     // the new file is in place
+  Failed,       // nothing changed at path (a full drive, a locked file ...)
+  FileChanged,  // path did not hold the expected file: left as it was, the new one dropped
+};
+struct ReplaceResult {
+  ReplaceOutcome outcome = ReplaceOutcome::Failed;
+  FileStamp written;  // the new file's stamp, as it was written
+};
+
+// As ReplaceFileContents, but only over the file the caller last read or wrote: expected
+// names its stamp's existence and its contents' hash. Right before the new file takes
+// path, the file there is held shut to writers, its contents are compared with the
+// expected hash, and under that same hold it is moved aside; the new file then moves in
+// only where nothing has appeared meanwhile. No write of another program can land between
+// the comparison and the replace: it is either seen by the comparison, refused while the
+// file is held, or finds the new file in place afterwards (and changes its stamp or, within
+// a write-time step, its contents).
+[[nodiscard]] ReplaceResult ReplaceFileIfUnchanged(const std::string& path, const std::string& bytes,
+                                                   const KnownFile& expected);
+
+// Where ReplaceFileIfUnchanged puts the file it replaces for the moment of the swap.
+std::string SetAsideFileFor(const std::string& path);
 
 // The temporary file that ReplaceFileContents writes beside path: it may be cut short.
 std::string TemporaryFileFor(const std::string& path);

@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include "store/file_system.h"
+#include "store/replace_steps.h"
 
 namespace kov {
 
@@ -43,6 +45,33 @@ FileRead ReadWholeFile(const std::string& path) {
   if (got < 0) read = Unreadable(errno);
   close(fd);
   return read;
+}
+
+namespace {
+
+// 100-nanosecond ticks from 1601 to 1970, where the POSIX clock starts.
+constexpr FileTime kTicksBefore1970 = 116444736000000000ULL;
+
+FileTime FileTimeOf(const timespec& time) {
+  return kTicksBefore1970 + static_cast<FileTime>(time.tv_sec) * kFileTimeTicksPerSecond +
+         static_cast<FileTime>(time.tv_nsec) / 100;
+}
+
+FileStamp StampOf(const struct stat& info) {
+  return {true, static_cast<std::uint64_t>(info.st_size), FileTimeOf(info.st_mtim)};
+}
+
+}  // namespace
+
+FileStamp FileStampOf(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? StampOf(info) : FileStamp{};
+}
+
+FileTime FileClockNow() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return FileTimeOf(now);
 }
 
 void PauseBriefly(int milliseconds) { usleep(static_cast<useconds_t>(milliseconds) * 1000); }
@@ -100,23 +129,61 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
+}  // namespace
+
 // Writes and flushes the temporary file, then gives it its finished name.
-bool WriteFinishedTemporaryFile(const std::string& path, const std::string& bytes) {
+bool WriteFinishedTemporaryFile(const std::string& path, const std::string& bytes, FileStamp& written) {
   const std::string temporary = TemporaryFileFor(path);
   const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
+  struct stat info {};
+  const bool done = WriteAll(fd, bytes) && fsync(fd) == 0 && fstat(fd, &info) == 0;
   const bool closed = close(fd) == 0;
-  if (written && closed && std::rename(temporary.c_str(), FinishedTemporaryFileFor(path).c_str()) == 0) return true;
+  if (done && closed && std::rename(temporary.c_str(), FinishedTemporaryFileFor(path).c_str()) == 0) {
+    written = StampOf(info);
+    return true;
+  }
   unlink(temporary.c_str());
   return false;
 }
 
-}  // namespace
+// POSIX has no share modes to hold other writers off: the comparison and the move follow
+// each other as closely as the calls allow.
+SetAside SetAsideIfUnchanged(const std::string& path, const KnownFile& expected) {
+  FileRead held = ReadWholeFile(path);
+  if (held.status == ReadStatus::Missing) return SetAside::NothingThere;
+  if (!expected.stamp.exists) return SetAside::Changed;
+  if (held.status != ReadStatus::Read) return SetAside::Failed;
+  if (ContentHash(held.bytes) != expected.hash) return SetAside::Changed;
+  return std::rename(path.c_str(), SetAsideFileFor(path).c_str()) == 0 ? SetAside::Moved : SetAside::Failed;
+}
+
+// A link fails where a name exists: the new file never lands on one another program made.
+ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside) {
+  const std::string finished = FinishedTemporaryFileFor(path);
+  const std::string aside = SetAsideFileFor(path);
+  if (link(finished.c_str(), path.c_str()) == 0) {
+    unlink(finished.c_str());
+    if (setAside) unlink(aside.c_str());
+    return ReplaceOutcome::Replaced;
+  }
+  const bool taken = errno == EEXIST;
+  if (setAside && taken) {
+    unlink(aside.c_str());
+  } else if (setAside) {
+    std::rename(aside.c_str(), path.c_str());
+  }
+  if (!taken) return ReplaceOutcome::Failed;
+  unlink(finished.c_str());
+  return ReplaceOutcome::FileChanged;
+}
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-  return WriteFinishedTemporaryFile(path, bytes) &&
+  FileStamp written;
+  return WriteFinishedTemporaryFile(path, bytes, written) &&
          std::rename(FinishedTemporaryFileFor(path).c_str(), path.c_str()) == 0;
 }
+
+void DropFinishedTemporaryFile(const std::string& path) { unlink(FinishedTemporaryFileFor(path).c_str()); }
 
 }  // namespace kov

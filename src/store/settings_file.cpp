@@ -87,10 +87,12 @@ void RemoveLeftover(const Text& temporary) {
 LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience) {
   FileRead read = ReadPatiently(path, patience);
   if (read.status == ReadStatus::Read) {
+    const std::uint64_t hash = ContentHash(read.bytes);
     LoadEntryText(SettingsTextAsUtf8(std::move(read.bytes)), table);
     RemoveLeftover(FinishedTemporaryFileFor(path));
     RemoveLeftover(TemporaryFileFor(path));
-    return {MenuSource::File, {}, ReadProblem::None};
+    RemoveLeftover(SetAsideFileFor(path));
+    return {MenuSource::File, {}, ReadProblem::None, hash};
   }
   // A finished temporary file is the whole menu, an empty one included; a cut one is
   // offered only when it holds something.
@@ -110,11 +112,26 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
 
 bool SaveEntries(const Text& path, const EntryTable& table) { return SaveEntryText(path, EntryFileText(table)); }
 
-bool SaveEntryText(const Text& path, const Text& fileText) {
+namespace {
+
+// Runs a replace of the file at path with its read-only, hidden and system attributes
+// lifted, and gives them back to whichever file is there afterwards.
+template <typename Replace>
+auto KeepingAttributes(const Text& path, Replace replace) {
   const unsigned long attributes = MakeWritable(path);
-  const bool saved = ReplaceFileContents(path, fileText);
+  auto result = replace();
   RestoreAttributes(path, attributes);
-  return saved;
+  return result;
+}
+
+}  // namespace
+
+bool SaveEntryText(const Text& path, const Text& fileText) {
+  return KeepingAttributes(path, [&] { return ReplaceFileContents(path, fileText); });
+}
+
+ReplaceResult SaveEntryTextOver(const Text& path, const Text& fileText, const KnownFile& expected) {
+  return KeepingAttributes(path, [&] { return ReplaceFileIfUnchanged(path, fileText, expected); });
 }
 
 }  // namespace kov

@@ -1,6 +1,7 @@
 // The settings file: the entry table's only persistent form, beside the program.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "store/entry_table.h"
@@ -25,6 +26,7 @@ struct LoadReport {
   MenuSource source = MenuSource::NoFile;
   Text reason;                              // the system's words, when the file was unreadable
   ReadProblem problem = ReadProblem::None;  // what kept an unreadable file from being read
+  std::uint64_t fileHash = 0;               // ContentHash of the bytes read, when from the file
 };
 
 // How long a file that another program holds (a virus scanner, a backup or sync tool)
@@ -60,5 +62,9 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
 
 // The same for a table's file text already made (EntryFileText).
 [[nodiscard]] bool SaveEntryText(const Text& path, const Text& fileText);
+
+// The same, but only over the file Kovrant last read or wrote (ReplaceFileIfUnchanged):
+// a file another program has written meanwhile is left as it is.
+[[nodiscard]] ReplaceResult SaveEntryTextOver(const Text& path, const Text& fileText, const KnownFile& expected);
 
 }  // namespace kov

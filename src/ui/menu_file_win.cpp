@@ -21,15 +21,9 @@ constexpr UINT_PTR kSaveTimer = 0x5AFE;
 constexpr UINT kSaveDelayMilliseconds = 500;
 constexpr UINT_PTR kWatchTimer = 0x5AFF;
 constexpr UINT kWatchMilliseconds = 500;
-
-// Only kernel32: a save's thread reads the stamp too.
-FileStamp StampOf(const Text& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
-  const auto wide = [](DWORD high, DWORD low) { return (static_cast<unsigned long long>(high) << 32) | low; };
-  return {true, wide(data.nFileSizeHigh, data.nFileSizeLow),
-          wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
-}
+// At close, a save that meets another program's write asks about it and tries again, a
+// few times before it gives up.
+constexpr int kSaveAttemptsAtClose = 3;
 
 // The menu in a settings file's bytes, as start-up shows it.
 EntryTable MenuOf(Text bytes) {
@@ -48,8 +42,11 @@ MenuFile::MenuFile(Text path)
 
 MenuFile::ReadMenu MenuFile::Read(const Text& path) {
   ReadMenu menu;
-  menu.stamp = StampOf(path);
+  // Taken before the reading: a write that comes during it is seen at the first check.
+  menu.known.verifiedAt = FileClockNow();
+  menu.known.stamp = FileStampOf(path);
   menu.report = LoadEntries(path, menu.table);
+  menu.known.hash = menu.report.fileHash;
   CompactEntries(menu.table);
   SeedDefaults(menu.table);
   return menu;
@@ -59,7 +56,8 @@ void MenuFile::Load(EntryTable& table) {
   ReadMenu menu = reading_.Take();
   table = std::move(menu.table);
   report_ = std::move(menu.report);
-  stamp_ = menu.stamp;
+  known_ = menu.known;
+  contentsUnseen_ = known_.stamp.exists && report_.source != MenuSource::File;
   if (WasUnreadable()) menuAtStart_ = EntryFileText(table);
 }
 
@@ -127,7 +125,8 @@ std::optional<EntryTable> MenuFile::OnTimer(UINT_PTR timer, const EntryTable& ta
   return std::nullopt;
 }
 
-MenuFile::SaveResult MenuFile::Write(const Text& path, const EntryTable& menu, bool keepReplaced) {
+MenuFile::SaveResult MenuFile::Write(const Text& path, const EntryTable& menu, bool keepReplaced,
+                                     const KnownFile& expected) {
   SaveResult result;
   const Text fileText = EntryFileText(menu);
   if (keepReplaced) {
@@ -139,8 +138,11 @@ MenuFile::SaveResult MenuFile::Write(const Text& path, const EntryTable& menu, b
       result.replacedKept = true;
     }
   }
-  result.saved = SaveEntryText(path, fileText);
-  result.stamp = StampOf(path);
+  const ReplaceResult replace = SaveEntryTextOver(path, fileText, expected);
+  result.outcome = replace.outcome;
+  // What the file holds is what was written, whatever is read from it later; it holds
+  // that from the moment it was stamped on.
+  result.written = {replace.written, ContentHash(fileText), replace.written.writeTime};
   return result;
 }
 
@@ -149,41 +151,72 @@ void MenuFile::StartSave(const EntryTable& table) {
   if (WasUnreadable()) return;
   unsaved_ = false;
   // The thread writes from a copy: the window goes on changing the menu meanwhile.
-  saving_.emplace([path = path_, menu = table, keep = !replacedKept_] { return Write(path, menu, keep); }, true);
+  saving_.emplace(
+      [path = path_, menu = table, keep = !replacedKept_, known = known_] { return Write(path, menu, keep, known); },
+      true);
 }
 
 void MenuFile::FinishSave() {
   const SaveResult result = saving_->Take();
   saving_.reset();
-  replacedKept_ = replacedKept_ || result.replacedKept;
-  lastSaveFailed_ = !result.saved;
-  if (result.saved) {
-    stamp_ = result.stamp;
+  Saved(result);
+  if (result.outcome == ReplaceOutcome::Replaced) {
     if (failureTold_) status_->Say("The menu is saved again.");
     failureTold_ = false;
-  } else if (!failureTold_) {
+  } else if (result.outcome == ReplaceOutcome::Failed && !failureTold_) {
     failureTold_ = true;
     status_->Say("Kovrant could not save the menu to " + FileNamePart(path_) +
                  ": it tries again at the next change and when it closes.");
   }
 }
 
+// What a save, on its thread or at close, leaves Kovrant knowing of the file.
+void MenuFile::Saved(const SaveResult& result) {
+  replacedKept_ = replacedKept_ || result.replacedKept;
+  switch (result.outcome) {
+    case ReplaceOutcome::Replaced:
+      known_ = result.written;
+      lastSaveFailed_ = false;
+      break;
+    case ReplaceOutcome::Failed:
+      lastSaveFailed_ = true;
+      break;
+    case ReplaceOutcome::FileChanged:
+      // Another program wrote the file: the window's changes are still to be saved, and
+      // the file's contents are compared at the next look, whatever its stamp says.
+      unsaved_ = true;
+      known_.verifiedAt = 0;
+      break;
+  }
+}
+
 std::optional<EntryTable> MenuFile::LookForOutsideChange(const EntryTable& table) {
-  const FileStamp now = StampOf(path_);
-  if (now == stamp_) return std::nullopt;
-  if (!now.exists) {
+  const FileTime now = FileClockNow();
+  const FileStamp stamp = FileStampOf(path_);
+  if (stamp == known_.stamp && !contentsUnseen_ && !MustCompareContents(known_, now)) return std::nullopt;
+  if (!stamp.exists) {
     // The file went: the menu is written again.
-    stamp_ = now;
+    known_ = {};
     Changed();
     return std::nullopt;
   }
   FileRead read = ReadWholeFile(path_);
+  if (read.status == ReadStatus::Missing) return std::nullopt;
   if (read.status != ReadStatus::Read) {
-    // Looked at again at the next tick: a lock may go without the file changing.
-    if (!WasUnreadable()) BecameUnreadable(table, read.reason);
+    // Looked at again at the next tick: a lock may go without the file changing. A file
+    // that kept its stamp and is only held for a moment (a scanner reading it) is not
+    // taken for one that went unreadable.
+    if (!WasUnreadable() && stamp != known_.stamp) BecameUnreadable(table, read.reason);
     return std::nullopt;
   }
-  stamp_ = now;
+  const KnownFile seen{stamp, ContentHash(read.bytes), now};
+  // A file that could not be read at start is the one Kovrant knows while its stamp
+  // stays: its contents are learnt now.
+  const bool sameContents =
+      known_.stamp.exists && (seen.hash == known_.hash || (contentsUnseen_ && stamp == known_.stamp));
+  known_ = seen;
+  contentsUnseen_ = false;
+  if (sameContents && !WasUnreadable()) return std::nullopt;
   EntryTable fileMenu = MenuOf(std::move(read.bytes));
   const bool holdsChanges = unsaved_ || lastSaveFailed_ || (WasUnreadable() && ChangedSinceStart(table));
   report_ = {MenuSource::File, {}};
@@ -226,15 +259,15 @@ void MenuFile::BecameUnreadable(const EntryTable& table, const Text& reason) {
 
 bool MenuFile::ChangedSinceStart(const EntryTable& table) const { return EntryFileText(table) != menuAtStart_; }
 
-bool MenuFile::SaveNow(const EntryTable& table) {
+ReplaceOutcome MenuFile::SaveNow(const EntryTable& table) {
   if (saving_) FinishSave();
   KillTimer(owner_, kSaveTimer);
   saveScheduled_ = false;
-  const SaveResult result = Write(path_, table, !replacedKept_);
-  replacedKept_ = replacedKept_ || result.replacedKept;
-  if (result.saved) stamp_ = result.stamp;
-  unsaved_ = !result.saved;
-  return result.saved;
+  unsaved_ = false;
+  const SaveResult result = Write(path_, table, !replacedKept_, known_);
+  Saved(result);
+  unsaved_ = result.outcome != ReplaceOutcome::Replaced;
+  return result.outcome;
 }
 
 bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
@@ -243,7 +276,7 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
   // it, and has nothing to save, or keeps its own menu and saves it below.
   if (owner_ && !WasUnreadable() && LookForOutsideChange(table)) return true;
   if (WasUnreadable()) {
-    if (!ChangedSinceStart(table)) return true;
+    if (!ChangedSinceStart(table) && !unsaved_) return true;
     const Text question = "Kovrant could not read the settings file\r\n" + path_ +
                           "\r\nwhen it started.\r\n\r\nSave the menu of this session over it? The entries the file "
                           "holds would be replaced.";
@@ -252,7 +285,13 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
       return true;
     }
   }
-  if (SaveNow(table)) return true;
+  ReplaceOutcome outcome = SaveNow(table);
+  // A change that came while saving is met the same way.
+  for (int attempt = 1; attempt < kSaveAttemptsAtClose && outcome == ReplaceOutcome::FileChanged; ++attempt) {
+    if (owner_ && LookForOutsideChange(table)) return true;
+    outcome = SaveNow(table);
+  }
+  if (outcome == ReplaceOutcome::Replaced) return true;
   const Text question = "Kovrant could not save the menu to\r\n" + path_ +
                         "\r\n\r\nThe drive may be full, write-protected or the file locked. The file was left "
                         "as it was.\r\n\r\nClose anyway and lose the changes of this session?";
@@ -262,7 +301,14 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
 
 BOOL MenuFile::SaveBeforeSessionEnd(HWND owner, const EntryTable& table) {
   // Nobody can be asked now whether an unreadable file may be replaced: it is kept.
-  if (WasUnreadable() || SaveNow(table)) return TRUE;
+  if (WasUnreadable()) return TRUE;
+  const ReplaceOutcome outcome = SaveNow(table);
+  if (outcome == ReplaceOutcome::Replaced) return TRUE;
+  // Nor which of two menus to keep: another program's file stays, the window's menu goes
+  // to the backups.
+  if (outcome == ReplaceOutcome::FileChanged && KeepBackup(path_, EntryFileText(table), CurrentLocalTime())) {
+    return TRUE;
+  }
   ShutdownBlockReasonCreate(owner, L"Kovrant could not save the menu. Close Kovrant to keep your changes.");
   return FALSE;
 }

@@ -10,19 +10,12 @@
 #include <optional>
 
 #include "store/entry_table.h"
+#include "store/known_file.h"
 #include "store/settings_file.h"
 #include "ui/status_line_win.h"
 #include "util/background_work_win.h"
 
 namespace kov {
-
-// The file as it lay on the disk when Kovrant last read or wrote it.
-struct FileStamp {
-  bool exists = false;
-  unsigned long long size = 0;
-  unsigned long long writeTime = 0;
-  bool operator==(const FileStamp&) const = default;
-};
 
 class MenuFile {
  public:
@@ -62,21 +55,22 @@ class MenuFile {
   struct ReadMenu {
     EntryTable table;
     LoadReport report;
-    FileStamp stamp;
+    KnownFile known;
   };
   struct SaveResult {
-    bool saved = false;
+    ReplaceOutcome outcome = ReplaceOutcome::Failed;
     bool replacedKept = false;  // the file it replaced went to the backups
-    FileStamp stamp;
+    KnownFile written;          // the file as the save wrote it
   };
   static ReadMenu Read(const Text& path);
-  static SaveResult Write(const Text& path, const EntryTable& menu, bool keepReplaced);
+  static SaveResult Write(const Text& path, const EntryTable& menu, bool keepReplaced, const KnownFile& expected);
 
   bool WasUnreadable() const { return report_.source == MenuSource::Unreadable; }
   bool ChangedSinceStart(const EntryTable& table) const;
   void StartSave(const EntryTable& table);
   void FinishSave();
-  [[nodiscard]] bool SaveNow(const EntryTable& table);
+  void Saved(const SaveResult& result);
+  [[nodiscard]] ReplaceOutcome SaveNow(const EntryTable& table);
   std::optional<EntryTable> LookForOutsideChange(const EntryTable& table);
   std::optional<EntryTable> ChooseBetween(EntryTable fileMenu, const EntryTable& table);
   void BecameUnreadable(const EntryTable& table, const Text& reason);
@@ -96,7 +90,8 @@ class MenuFile {
   bool failureTold_ = false;     // the status bar said that saving fails
   bool replacedKept_ = false;    // this session's first changing save kept the file it replaced
   bool asking_ = false;          // a question about the file is open
-  FileStamp stamp_;              // the file as Kovrant last read or wrote it
+  KnownFile known_;              // the file as Kovrant last read or wrote it
+  bool contentsUnseen_ = false;  // the file was there at start but could not be read
 };
 
 }  // namespace kov

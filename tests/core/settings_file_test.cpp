@@ -217,6 +217,44 @@ TEST(LoadNotice, EachUnreadableProblemHasItsOwnWords) {
   EXPECT_EQ(notice(ReadProblem::Other, "Broken."), head + "Broken.\r\n\r\n" + tail);
 }
 
+// A save lands only over the file Kovrant last read or wrote. Another program's edit of
+// the same size, or a file made where there was none, is left as it is and told; the
+// stamp a save reports is the one of what it wrote. Nothing of the swap stays behind.
+TEST_F(SettingsFileTest, ASaveReplacesOnlyTheFileItKnows) {
+  const Text ours = "*Slot 000*1*Slot 000**\r\n";
+  const Text edited = "*EDITED!!*1*EDITED!!**\r\n";
+  const auto leftovers = [&] {
+    return FileExists(SetAsideFileFor(path_)) || FileExists(FinishedTemporaryFileFor(path_)) ||
+           FileExists(TemporaryFileFor(path_));
+  };
+  const auto contents = [&] { return ReadWholeFile(path_).bytes; };
+
+  // No file known and none there: written.
+  ReplaceResult saved = SaveEntryTextOver(path_, ours, KnownFile{});
+  EXPECT_EQ(saved.outcome, ReplaceOutcome::Replaced);
+  EXPECT_EQ(saved.written, FileStampOf(path_));
+  EXPECT_EQ(saved.written.size, ours.size());
+  const KnownFile known{saved.written, ContentHash(ours), saved.written.writeTime};
+
+  // The known file is there: replaced.
+  const Text next = "*Slot 001*1*Slot 001**\r\n";
+  EXPECT_EQ(SaveEntryTextOver(path_, next, known).outcome, ReplaceOutcome::Replaced);
+  EXPECT_EQ(contents(), next);
+  EXPECT_FALSE(leftovers());
+
+  // Another program's edit of the same size: kept, and the save says so.
+  Write(edited);
+  EXPECT_EQ(SaveEntryTextOver(path_, ours, {FileStampOf(path_), ContentHash(next), 0}).outcome,
+            ReplaceOutcome::FileChanged);
+  EXPECT_EQ(contents(), edited);
+  EXPECT_FALSE(leftovers());
+
+  // A file made where Kovrant knew of none: kept.
+  EXPECT_EQ(SaveEntryTextOver(path_, ours, KnownFile{}).outcome, ReplaceOutcome::FileChanged);
+  EXPECT_EQ(contents(), edited);
+  EXPECT_FALSE(leftovers());
+}
+
 // A menu taken from an interrupted save names the file it came from; whether that menu
 // may be incomplete decides what the user is told.
 TEST(LoadNotice, RecoveredMenusNameTheirFileAndHowWholeTheyAre) {

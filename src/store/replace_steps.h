@@ -1,0 +1,29 @@
+// The steps of a replace that expects a certain file in its way, each done by the
+// platform's own calls; file_system.cpp puts them together.
+#pragma once
+
+#include <string>
+
+#include "store/file_system.h"
+
+namespace kov {
+
+// Writes, flushes and stamps the temporary file, then gives it its finished name; written
+// is its stamp. False, with no temporary file left, when it could not be written.
+bool WriteFinishedTemporaryFile(const std::string& path, const std::string& bytes, FileStamp& written);
+
+enum class SetAside { Moved, NothingThere, Changed, Failed };
+
+// Compares the file at path with the expected one and, when it is that file, moves it to
+// SetAsideFileFor(path), as close to the comparison as the platform allows.
+SetAside SetAsideIfUnchanged(const std::string& path, const KnownFile& expected);
+
+// Moves the finished temporary file into path, which the old file has left, never over a
+// file another program has put there meanwhile (FileChanged). The old file, when it was
+// set aside, is removed once the new one is in place, and put back when the move failed.
+ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside);
+
+// Removes the finished temporary file of a save that is not to land.
+void DropFinishedTemporaryFile(const std::string& path);
+
+}  // namespace kov

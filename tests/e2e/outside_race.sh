@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Another program writes kovrant.ini at the worst moments, with the real kovrant.exe
+# under Wine:
+# 1. the moment a save of a 30,000-entry menu begins (kovrant.ini.saving appears), again
+#    and again: every edit ends in the file or, when Kovrant asked which menu to keep, in
+#    kovrant.backups; none is lost;
+# 2. right after a save, an edit of the same size stamped with the very same write time,
+#    as on a drive whose clock keeps whole seconds: the window shows it within two seconds.
+# Usage: outside_race.sh <windows build folder> [rounds]
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+rounds="${2:-20}"
+drive="$build/e2e-race-drive"
+shots="$build/e2e-race-shots"
+caption='Kovrant 2024.02.01'
+session="outside race"
+source "$(dirname "${BASH_SOURCE[0]}")/session_lib.sh"
+prepare_drive
+unset KOVRANT_RECORD
+cd "$drive"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Waits, answering Kovrant's question about two menus with its default (the file's menu)
+# when it comes, until the file holds the edit or a backup does.
+edit_kept() {  # marker line, deadline in ms
+  while [ "$(now_ms)" -lt "$2" ]; do
+    question=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n 1 || true)
+    if [ -n "$question" ]; then
+      answered=$((answered + 1))
+      focus_window "$question"
+      xdotool key Return
+      sleep 0.3
+    fi
+    grep -qF "$1" kovrant.ini 2>/dev/null && return 0
+    sleep 0.1
+  done
+  grep -qF "$1" kovrant.ini 2>/dev/null || grep -qrF "$1" kovrant.backups 2>/dev/null
+}
+
+step "1: $rounds edits written the moment a save of 30,000 entries begins"
+{
+  printf '*Apps\\tool.exe**tool.exe**\r\n*Docs\\notes.txt**notes.txt**\r\n*Big*1*Big**\r\n'
+  for i in $(seq -w 0 29999); do printf 'Big\\*Apps\\tool.exe**Slot %s**\r\n' "$i"; done
+} >"$shots/big.ini"
+cp "$shots/big.ini" kovrant.ini
+start_program
+main=$(wait_for_window "$caption")
+lost=0
+answered=0
+for round in $(seq -w 1 "$rounds"); do
+  marker="Edit $round"
+  sed "s/Slot 000$round/$marker/" "$shots/big.ini" >"$shots/edit.ini"
+  rm -f kovrant.ini.saving
+  focus_window "$main"
+  xdotool key Right Left ctrl+Right
+  started=$(now_ms)
+  until [ -e kovrant.ini.saving ]; do
+    [ "$(now_ms)" -lt $((started + 5000)) ] || break
+  done
+  cat "$shots/edit.ini" >kovrant.ini
+  if ! edit_kept "$marker**" $(($(now_ms) + 5000)); then
+    lost=$((lost + 1))
+    echo "$session: round $round: the edit is in neither kovrant.ini nor a backup" >&2
+  fi
+  sleep 0.6
+done
+shot 1-after-races
+step "1: $rounds races, $answered questions answered, $lost edits lost"
+focus_window "$main"
+xdotool key alt+F4
+wait_for_exit "$program"
+[ "$lost" -eq 0 ] || fail "$lost of $rounds edits written during a save were lost"
+
+step "2: an edit of the same size with the same write time, right after a save"
+printf '*Apps\\tool.exe**tool.exe**\r\n*Docs\\notes.txt**notes.txt**\r\n*Docs*2*Slot 000**\r\n' >kovrant.ini
+rm -rf kovrant.backups
+start_program
+main=$(wait_for_window "$caption")
+expect_captions "tool.exe|notes.txt|Slot 000"
+before=$(cat kovrant.ini | md5sum)
+focus_window "$main"
+xdotool key Right Left ctrl+Right
+for _ in $(seq 50); do [ "$(md5sum <kovrant.ini)" != "$before" ] && break; sleep 0.05; done
+[ "$(md5sum <kovrant.ini)" != "$before" ] || fail "the move was not saved"
+touch -r kovrant.ini "$shots/stamp"
+sed 's/Slot 000/EDITED!!/' kovrant.ini >"$shots/same-size.ini"
+cat "$shots/same-size.ini" >kovrant.ini
+touch -r "$shots/stamp" kovrant.ini
+edited=$(now_ms)
+expected="notes.txt|tool.exe|EDITED!!"
+until seen=$(captions) && [ "$seen" = "$expected" ]; do
+  [ "$(now_ms)" -lt $((edited + 2500)) ] || fail "2.5 s after the same-stamp edit the icons are \"$seen\""
+  sleep 0.1
+done
+step "2: the window showed the same-stamp edit after $(($(now_ms) - edited)) ms"
+shot 2-same-stamp-edit
+focus_window "$main"
+xdotool key alt+F4
+wait_for_exit "$program"
+cmp -s kovrant.ini "$shots/same-size.ini" || fail "closing changed the edited file"
+echo "$session: passed; screenshots in $shots"
