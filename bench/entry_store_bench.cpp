@@ -104,6 +104,38 @@ void Save(benchmark::State& state) {
 }
 BENCHMARK(Save)->Unit(benchmark::kMillisecond);
 
+// One look at the file's contents while its write time is too recent to trust: a whole
+// read, as FloorRead, and its hash.
+void ContentCheck(benchmark::State& state) {
+  for (auto _ : state) {
+    const FileRead read = ReadWholeFile(SettingsPath());
+    benchmark::DoNotOptimize(ContentHash(read.bytes));
+  }
+}
+BENCHMARK(ContentCheck)->Unit(benchmark::kMillisecond);
+
+void HashOnly(benchmark::State& state) {
+  const std::string bytes = ReadWholeFile(SettingsPath()).bytes;
+  for (auto _ : state) benchmark::DoNotOptimize(ContentHash(bytes));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(HashOnly)->Unit(benchmark::kMillisecond);
+
+// A save as the window makes it: only over the file it knows, which is compared first.
+void SaveOverKnownFile(benchmark::State& state) {
+  EntryTable table;
+  LoadEntries(SettingsPath(), table);
+  const std::string text = EntryFileText(table);
+  const std::string target = SettingsPath() + ".known";
+  ReplaceResult last = SaveEntryTextOver(target, text, KnownFile{});
+  for (auto _ : state) {
+    last = SaveEntryTextOver(target, text, {last.written, ContentHash(text), 0});
+    benchmark::DoNotOptimize(last);
+  }
+  std::remove(target.c_str());
+}
+BENCHMARK(SaveOverKnownFile)->Unit(benchmark::kMillisecond);
+
 const EntryTable& FullTable() {
   static const EntryTable table = [] {
     EntryTable loaded;
