@@ -34,6 +34,9 @@ class FuzzInput {
     return text;
   }
 
+  // How many bytes are not taken yet.
+  std::size_t Left() const { return size_ - at_; }
+
   // Everything not taken yet.
   std::string TakeRest() {
     std::string text(reinterpret_cast<const char*>(data_ + at_), size_ - at_);
