@@ -34,6 +34,15 @@ EntryTable MenuOf(Text bytes) {
   return table;
 }
 
+// The file's stamp and its contents' hash, verified from now; no file when it cannot be
+// read. Only kernel32: it runs on a thread.
+KnownFile FileAsItIs(const Text& path, FileTime now) {
+  const FileStamp stamp = FileStampOf(path);
+  const FileRead read = ReadWholeFile(path);
+  if (read.status != ReadStatus::Read) return {};
+  return {stamp, ContentHash(read.bytes), now};
+}
+
 }  // namespace
 
 MenuFile::MenuFile(Text path)
@@ -120,7 +129,7 @@ std::optional<EntryTable> MenuFile::OnTimer(UINT_PTR timer, const EntryTable& ta
   // made meanwhile are saved once it is done.
   if (saving_) return std::nullopt;
   // Another program's change is looked for before each save, so that none writes over it.
-  if (std::optional<EntryTable> fileMenu = LookForOutsideChange(table)) return fileMenu;
+  if (std::optional<EntryTable> fileMenu = LookForOutsideChange(table, ContentLook::OnAThread)) return fileMenu;
   if (unsaved_ && !saveScheduled_) StartSave(table);
   return std::nullopt;
 }
@@ -190,10 +199,13 @@ void MenuFile::Saved(const SaveResult& result) {
   }
 }
 
-std::optional<EntryTable> MenuFile::LookForOutsideChange(const EntryTable& table) {
+std::optional<EntryTable> MenuFile::LookForOutsideChange(const EntryTable& table, ContentLook contentLook) {
   const FileTime now = FileClockNow();
   const FileStamp stamp = FileStampOf(path_);
-  if (stamp == known_.stamp && !contentsUnseen_ && !MustCompareContents(known_, now)) return std::nullopt;
+  if (stamp == known_.stamp && !contentsUnseen_) {
+    if (!MustCompareContents(known_, now)) return std::nullopt;
+    if (contentLook == ContentLook::OnAThread && !CheckedContentsDiffer(now)) return std::nullopt;
+  }
   if (!stamp.exists) {
     // The file went: the menu is written again.
     known_ = {};
@@ -223,6 +235,23 @@ std::optional<EntryTable> MenuFile::LookForOutsideChange(const EntryTable& table
   if (EntryFileText(fileMenu) == EntryFileText(table)) return std::nullopt;
   if (!holdsChanges) return fileMenu;
   return ChooseBetween(std::move(fileMenu), table);
+}
+
+// A large file's contents are hashed on a thread, so that the window is not held while
+// its write time is too recent to trust; the answer is taken at a later look. True once
+// they were found other than the known ones, or the file could not be read: the look
+// then reads the file itself.
+bool MenuFile::CheckedContentsDiffer(FileTime now) {
+  if (!checking_) {
+    checking_.emplace([path = path_, now] { return FileAsItIs(path, now); },
+                      known_.stamp.size >= kSmallestMenuWorthAThread);
+  }
+  if (!checking_->Done()) return false;
+  const KnownFile seen = checking_->Take();
+  checking_.reset();
+  if (seen.stamp != known_.stamp || seen.hash != known_.hash) return true;
+  known_.verifiedAt = seen.verifiedAt;
+  return false;
 }
 
 // Both menus hold changes the other lacks: the one the user keeps is shown and saved,
@@ -274,7 +303,7 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
   if (saving_) FinishSave();
   // A change another program made just now is not written over: the window either takes
   // it, and has nothing to save, or keeps its own menu and saves it below.
-  if (owner_ && !WasUnreadable() && LookForOutsideChange(table)) return true;
+  if (owner_ && !WasUnreadable() && LookForOutsideChange(table, ContentLook::AtOnce)) return true;
   if (WasUnreadable()) {
     if (!ChangedSinceStart(table) && !unsaved_) return true;
     const Text question = "Kovrant could not read the settings file\r\n" + path_ +
@@ -288,7 +317,7 @@ bool MenuFile::SaveOrAskToLeave(HWND owner, const EntryTable& table) {
   ReplaceOutcome outcome = SaveNow(table);
   // A change that came while saving is met the same way.
   for (int attempt = 1; attempt < kSaveAttemptsAtClose && outcome == ReplaceOutcome::FileChanged; ++attempt) {
-    if (owner_ && LookForOutsideChange(table)) return true;
+    if (owner_ && LookForOutsideChange(table, ContentLook::AtOnce)) return true;
     outcome = SaveNow(table);
   }
   if (outcome == ReplaceOutcome::Replaced) return true;

@@ -71,7 +71,10 @@ class MenuFile {
   void FinishSave();
   void Saved(const SaveResult& result);
   [[nodiscard]] ReplaceOutcome SaveNow(const EntryTable& table);
-  std::optional<EntryTable> LookForOutsideChange(const EntryTable& table);
+  // How a look meets a file whose stamp is known but whose contents must be compared.
+  enum class ContentLook { OnAThread, AtOnce };
+  std::optional<EntryTable> LookForOutsideChange(const EntryTable& table, ContentLook contentLook);
+  bool CheckedContentsDiffer(FileTime now);
   std::optional<EntryTable> ChooseBetween(EntryTable fileMenu, const EntryTable& table);
   void BecameUnreadable(const EntryTable& table, const Text& reason);
 
@@ -84,6 +87,7 @@ class MenuFile {
   HWND owner_ = nullptr;
   StatusLine* status_ = nullptr;
   std::optional<BackgroundWork<SaveResult>> saving_;
+  std::optional<BackgroundWork<KnownFile>> checking_;  // the file's contents being hashed
   bool unsaved_ = false;         // changed since the last save began
   bool saveScheduled_ = false;   // the save timer runs
   bool lastSaveFailed_ = false;  // the file lacks changes the window holds
