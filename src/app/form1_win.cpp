@@ -61,11 +61,14 @@ Form1::~Form1() = default;
 bool Form1::Create(int showCommand) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KOVRANT));
   if (!RegisterClassOnce("TForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon)) return false;
-  // Where it was closed, while that is still on a screen; else centred, as at first.
+  // Where it was closed, in proportion at today's DPI, while that is still on a
+  // screen; else centred, as at first.
+  constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  constexpr DWORD kExStyle = WS_EX_ACCEPTFILES;
   const std::optional<WindowPlace>& kept = keptState_.State().place;
-  normalPlace_ = KeptPlace(kept).value_or(FirstPlace(661, 525, DpiOf(nullptr)));
-  if (!CreateBound(WS_EX_ACCEPTFILES, "TForm1", kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, normalPlace_,
-                   nullptr, nullptr)) {
+  const int dpi = DpiOf(nullptr);
+  normalPlace_ = KeptPlace(kept, dpi, LeastWindowSize(kStyle, kExStyle, dpi)).value_or(FirstPlace(661, 525, dpi));
+  if (!CreateBound(kExStyle, "TForm1", kCaption, kStyle, normalPlace_, nullptr, nullptr)) {
     return false;
   }
   const bool maximized = kept && kept->maximized && showCommand == SW_SHOWNORMAL;
@@ -177,7 +180,7 @@ void Form1::RegisterSummonKey() {
 
 // The window's place was kept up to date as it moved; the state file is written only
 // when anything changed.
-void Form1::KeepState() { keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_)); }
+void Form1::KeepState() { keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_, dpi_)); }
 
 void Form1::FormClose() {
   if (!menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) return;

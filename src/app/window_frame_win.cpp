@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/tool_bar_layout.h"
 #include "util/dpi_win.h"
 
 namespace kov {
@@ -10,9 +11,7 @@ namespace kov {
 namespace {
 
 constexpr int kSnapDistance = 10;
-// Narrower than this the left and right groups of tool buttons and the search field
-// would cover each other; lower than this no row of icons would show.
-constexpr int kMinimumClientWidth = 540;
+// Lower than this no row of icons would show.
 constexpr int kMinimumClientHeight = 160;
 
 }  // namespace
@@ -27,9 +26,16 @@ RECT FirstPlace(int widthAt96, int heightAt96, int dpi) {
   return {left, top, left + width, top + height};
 }
 
-std::optional<RECT> KeptPlace(const std::optional<WindowPlace>& kept) {
+WindowSize LeastWindowSize(DWORD style, DWORD exStyle, int dpi) {
+  RECT frame{0, 0, ToolBarLeastWidth(dpi), Scaled(kMinimumClientHeight, dpi)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+std::optional<RECT> KeptPlace(const std::optional<WindowPlace>& kept, int dpi, WindowSize least) {
   if (!kept || kept->width <= 0 || kept->height <= 0) return std::nullopt;
-  const RECT place{kept->left, kept->top, kept->left + kept->width, kept->top + kept->height};
+  const WindowPlace now = PlaceAtDpi(*kept, dpi, least);
+  const RECT place{now.left, now.top, now.left + now.width, now.top + now.height};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   HMONITOR screen = MonitorFromRect(&place, MONITOR_DEFAULTTONULL);
@@ -40,8 +46,13 @@ std::optional<RECT> KeptPlace(const std::optional<WindowPlace>& kept) {
   return place;
 }
 
-WindowPlace PlaceToKeep(HWND window, const RECT& normal) {
-  return {normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, IsZoomed(window) != FALSE};
+WindowPlace PlaceToKeep(HWND window, const RECT& normal, int dpi) {
+  return {normal.left,
+          normal.top,
+          normal.right - normal.left,
+          normal.bottom - normal.top,
+          IsZoomed(window) != FALSE,
+          dpi};
 }
 
 void SnapToWorkArea(WINDOWPOS& position, HWND window) {
@@ -57,10 +68,9 @@ void SnapToWorkArea(WINDOWPOS& position, HWND window) {
 }
 
 void LimitTrackSize(MINMAXINFO& limits, HWND window, int dpi) {
-  RECT frame{0, 0, Scaled(kMinimumClientWidth, dpi), Scaled(kMinimumClientHeight, dpi)};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
-  limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+  const WindowSize least = LeastWindowSize(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)),
+                                           static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)), dpi);
+  limits.ptMinTrackSize = {least.width, least.height};
 }
 
 }  // namespace kov

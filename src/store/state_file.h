@@ -6,8 +6,11 @@
 //   hotkey=Ctrl+Alt+Space            the summon key: modifiers (Win, Ctrl, Alt, Shift, in
 //                                    any order and case) and one key joined by "+", or
 //                                    "none"; no line means Ctrl+Alt+Space
-//   window=120,80,661,525            left, top, width and height in pixels
-//   window=120,80,661,525,maximized  the same, for a maximized window
+//   window=120,80,661,525,dpi=96     left, top, width and height in pixels, and the DPI
+//                                    of the screen they were measured at (a line without
+//                                    it is taken as measured at the DPI of the day)
+//   window=120,80,661,525,maximized,dpi=96
+//                                    the same, for a maximized window
 //   use=3.25 2026-12-08T10:15:00Z TOOLS\NOTEPAD
 //                                    an entry's use score as it stood at that moment (UTC),
 //                                    halving every 30 days from then, and the entry's key:
@@ -59,6 +62,7 @@ struct WindowPlace {
   int width = 0;
   int height = 0;
   bool maximized = false;
+  int dpi = 0;  // the DPI the pixels were measured at; 0 when the file does not say
   bool operator==(const WindowPlace&) const = default;
 };
 

@@ -10,13 +10,18 @@ void FocusCycle::SetStops(std::vector<HWND> stops, HWND home) {
   remembered_ = home;
 }
 
+// A part hidden in a narrow window is passed over.
 void FocusCycle::Step(bool backwards) const {
   if (stops_.empty()) return;
   const auto current = std::find(stops_.begin(), stops_.end(), GetFocus());
   const std::size_t count = stops_.size();
-  const std::size_t from =
+  std::size_t at =
       current == stops_.end() ? (backwards ? 0 : count - 1) : static_cast<std::size_t>(current - stops_.begin());
-  SetFocus(stops_[(from + (backwards ? count - 1 : 1)) % count]);
+  for (std::size_t tried = 0; tried < count; ++tried) {
+    at = (at + (backwards ? count - 1 : 1)) % count;
+    if (IsWindowVisible(stops_[at])) break;
+  }
+  SetFocus(stops_[at]);
 }
 
 void FocusCycle::Remember() {

@@ -7,84 +7,82 @@
 
 #include "ui/artwork_win.h"
 #include "ui/command_tags.h"
+#include "ui/tool_bar_layout.h"
 #include "util/child_window_win.h"
 #include "util/dpi_win.h"
 #include "util/wide_text_win.h"
 
 namespace kov {
 
-// Places in 96-DPI pixels: left within the left panel, or within the right panel,
-// which keeps to the right edge of the window.
-struct ToolButtonPlace {
+// What a button shows and does, in the order of kToolBarTags; where it stands is the
+// layout's (ui/tool_bar_layout.h).
+struct ToolButtonLook {
   int tag;
-  bool inRightPanel;
-  int left;
-  int width;
   ToolGlyph glyph;
   const char* hint;
   const char* keys;  // the keys that press the button, named in its tip; null for none
 };
 
-constexpr ToolButtonPlace kToolButtons[] = {
-    {kTagBack, false, 0, 60, ToolGlyph::Back, "Back", "Backspace"},
-    {kTagNewFolder, false, 51, 60, ToolGlyph::NewFolder, "New Folder", "Ctrl+N"},
-    {kTagShellFolders, false, 151, 60, ToolGlyph::ShellFolders, "Shell Folders", nullptr},
-    {kTagGodMode, false, 208, 60, ToolGlyph::GodMode, "GodMode", nullptr},
-    {kTagMoveLeft, true, 2, 45, ToolGlyph::MoveLeft, "Move item left", "Ctrl+Left"},
-    {kTagMoveRight, true, 48, 45, ToolGlyph::MoveRight, "Move item right", "Ctrl+Right"},
-    {kTagAbout, true, 104, 60, ToolGlyph::Info, "Info", "F1"},
+constexpr ToolButtonLook kToolButtons[] = {
+    {kTagBack, ToolGlyph::Back, "Back", "Backspace"},
+    {kTagNewFolder, ToolGlyph::NewFolder, "New Folder", "Ctrl+N"},
+    {kTagShellFolders, ToolGlyph::ShellFolders, "Shell Folders", nullptr},
+    {kTagGodMode, ToolGlyph::GodMode, "GodMode", nullptr},
+    {kTagMoveLeft, ToolGlyph::MoveLeft, "Move item left", "Ctrl+Left"},
+    {kTagMoveRight, ToolGlyph::MoveRight, "Move item right", "Ctrl+Right"},
+    {kTagAbout, ToolGlyph::Info, "Info", "F1"},
 };
+static_assert(std::size(kToolButtons) == kToolBarTags.size());
 
 constexpr int kHeight = 41;
 constexpr int kButtonHeight = 40;
-constexpr int kRightPanelWidth = 165;
-constexpr int kSearchLeft = 278;
 constexpr int kSearchHeight = 24;
-constexpr int kSearchGap = 8;
 
 namespace {
 
-// Where each part of a bar width wide goes at the DPI: the panels in the window, the
-// search field in the left panel, a button in its panel.
+// Where each part goes across the bar, at the bar's height at the DPI.
 RECT LeftPanelBounds(int width, int dpi) { return Bounds(0, 0, width, Scaled(kHeight, dpi)); }
 
-RECT RightPanelBounds(int width, int dpi) {
-  const int rightWidth = Scaled(kRightPanelWidth, dpi);
-  return Bounds(width - rightWidth, 0, rightWidth, Scaled(kHeight, dpi));
+RECT RightPanelBounds(const ToolBarSpans& spans, int dpi) {
+  return Bounds(spans.rightGroup.left, 0, spans.rightGroup.width, Scaled(kHeight, dpi));
 }
 
-// The search field takes the free space between GodMode and the right group.
-RECT SearchBounds(int width, int dpi) {
-  const int left = Scaled(kSearchLeft, dpi);
+RECT SearchBounds(const ToolBarSpans& spans, int dpi) {
   const int height = Scaled(kSearchHeight, dpi);
-  const int fieldWidth = std::max(0, width - Scaled(kRightPanelWidth, dpi) - Scaled(kSearchGap, dpi) - left);
-  return Bounds(left, (Scaled(kHeight, dpi) - height) / 2, fieldWidth, height);
+  return Bounds(spans.search.left, (Scaled(kHeight, dpi) - height) / 2, spans.search.width, height);
 }
 
-RECT ButtonBounds(const ToolButtonPlace& place, int dpi) {
-  return Bounds(Scaled(place.left, dpi), 0, Scaled(place.width, dpi), Scaled(kButtonHeight, dpi));
+RECT ButtonBounds(const Span& span, int dpi) { return Bounds(span.left, 0, span.width, Scaled(kButtonHeight, dpi)); }
+
+// A part that gives way to a narrow bar is hidden, and comes back as the bar widens.
+void PlaceOrHide(HWND part, const RECT& bounds, bool repaint) {
+  const bool shown = bounds.right > bounds.left;
+  if (shown) PlaceChild(part, bounds, repaint);
+  if ((IsWindowVisible(part) != FALSE) != shown) ShowWindow(part, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 }  // namespace
 
 // Every part is made where it belongs, so the first layout moves nothing.
 bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId, int searchFieldId, int width, int dpi) {
+  const ToolBarSpans spans = ToolBarSpansFor(width, dpi);
   if (!left_.Create(parent, leftPanelId, LeftPanelBounds(width, dpi)) ||
-      !right_.Create(left_.hwnd(), rightPanelId, RightPanelBounds(width, dpi)) ||
-      !search_.Create(left_.hwnd(), searchFieldId, SearchBounds(width, dpi))) {
+      !right_.Create(left_.hwnd(), rightPanelId, RightPanelBounds(spans, dpi)) ||
+      !search_.Create(left_.hwnd(), searchFieldId, SearchBounds(spans, dpi))) {
     return false;
   }
   owner_ = parent;
-  for (const ToolButtonPlace& place : kToolButtons) {
-    const HWND panel = place.inRightPanel ? right_.hwnd() : left_.hwnd();
-    if (!AddButton(panel, place, dpi)) return false;
+  for (std::size_t at = 0; at < kToolBarTags.size(); ++at) {
+    const HWND panel = at < kToolBarLeftGroupSize ? left_.hwnd() : right_.hwnd();
+    if (!AddButton(panel, kToolButtons[at], ButtonBounds(spans.buttons[at], dpi))) return false;
   }
+  Layout(width, dpi, false);
   return true;
 }
 
-bool ToolBar::AddButton(HWND parent, const ToolButtonPlace& place, int dpi) {
+bool ToolBar::AddButton(HWND parent, const ToolButtonLook& look, const RECT& bounds) {
   auto button = std::make_unique<ToolButton>();
-  if (!button->Create(parent, place.tag, place.hint, ToolGlyphArt(place.glyph), ButtonBounds(place, dpi))) return false;
+  if (!button->Create(parent, look.tag, look.hint, ToolGlyphArt(look.glyph), bounds)) return false;
   buttons_.push_back(std::move(button));
   return true;
 }
@@ -98,9 +96,9 @@ void ToolBar::AddTips(const Text& searchTip) {
                                  GetModuleHandleA(nullptr), nullptr));
   if (!tooltip_) return;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const ToolButtonPlace& place = kToolButtons[i];
+    const ToolButtonLook& look = kToolButtons[i];
     // The tip names the button's keys too; its accessible name stays the hint alone.
-    const std::string tip = place.keys ? std::string(place.hint) + " (" + place.keys + ")" : std::string(place.hint);
+    const std::string tip = look.keys ? std::string(look.hint) + " (" + look.keys + ")" : std::string(look.hint);
     AddTip(buttons_[i]->hwnd(), tip);
   }
   AddTip(search_.hwnd(), searchTip);
@@ -126,13 +124,19 @@ void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
 
 int ToolBar::Height(int dpi) { return Scaled(kHeight, dpi); }
 
+// Parts the bar has no room for are hidden; the focus on one of them goes to the
+// search field, which always stays.
 void ToolBar::Layout(int width, int dpi, bool repaint) {
+  const ToolBarSpans spans = ToolBarSpansFor(width, dpi);
   PlaceChild(left_.hwnd(), LeftPanelBounds(width, dpi), repaint);
-  PlaceChild(right_.hwnd(), RightPanelBounds(width, dpi), repaint);
+  PlaceOrHide(right_.hwnd(), RightPanelBounds(spans, dpi), repaint);
+  const HWND focus = GetFocus();
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    PlaceChild(buttons_[i]->hwnd(), ButtonBounds(kToolButtons[i], dpi), repaint);
+    const HWND button = buttons_[i]->hwnd();
+    PlaceOrHide(button, ButtonBounds(spans.buttons[i], dpi), repaint);
+    if (button == focus && !IsWindowVisible(button)) SetFocus(search_.hwnd());
   }
-  PlaceChild(search_.hwnd(), SearchBounds(width, dpi), repaint);
+  PlaceChild(search_.hwnd(), SearchBounds(spans, dpi), repaint);
 }
 
 HWND ToolBar::ButtonWindow(int tag) const {

@@ -1,6 +1,7 @@
 // The tool bar above the view: Back, New Folder, Shell Folders and GodMode at the left,
 // the two move buttons and Info at the right, each with its hint as a tool tip. A
-// button's click reaches the top-level window as WM_COMMAND with the button's Tag.
+// button's click reaches the top-level window as WM_COMMAND with the button's Tag. In a
+// window too narrow for every part, the search field stays and the others give way.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +16,8 @@
 
 namespace kov {
 
-// Where a button sits, what it shows and which keys press it.
-struct ToolButtonPlace;
+// What a button shows and which keys press it.
+struct ToolButtonLook;
 
 class ToolBar {
  public:
@@ -30,7 +31,8 @@ class ToolBar {
   // The bar's colour and its buttons' colours.
   void SetColors(COLORREF bar, const ButtonColors& buttons);
   // Places the bar across the top of a client area width wide; its height at the DPI.
-  // Parts are repainted only when asked (the window is on screen).
+  // Parts are repainted only when asked (the window is on screen). Parts the width has
+  // no room for are hidden.
   void Layout(int width, int dpi, bool repaint);
   static int Height(int dpi);
 
@@ -38,7 +40,7 @@ class ToolBar {
   SearchField& Search() { return search_; }
 
  private:
-  [[nodiscard]] bool AddButton(HWND parent, const ToolButtonPlace& place, int dpi);
+  [[nodiscard]] bool AddButton(HWND parent, const ToolButtonLook& look, const RECT& bounds);
   void AddTip(HWND part, const Text& tip);
 
   Panel left_;

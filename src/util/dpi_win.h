@@ -1,13 +1,13 @@
-// Layout values are 96-DPI pixels; this scales them to the window's real DPI.
+// The DPI of the screen a window is on; layout values are scaled to it by util/dpi.h.
 #pragma once
 
 #include <windows.h>
+
+#include "util/dpi.h"
 
 namespace kov {
 
 // The DPI of the monitor the window is on (the system DPI before Windows 10).
 int DpiOf(HWND window);
-
-inline int Scaled(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
 
 }  // namespace kov

@@ -39,12 +39,12 @@ TEST(StateFile, SummonKeyIsReadFromTheWordsAUserTypesAndSpelledTheUsualWay) {
 TEST(StateFile, WrittenAndReadAgainGivesTheSameStateAndKeepsUnknownLinesInTheirPlaces) {
   StateFile state;
   state.hotkey = Hotkey{kModWin | kModAlt, 'K'};
-  state.place = WindowPlace{-120, 80, 661, 525, true};
+  state.place = WindowPlace{-120, 80, 661, 525, true, 144};
   state.scores.Add("TOOLS\\NOTEPAD", {3.25, kMoment});
   state.scores.Add("A = B  \xD0\x96\xD0\xA3\xD0\x9A", {1, kMoment - 86400});  // ЖУК
   const Text text = StateFileText(state);
   EXPECT_EQ(text,
-            "hotkey=Win+Alt+K\r\nwindow=-120,80,661,525,maximized\r\n"
+            "hotkey=Win+Alt+K\r\nwindow=-120,80,661,525,maximized,dpi=144\r\n"
             "use=1 2026-12-07T10:15:00Z A = B  \xD0\x96\xD0\xA3\xD0\x9A\r\n"
             "use=3.25 2026-12-08T10:15:00Z TOOLS\\NOTEPAD\r\n");
   const StateFile read = ReadStateText(text);
@@ -58,7 +58,8 @@ TEST(StateFile, WrittenAndReadAgainGivesTheSameStateAndKeepsUnknownLinesInTheirP
       "; my notes\nuse = 2 2026-12-08T10:15:00 tools\\notepad  \r\n\r\nfuture=1\r Window = 1,2,3,4 "
       "\nHOTKEY=ctrl+alt+f1");
   EXPECT_TRUE(edited.problems.empty());
-  EXPECT_EQ(edited.place, (WindowPlace{1, 2, 3, 4, false}));
+  EXPECT_EQ(edited.place, (WindowPlace{1, 2, 3, 4, false, 0}));
+  EXPECT_EQ(ReadStateText("window=1,2,3,4, DPI = 120 ,Maximized").place, (WindowPlace{1, 2, 3, 4, true, 120}));
   EXPECT_EQ(edited.scores.ScoreOf("TOOLS\\NOTEPAD", kMoment), 2.0);
   edited.scores.CountStart("PAINT", kMoment);
   edited.hotkey.reset();
@@ -83,10 +84,12 @@ TEST(StateFile, ADamagedLineCostsOnlyItselfAndIsListedWithWhy) {
                     "\r\n"                                  // far too long
                     "use=1 2026-12-08T10:15:00Z D\0E\r\n"s  // NUL
                     "use=1 2026-12-08T10:15:00Z F\xE9\r\n"  // not UTF-8
+                    "window=1,2,3,4,dpi=0\r\n"         // no such DPI
+                    "window=1,2,3,4,dpi=96,dpi=96\r\n"  // two DPIs
                     "use=1 2026-12-08T10:15:00Z KEPT\r\n"
                     "window=5,6,7,8\r\n";
   const StateFile state = ReadStateText(std::string_view(text.data(), text.size()));
-  ASSERT_EQ(state.problems.size(), 8u);
+  ASSERT_EQ(state.problems.size(), 10u);
   EXPECT_EQ(state.problems[0],
             "line 2 \"hotkey=Shift+F5\": a summon key needs Ctrl, Alt or Win; Ctrl+Alt+Space is used");
   EXPECT_EQ(state.problems[6],
@@ -94,6 +97,7 @@ TEST(StateFile, ADamagedLineCostsOnlyItselfAndIsListedWithWhy) {
             "E\": it holds a NUL byte");
   EXPECT_NE(state.problems[5].find("longer than"), Text::npos);
   EXPECT_LT(state.problems[5].size(), 200u);
+  EXPECT_EQ(state.problems[8], "line 10 \"window=1,2,3,4,dpi=0\": \"dpi=0\" is not a DPI such as dpi=96");
   EXPECT_EQ(state.hotkey, Hotkey{});
   EXPECT_EQ(state.place, (WindowPlace{5, 6, 7, 8, false}));
   std::vector<Text> keys;

@@ -67,6 +67,43 @@ TEST_F(Form1Test, ComponentsStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(placeOf(form_->ToolButtonWindow(kTagMoveLeft)).left, client.right - 165 + 2);
 }
 
+// Dragged narrower than the tool bar needs (a window manager may allow it, a small
+// screen may force it), the window keeps a search field that can be seen and typed
+// into; the other parts give way, Tab passes over them, and they come back as it widens.
+TEST_F(Form1Test, ANarrowWindowKeepsItsSearchFieldAndTheOtherPartsGiveWay) {
+  Start({"*a.exe**Alpha**", "*b.exe**Beta**"});
+  SetForegroundWindow(form_->hwnd());
+  const auto button = [this](int tag) { return form_->ToolButtonWindow(tag); };
+  const HWND search = FindWindowExA(GetParent(button(kTagBack)), nullptr, "Edit", nullptr);
+  SetWindowPos(form_->hwnd(), nullptr, 0, 0, 300, 400, SWP_NOMOVE | SWP_NOZORDER);
+  PumpMessages(20);
+  RECT client{};
+  GetClientRect(form_->hwnd(), &client);
+  ASSERT_LT(client.right, 540);
+  RECT field{};
+  GetWindowRect(search, &field);
+  MapWindowPoints(nullptr, form_->hwnd(), reinterpret_cast<POINT*>(&field), 2);
+  EXPECT_TRUE(IsWindowVisible(search));
+  EXPECT_GE(field.right - field.left, 89);
+  EXPECT_GE(field.left, 0);
+  EXPECT_LE(field.right, client.right);
+  EXPECT_TRUE(IsWindowVisible(button(kTagBack)));
+  for (int tag : {kTagGodMode, kTagMoveLeft, kTagMoveRight, kTagAbout}) EXPECT_FALSE(IsWindowVisible(button(tag)));
+
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(CommandWindowId(Command::Find), 1), 0);
+  EXPECT_EQ(GetFocus(), search);
+  PressChord({'B'});
+  EXPECT_EQ(Captions(), std::vector<std::string>{"Beta"});
+  PressChord({VK_TAB});
+  EXPECT_EQ(GetFocus(), View());
+
+  SetWindowPos(form_->hwnd(), nullptr, 0, 0, 661, 525, SWP_NOMOVE | SWP_NOZORDER);
+  PumpMessages(20);
+  for (int tag : {kTagBack, kTagGodMode, kTagMoveLeft, kTagMoveRight, kTagAbout}) {
+    EXPECT_TRUE(IsWindowVisible(button(tag))) << tag;
+  }
+}
+
 TEST_F(Form1Test, NavigatesIntoFoldersAndBack) {
   WriteBytes(settings_,
              "*Tools*1*Tools**\r\n*notes.txt**Notes**\r\ntools\\*Net*1*Net**\r\nTools\\Net\\*x.exe**X**\r\n"
