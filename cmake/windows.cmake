@@ -96,11 +96,14 @@ add_test(NAME user_session COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/user_ses
 add_test(NAME save_as_you_go COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/save_as_you_go.sh ${CMAKE_BINARY_DIR})
 add_test(NAME full_volume COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/full_volume.sh ${CMAKE_BINARY_DIR})
 add_test(NAME outside_race COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/outside_race.sh ${CMAKE_BINARY_DIR})
+# The summon key both ways under a window manager, on a display of its own.
+add_test(NAME summon_under_window_manager
+  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/summon_under_window_manager.sh ${CMAKE_BINARY_DIR})
 
 # A test that hangs fails in its time instead of holding up the whole run.
 set_tests_properties(core_tests_windows exe_imports_only_known_dlls PROPERTIES TIMEOUT 120)
 set_tests_properties(gui_tests_windows PROPERTIES TIMEOUT 900)
 set_tests_properties(user_session full_volume PROPERTIES TIMEOUT 300)
-set_tests_properties(save_as_you_go outside_race PROPERTIES TIMEOUT 180)
+set_tests_properties(save_as_you_go outside_race summon_under_window_manager PROPERTIES TIMEOUT 180)
 # The volume test is skipped, not failed, where the machine cannot mount a small volume.
-set_tests_properties(full_volume PROPERTIES SKIP_RETURN_CODE 77)
+set_tests_properties(full_volume summon_under_window_manager PROPERTIES SKIP_RETURN_CODE 77)

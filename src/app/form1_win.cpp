@@ -227,7 +227,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (message == WM_SIZE) Layout();
       return 0;
     case WM_HOTKEY:
-      SummonKey::Pressed(hwnd(), toolBar_.Search().hwnd());
+      summonKey_.Pressed(hwnd(), toolBar_.Search().hwnd());
       return 0;
     case WM_SETFOCUS:
       focus_.Restore();

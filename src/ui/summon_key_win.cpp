@@ -6,6 +6,17 @@ namespace {
 
 constexpr int kSummonKeyId = 1;
 
+// Another window than Kovrant's and those it owns (a dialog, a menu): one the keyboard
+// may go back to.
+bool IsAnotherWindow(HWND candidate, HWND window) {
+  return candidate && candidate != window && GetAncestor(candidate, GA_ROOTOWNER) != window;
+}
+
+// Still there to take the keyboard: not closed, hidden or minimised since.
+bool CanTakeTheKeyboard(HWND candidate) {
+  return candidate && IsWindow(candidate) && IsWindowVisible(candidate) && !IsIconic(candidate);
+}
+
 }  // namespace
 
 SummonKey::~SummonKey() {
@@ -29,13 +40,37 @@ Text SummonKey::SearchTip() const {
 
 void SummonKey::Pressed(HWND window, HWND field) {
   if (GetForegroundWindow() == window && !IsIconic(window)) {
-    ShowWindow(window, SW_MINIMIZE);
-    return;
+    SendAway(window);
+  } else {
+    BringForward(window, field);
   }
-  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+}
+
+void SummonKey::BringForward(HWND window, HWND field) {
+  const HWND front = GetForegroundWindow();
+  before_ = IsAnotherWindow(front, window) ? front : nullptr;
+  if (IsIconic(window)) {
+    ShowWindow(window, SW_RESTORE);
+  } else {
+    // Under a window manager a window behind another program's does not come forward
+    // on SetForegroundWindow alone (the system thinks it is in front, the window
+    // manager leaves the keyboard where it was); a window shown anew is given the
+    // keyboard by the window manager as well. Without one, this costs one repaint.
+    ShowWindow(window, SW_HIDE);
+    ShowWindow(window, SW_SHOW);
+  }
   SetForegroundWindow(window);
   SetFocus(field);
   SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
+// A window manager activates the window that was in front before by itself, and
+// without one nothing is activated after a minimise: the keyboard would stay in the
+// hidden search field.
+void SummonKey::SendAway(HWND window) {
+  ShowWindow(window, SW_MINIMIZE);
+  if (CanTakeTheKeyboard(before_)) SetForegroundWindow(before_);
+  before_ = nullptr;
 }
 
 }  // namespace kov

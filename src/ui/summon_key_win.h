@@ -1,8 +1,8 @@
 // The key that brings Kovrant forward from any program: registered for the whole
 // system while the window lives. Pressed while another program is in front, or while
 // Kovrant is minimised, it brings Kovrant to the front with the focus in the search
-// field; pressed while Kovrant is in front, it minimises Kovrant, so that the program
-// that was in front comes back.
+// field; pressed while Kovrant is in front, it minimises Kovrant and gives the keyboard
+// back to the window that was in front before the key brought Kovrant forward.
 #pragma once
 
 #include <windows.h>
@@ -28,10 +28,14 @@ class SummonKey {
   Text SearchTip() const;
 
   // WM_HOTKEY: brings window forward with the focus in field, or sends it away.
-  static void Pressed(HWND window, HWND field);
+  void Pressed(HWND window, HWND field);
 
  private:
+  void BringForward(HWND window, HWND field);
+  void SendAway(HWND window);
+
   HWND window_ = nullptr;
+  HWND before_ = nullptr;  // the window in front when Kovrant was brought forward
   Text keyName_;
 };
 

@@ -59,7 +59,9 @@ TEST(WindowFit, InANarrowBarTheSearchFieldStaysAndTheOtherPartsGiveWay) {
       const ToolBarSpans spans = ToolBarSpansFor(width, dpi);
       if (steps.empty() || steps.back() != shown(spans)) steps.push_back(shown(spans));
       EXPECT_LE(spans.search.left + spans.search.width, spans.rightGroup.left) << width;
-      if (width >= Scaled(120, dpi)) EXPECT_GE(spans.search.width, searchWidth) << width;
+      if (width >= Scaled(120, dpi)) {
+        EXPECT_GE(spans.search.width, searchWidth) << width;
+      }
     }
     EXPECT_EQ(steps, (std::vector<std::string>{"#######", "####..#", "####...", "###....", "##.....", "#......",
                                                 "......."}))

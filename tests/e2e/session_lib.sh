@@ -2,8 +2,11 @@
 # its output in a log, waiting for windows, reading the icons on screen through
 # window_probe, and ending everything started here on any exit. The sourcing script sets
 # build (the Windows build folder), shots (screenshots and the program's log), caption
-# (the main window's title) and session (its name in messages).
-run="$build/wine-run"
+# (the main window's title) and session (its name in messages); a session in a Wine
+# prefix of its own sets prefix and run (what starts a program in it) too, and may
+# define end_session, run last on any exit.
+prefix="${prefix:-$build/wineprefix}"
+run="${run:-$build/wine-run}"
 
 # A fresh drive folder with the program, a stand-in program in Apps and a document in
 # Docs, and an empty folder for the screenshots.
@@ -35,7 +38,8 @@ finish() {
     [ -s "$shots/kovrant.log" ] && tail -n 20 "$shots/kovrant.log" >&2
   fi
   for pid in "${programs[@]}"; do kill "$pid" 2>/dev/null || true; done
-  [ "$status" -eq 0 ] || WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
+  [ "$status" -eq 0 ] || WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  if declare -F end_session >/dev/null; then end_session; fi
   exit "$status"
 }
 trap finish EXIT

@@ -3,6 +3,8 @@
 // its client area, of each tool button (by hint order) and of each icon of its list
 // view with the icon's caption, one per line:
 //   client <left> <top> <width> <height>
+//   edit <text>             (the first edit box in the window: Kovrant's search field, or
+//                            the text another program was typed into)
 //   icon <index> <centre x> <centre y> <caption>
 //   label <index> <centre x> <centre y>
 //   editing                 (while a caption is being renamed in place)
@@ -21,6 +23,26 @@ struct RemoteBuffer {
 };
 
 HWND FindListView(HWND window) { return FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr); }
+
+BOOL CALLBACK TakeFirstEdit(HWND child, LPARAM found) {
+  char name[16] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, "Edit") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
+// The text of the window's first edit box, at any depth, as UTF-8; nothing when it has none.
+void PrintFirstEdit(HWND window) {
+  HWND edit = nullptr;
+  EnumChildWindows(window, TakeFirstEdit, reinterpret_cast<LPARAM>(&edit));
+  if (!edit) return;
+  wchar_t text[512] = {};
+  SendMessageW(edit, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  char utf8[2048] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  std::printf("edit %s\n", utf8);
+}
 
 // Reads an item rectangle of the list view of another process through its memory.
 RECT ItemRect(HWND listView, RemoteBuffer& buffer, int index, int part) {
@@ -56,6 +78,7 @@ int main(int argc, char** argv) {
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+  PrintFirstEdit(window);
   HWND listView = FindListView(window);
   if (!listView) return 0;
   DWORD processId = 0;

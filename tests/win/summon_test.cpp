@@ -1,7 +1,9 @@
 // A key away from anywhere: the summon key brings the window forward from another
 // program with the focus in the search field; what is typed finds by letters in order,
-// Enter starts the first result, and after a restart the entry used comes first and the
-// window stands where it was left.
+// Enter starts the first result; pressed again, it sends the window down and the
+// program that was in front has the keyboard back; after a restart the entry used
+// comes first and the window stands where it was left. Here without a window manager;
+// tests/e2e/summon_under_window_manager.sh runs the same under one.
 #include <gtest/gtest.h>
 
 #include "form1_session.h"
@@ -25,8 +27,9 @@ TEST_F(SummonTest, TheKeySummonsTypingStartsAndTheOrderAndPlaceAreLearned) {
   shell_.SetMode(ShellRequestRecorder::kRecordOnly);
   Start({"*notes.txt**Notes**", "*notepad.txt**Notepad**"});
   SetWindowPos(form_->hwnd(), nullptr, 40, 30, 640, 500, SWP_NOZORDER);
-  OwnerWindow other;
-  ShowWindow(other.get(), SW_SHOW);
+  // A program the user types into, in front.
+  WindowHandle other(CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 400, 300,
+                                     nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
   SetForegroundWindow(other.get());
   PumpMessages(50);
   ASSERT_EQ(GetForegroundWindow(), other.get());
@@ -39,6 +42,19 @@ TEST_F(SummonTest, TheKeySummonsTypingStartsAndTheOrderAndPlaceAreLearned) {
   PressChord({VK_RETURN});
   ASSERT_EQ(shell_.requests().size(), 1u);
   EXPECT_NE(shell_.requests().front().file.find("notepad.txt"), std::string::npos);
+
+  // In front, the key sends the window down and the keyboard back where it was.
+  PressChord({VK_CONTROL, VK_MENU, VK_SPACE});
+  EXPECT_TRUE(IsIconic(form_->hwnd()));
+  EXPECT_EQ(GetForegroundWindow(), other.get());
+  TypeKeys("OK");
+  EXPECT_EQ(WindowText(other.get()), "ok");
+  EXPECT_EQ(WindowText(SearchField()), "ntpd");
+  // From the minimised window, the first press brings it back with the keyboard.
+  PressChord({VK_CONTROL, VK_MENU, VK_SPACE});
+  EXPECT_FALSE(IsIconic(form_->hwnd()));
+  EXPECT_EQ(GetForegroundWindow(), form_->hwnd());
+  EXPECT_EQ(GetFocus(), SearchField());
 
   CloseWindow();
   Restart();
