@@ -32,7 +32,7 @@ class CommandWindow : public Form1Session {
     item.stateMask = LVIS_SELECTED;
     SendMessageA(View(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
   }
-  Text WorkFolder() const { return Model().dirs.workFolder; }
+  Text WorkFolder() const { return Model().dirs.workFolderShown; }
 };
 
 constexpr const char* kToolsAndNotes =
