@@ -244,7 +244,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
 
   Select("Gone");
   {
-    DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
+    DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); });
     Choose(Command::RunAsAdministrator);
     ASSERT_TRUE(notice.Answered());
     EXPECT_NE(notice.Text().find("File not found"), std::string::npos);
