@@ -35,7 +35,7 @@ CommandWords WordsOf(Command command) {
     case Command::SearchCancel:
       return {"End the search, back to the folder", "Esc"};
     case Command::Open:
-      return {"Start the selected entry, or open the folder", nullptr};
+      return {"Start the entry, or open the folder", nullptr};
     case Command::Delete:
       return {"Delete the selected entry", nullptr};
     case Command::ContextMenu:
@@ -102,7 +102,7 @@ Text KeyChordName(KeyChord chord) {
 std::vector<KeyGuideLine> KeyGuide(const Text& summonKey) {
   std::vector<KeyGuideLine> guide;
   if (!summonKey.empty() && summonKey != "none") {
-    guide.push_back({summonKey, "Bring Kovrant forward from any program, or send it away"});
+    guide.push_back({summonKey, "Bring Kovrant forward, or send it away"});
   }
   for (const CommandEntry& entry : kCommandList) {
     const CommandWords words = WordsOf(entry.command);
