@@ -163,7 +163,7 @@ void FolderSlotsScan(benchmark::State& state) {
 BENCHMARK(FolderSlotsScan)->Unit(benchmark::kMicrosecond);
 
 void FindSelectedScan(benchmark::State& state) {
-  DirectoryValues dirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+  DirectoryValues dirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows", "E:\\KOVRANT\\"};
   for (auto _ : state) {
     benchmark::DoNotOptimize(FindEntryByCaption(FullTable(), "Projects\\Group 42\\", "application 99942", dirs));
   }

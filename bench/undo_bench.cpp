@@ -18,7 +18,7 @@
 namespace kov {
 namespace {
 
-const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
 // 99,999 entries in 100 folders of the top folder, as a settings file loads them.
 EntryTable LoadedMenu() {

@@ -13,7 +13,7 @@
 namespace kov::fuzz {
 namespace {
 
-const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
 bool BeginsIgnoringCase(std::string_view line, const std::string& prefix) {
   return UpperText(std::string(line.substr(0, prefix.size()))) == UpperText(prefix);

@@ -17,7 +17,7 @@
 
 namespace kov::fuzz {
 
-inline const DirectoryValues kCommandDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+inline const DirectoryValues kCommandDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
 // Runs one command on the table; the folder and captions come from the input, so that
 // some name entries that exist and some do not.

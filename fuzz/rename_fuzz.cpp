@@ -13,7 +13,7 @@
 namespace kov::fuzz {
 
 // Directory values for macros in folder names, which the view expands when it enters them.
-const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows", "E:\\KOVRANT\\"};
 namespace {
 
 std::string Piece(std::string_view line, int n) {

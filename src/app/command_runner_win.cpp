@@ -6,6 +6,7 @@
 #include "shell/shell_menu_win.h"
 #include "ui/adding_win.h"
 #include "ui/entry_commands_win.h"
+#include "ui/key_guide.h"
 #include "ui/menu_change_win.h"
 #include "ui/navigation_win.h"
 #include "ui/relink_win.h"
@@ -55,7 +56,8 @@ void Dispatch(const CommandContext& context, Command command) {
     case Command::MoveRight:
       return MoveSelected(parts, command == Command::MoveRight ? 1 : -1);
     case Command::Info:
-      return ShowHtmlWindow(parts.window, "Info", LoadTextResource(IDR_INFO_HTML));
+      return ShowHtmlWindow(parts.window, "Info",
+                            PageWithKeyGuide(LoadTextResource(IDR_INFO_HTML), KeyGuide(context.summonKey)));
     case Command::Find:
       return GoToSearchField(parts);
     case Command::SearchStart:
@@ -76,7 +78,7 @@ void Dispatch(const CommandContext& context, Command command) {
       return DeleteSelected(parts);
     case Command::ContextMenu: {
       const Command chosen = ChooseFromContextMenu(parts, context.contextMenu, context.dpi, context.byKeyboard);
-      return RunCommand({parts, context.contextMenu, context.dpi, false}, chosen);
+      return RunCommand({parts, context.contextMenu, context.dpi, false, context.summonKey}, chosen);
     }
     case Command::Rename:
       return StartRenaming(parts);

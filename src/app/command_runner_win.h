@@ -15,6 +15,7 @@ struct CommandContext {
   ContextMenu& contextMenu;
   int dpi;
   bool byKeyboard = false;  // a key gave the command: a menu opens at the selected icon
+  Text summonKey = {};       // the summon key's name while it is registered, for the Info page
 };
 
 void RunCommand(const CommandContext& context, Command command);

@@ -198,7 +198,7 @@ void Form1::OnCommand(WPARAM wParam) {
   const LauncherParts parts = Parts();
   // An accelerator's notification code: the view's keys.
   const bool byKeyboard = HIWORD(wParam) == 1;
-  RunCommand({parts, contextMenu_, dpi_, byKeyboard}, CommandOfWindowId(LOWORD(wParam)));
+  RunCommand({parts, contextMenu_, dpi_, byKeyboard, summonKey_.KeyName()}, CommandOfWindowId(LOWORD(wParam)));
 }
 
 bool Form1::OnRenameStarting() { return BeginRename(Parts()); }

@@ -35,7 +35,9 @@ void DisableFileSystemRedirection() {
 DirectoryValues ReadRunDirectories() {
   DisableFileSystemRedirection();
   DirectoryValues dirs;
-  dirs.workFolder = WorkFolderFrom(CurrentDirSlash());
+  const Text currentDirectory = CurrentDirSlash();
+  dirs.workFolder = WorkFolderFrom(currentDirectory);
+  dirs.workFolderShown = ShownWorkFolderFrom(currentDirectory);
   dirs.systemDir = SystemDirectoryValue(GetSystemDirectoryA);
   dirs.tempDir = TempDirectoryValue();
   dirs.windowsDir = SystemDirectoryValue(GetWindowsDirectoryA);

@@ -36,7 +36,7 @@ std::optional<StartPlan> PlanStart(const Text& target, const Text& parameters, b
   StartPlan plan;
   plan.request = elevated ? ElevatedStart(path, expandedParameters) : PlainStart(path, expandedParameters);
   plan.directoryDuringStart = DirectoryPart(path);
-  plan.directoryAfterStart = dirs.workFolder;
+  plan.directoryAfterStart = dirs.workFolderShown;
   return plan;
 }
 

@@ -5,7 +5,9 @@
 
 namespace kov {
 
-Text WorkFolderFrom(const Text& currentDirectory) { return UpperText(SlashMode(currentDirectory, 0)); }
+Text WorkFolderFrom(const Text& currentDirectory) { return UpperText(ShownWorkFolderFrom(currentDirectory)); }
+
+Text ShownWorkFolderFrom(const Text& currentDirectory) { return SlashMode(currentDirectory, 0); }
 
 Text CleanDirectoryValue(const Text& reported) {
   auto isBlankOrControl = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
@@ -81,7 +83,7 @@ Text ResolveDotSegments(const Text& path) {
 }
 
 Text MakeAbsolute(const Text& target, const DirectoryValues& dirs) {
-  return ResolveDotSegments(HasDrive(target) ? target : dirs.workFolder + target);
+  return ResolveDotSegments(HasDrive(target) ? target : dirs.workFolderShown + target);
 }
 
 Text MakeRelative(const Text& path, const DirectoryValues& dirs) {
@@ -97,7 +99,7 @@ Text MakeRelative(const Text& path, const DirectoryValues& dirs) {
 }
 
 Text ExpandRunFolderMarker(const Text& parameters, const DirectoryValues& dirs) {
-  return ReplaceAll(parameters, "@R\\", dirs.workFolder);
+  return ReplaceAll(parameters, "@R\\", dirs.workFolderShown);
 }
 
 static std::size_t AfterLastSeparator(const Text& path) {

@@ -122,6 +122,12 @@ bool FolderView::TargetMissing(int index) const {
   return PathKindOf(TargetPath(entry.target, dirs_)) == PathKind::Missing;
 }
 
+void FolderView::RedrawImage(int index) {
+  if (index < 0 || index >= Count()) return;
+  IconAt(index).image = -1;
+  ListView_RedrawItems(list_, index, index);
+}
+
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
   ListView_DeleteAllItems(list_);
   icons_.clear();

@@ -60,6 +60,8 @@ class FolderView {
   void ShowSelection(const LauncherModel& model, int index);
   // True when the icon's entry leads to a file or directory that is not there.
   bool TargetMissing(int index) const;
+  // Looks up the icon's image again and draws it, as when a start found its target gone.
+  void RedrawImage(int index);
   // Appends one icon per line after the icons on show; the lines are the table's last
   // ones, the first of them in firstSlot.
   void AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs);

@@ -2,8 +2,8 @@
 
 #include <ctime>
 
+#include "ui/relink_win.h"
 #include "ui/search_win.h"
-#include "util/dialogs_win.h"
 
 namespace kov {
 
@@ -31,7 +31,7 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
     CountStart(model);
   } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs, parts.shell) ==
              StartOutcome::TargetMissing) {
-    ShowNotice(parts.window, kNoticeWarning, "File not found\r\n" + MakeAbsolute(entry.target, model.dirs));
+    OfferToLocate(parts, MakeAbsolute(entry.target, model.dirs));
   } else {
     CountStart(model);
   }

@@ -7,7 +7,8 @@
 namespace kov {
 
 // Enters a virtual folder, opens a directory in Explorer, or starts a program or
-// document (elevated when asked); a missing target is reported as "File not found".
+// document (elevated when asked); a missing target is reported as "File not found",
+// with the offer to locate it.
 void OpenSelected(const LauncherParts& parts, bool elevated);
 
 // Shows the parent of the current folder; nothing at the top.

@@ -71,4 +71,13 @@ void LocateTarget(const LauncherParts& parts) {
   Relink(parts, index, Utf8Text(chosen));
 }
 
+void OfferToLocate(const LauncherParts& parts, const Text& pathTried) {
+  parts.view.RedrawImage(parts.view.SelectedIndex());
+  const Text question = "File not found\r\n" + pathTried + "\r\n\r\nLocate it now?";
+  if (ConfirmDialog(parts.window, "Warning", question, MessageType::Warning, kButtonYes | kButtonNo, kResultYes) ==
+      kResultYes) {
+    LocateTarget(parts);
+  }
+}
+
 }  // namespace kov

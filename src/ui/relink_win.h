@@ -13,6 +13,10 @@ namespace kov {
 // taken so; false leaves the drop to be added as any drop is.
 bool OfferRelink(const LauncherParts& parts, int index, const std::vector<Text>& dropped);
 
+// "File not found" for the selected icon after a start: its picture shows the missing
+// target, and the notice asks whether to locate the target now, as Locate… does.
+void OfferToLocate(const LauncherParts& parts, const Text& pathTried);
+
 // Locate…: the standard file dialog at the nearest folder of the missing target that
 // still exists; the file chosen becomes the entry's target.
 void LocateTarget(const LauncherParts& parts);

@@ -26,6 +26,8 @@ class SummonKey {
   Text Register(HWND window, const std::optional<Hotkey>& key, const Text& stateFileName);
   // The search field's tip, naming the key while it is registered.
   Text SearchTip() const;
+  // The key's name while it is registered; "" otherwise.
+  Text KeyName() const { return window_ ? keyName_ : Text(); }
 
   // WM_HOTKEY: brings window forward with the focus in field, or sends it away.
   void Pressed(HWND window, HWND field);

@@ -9,7 +9,7 @@ namespace {
 using test::LinesOf;
 using test::TableOf;
 
-const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows", "E:\\KOVRANT\\"};
 
 // Top-level entries interleaved with the lines of a folder, which must keep their places.
 const std::vector<Text> kMixed = {

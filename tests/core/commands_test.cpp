@@ -110,17 +110,20 @@ TEST(CommandParameters, ShortOrHugeLinesStillGiveFiveFields) {
 
 class CommandLocation : public testing::Test {
  protected:
-  CommandLocation() { dirs_.workFolder = "E:\\STICK\\"; }
+  CommandLocation() {
+    dirs_.workFolder = "E:\\STICK\\";
+    dirs_.workFolderShown = "E:\\Stick\\";
+  }
   Text Location(const Text& target) const {
     return EntryLocation(target, dirs_, [this](const Text& path) { return existing_.count(path) > 0; });
   }
 
   DirectoryValues dirs_;
-  std::set<Text> existing_ = {"E:\\STICK\\", "E:\\STICK\\Apps\\tool.exe", "C:\\Tools\\run.exe"};
+  std::set<Text> existing_ = {"E:\\Stick\\", "E:\\Stick\\Apps\\tool.exe", "C:\\Tools\\run.exe"};
 };
 
 TEST_F(CommandLocation, RelativeTargetsLieInTheWorkingFolder) {
-  EXPECT_EQ(SelectInExplorerParameter(Location("Apps\\tool.exe")), "/select,\"E:\\STICK\\Apps\\tool.exe\"");
+  EXPECT_EQ(SelectInExplorerParameter(Location("Apps\\tool.exe")), "/select,\"E:\\Stick\\Apps\\tool.exe\"");
 }
 
 TEST_F(CommandLocation, AbsoluteTargetsStayAsTheyAre) {
@@ -128,14 +131,14 @@ TEST_F(CommandLocation, AbsoluteTargetsStayAsTheyAre) {
 }
 
 TEST_F(CommandLocation, MissingTargetsShowTheDirectoryThatHeldThem) {
-  EXPECT_EQ(Location("Apps\\gone.exe"), "E:\\STICK\\Apps\\");
+  EXPECT_EQ(Location("Apps\\gone.exe"), "E:\\Stick\\Apps\\");
   EXPECT_EQ(Location("D:\\Old\\gone.exe"), "D:\\Old\\");
   EXPECT_EQ(Location("D:gone.exe"), "D:");
 }
 
 TEST_F(CommandLocation, EmptyTargetNamesTheWorkingFolder) {
-  EXPECT_EQ(SelectInExplorerParameter(Location("")), "/select,\"E:\\STICK\\\"");
-  EXPECT_EQ(Location("x"), "E:\\STICK\\");
+  EXPECT_EQ(SelectInExplorerParameter(Location("")), "/select,\"E:\\Stick\\\"");
+  EXPECT_EQ(Location("x"), "E:\\Stick\\");
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 namespace kov {
 namespace {
 
-const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+// The working folder is compared upper-cased; a start shows and uses its own letter case.
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows", "E:\\Kovrant\\"};
 
 class StartPlanTest : public testing::Test {
  protected:
@@ -18,14 +19,14 @@ class StartPlanTest : public testing::Test {
     });
   }
 
-  std::set<Text> existing_ = {"E:\\KOVRANT\\Apps\\tool.exe", "C:\\Windows\\notepad.exe"};
+  std::set<Text> existing_ = {"E:\\Kovrant\\Apps\\tool.exe", "C:\\Windows\\notepad.exe"};
   std::vector<Text> asked_;
 };
 
 TEST_F(StartPlanTest, AMissingTargetStartsNothing) {
   EXPECT_FALSE(Plan("Apps\\gone.exe", "-x", false));
   EXPECT_FALSE(Plan("%windir%\\gone.exe", "", true));
-  EXPECT_EQ(asked_, (std::vector<Text>{"E:\\KOVRANT\\Apps\\gone.exe", "C:\\Windows\\gone.exe"}));
+  EXPECT_EQ(asked_, (std::vector<Text>{"E:\\Kovrant\\Apps\\gone.exe", "C:\\Windows\\gone.exe"}));
 }
 
 TEST_F(StartPlanTest, ARelativeTargetStartsByNameInItsOwnDirectoryWithTheWorkingFolderInItsParameters) {
@@ -34,13 +35,13 @@ TEST_F(StartPlanTest, ARelativeTargetStartsByNameInItsOwnDirectoryWithTheWorking
   const LaunchRequest expected{RequestOwner::Desktop,
                                "",
                                "tool.exe",
-                               "-f E:\\KOVRANT\\data\\list.txt @r\\x",
-                               "E:\\KOVRANT\\Apps\\",
+                               "-f E:\\Kovrant\\data\\list.txt @r\\x",
+                               "E:\\Kovrant\\Apps\\",
                                ShowMode::AsProgramAsks,
                                ShellCall::Plain};
   EXPECT_TRUE(plan->request == expected);
-  EXPECT_EQ(plan->directoryDuringStart, "E:\\KOVRANT\\Apps\\");
-  EXPECT_EQ(plan->directoryAfterStart, "E:\\KOVRANT\\");
+  EXPECT_EQ(plan->directoryDuringStart, "E:\\Kovrant\\Apps\\");
+  EXPECT_EQ(plan->directoryAfterStart, "E:\\Kovrant\\");
 }
 
 TEST_F(StartPlanTest, AnElevatedStartAsksForRunasOnTheWholePath) {
@@ -49,13 +50,13 @@ TEST_F(StartPlanTest, AnElevatedStartAsksForRunasOnTheWholePath) {
   const LaunchRequest expected{RequestOwner::Window,
                                "runas",
                                "C:\\Windows\\notepad.exe",
-                               "E:\\KOVRANT\\a.txt",
+                               "E:\\Kovrant\\a.txt",
                                "",
                                ShowMode::Normal,
                                ShellCall::ElevatedWithoutErrorUi};
   EXPECT_TRUE(plan->request == expected);
   EXPECT_EQ(plan->directoryDuringStart, "C:\\Windows\\");
-  EXPECT_EQ(plan->directoryAfterStart, "E:\\KOVRANT\\");
+  EXPECT_EQ(plan->directoryAfterStart, "E:\\Kovrant\\");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace kov {
 namespace {
 
-const DirectoryValues kDirs{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+const DirectoryValues kDirs{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
 // Folder, caption and parameters stay; the target is stored as a drop stores it, with
 // the kind of what it now is.

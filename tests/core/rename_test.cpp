@@ -9,7 +9,7 @@ namespace {
 using test::LinesOf;
 using test::TableOf;
 
-const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows"};
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows", "E:\\KOVRANT\\"};
 
 TEST(RenameEntry, AFolderNamedWithAMacroTakesTheContentsTheViewShowsInIt) {
   EntryTable table;

@@ -10,7 +10,8 @@ namespace {
 
 using test::TableOf;
 
-const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Users\\me\\Temp", "C:\\Windows"};
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Users\\me\\Temp", "C:\\Windows",
+                            "E:\\Kovrant\\"};
 
 TEST(Targets, OnlyLowerCaseMacrosExpand) {
   EXPECT_EQ(ExpandMacros("%systemdir%\\cmd.exe", kDirs), "C:\\Windows\\system32\\cmd.exe");
@@ -20,14 +21,14 @@ TEST(Targets, OnlyLowerCaseMacrosExpand) {
 }
 
 TEST(Targets, AbsoluteAndRelative) {
-  EXPECT_EQ(MakeAbsolute("Apps\\tool.exe", kDirs), "E:\\KOVRANT\\Apps\\tool.exe");
+  EXPECT_EQ(MakeAbsolute("Apps\\tool.exe", kDirs), "E:\\Kovrant\\Apps\\tool.exe");
   EXPECT_EQ(MakeAbsolute("D:\\x.exe", kDirs), "D:\\x.exe");
-  EXPECT_EQ(MakeAbsolute("\\\\server\\share\\x.exe", kDirs), "E:\\KOVRANT\\\\\\server\\share\\x.exe");
-  EXPECT_EQ(MakeAbsolute("", kDirs), "E:\\KOVRANT\\");
+  EXPECT_EQ(MakeAbsolute("\\\\server\\share\\x.exe", kDirs), "E:\\Kovrant\\\\\\server\\share\\x.exe");
+  EXPECT_EQ(MakeAbsolute("", kDirs), "E:\\Kovrant\\");
   EXPECT_EQ(MakeRelative("E:\\Kovrant\\Apps\\tool.exe", kDirs), "Apps\\tool.exe");
   EXPECT_EQ(MakeRelative("F:\\Kovrant\\tool.exe", kDirs), "F:\\Kovrant\\tool.exe");
   EXPECT_EQ(ExpandRunFolderMarker("-f \"@R\\data\\list.txt\" @r\\x", kDirs),
-            "-f \"E:\\KOVRANT\\data\\list.txt\" @r\\x");
+            "-f \"E:\\Kovrant\\data\\list.txt\" @r\\x");
 }
 
 // A portable drive holds the launcher beside folders of programs: those follow the drive
@@ -41,8 +42,9 @@ TEST(Targets, ElsewhereOnTheWorkingFoldersDriveFollowsTheDrive) {
   EXPECT_EQ(MakeRelative("E:\\PortableApps\\KeePass.exe", kDirs), "..\\PortableApps\\KeePass.exe");
   DirectoryValues nested = kDirs;
   nested.workFolder = "E:\\TOOLS\\KOVRANT\\";
+  nested.workFolderShown = "E:\\Tools\\Kovrant\\";
   EXPECT_EQ(MakeRelative("E:\\Tools\\Apps\\a.exe", nested), "..\\Apps\\a.exe");
-  EXPECT_EQ(MakeAbsolute("..\\Apps\\a.exe", nested), "E:\\TOOLS\\Apps\\a.exe");
+  EXPECT_EQ(MakeAbsolute("..\\Apps\\a.exe", nested), "E:\\Tools\\Apps\\a.exe");
   DirectoryValues onSystemDrive = kDirs;
   onSystemDrive.workFolder = "C:\\KOVRANT\\";
   EXPECT_EQ(MakeRelative("C:\\Apps\\x.exe", onSystemDrive), "C:\\Apps\\x.exe");
@@ -59,8 +61,25 @@ TEST(Targets, PathParts) {
   EXPECT_EQ(DirectoryPart("tool.exe"), "");
 }
 
+// The working folder is compared upper-cased, but every path made from it is shown and
+// started in the folder's own letter case, in any script.
+TEST(Targets, PathsFromTheWorkingFolderKeepItsOwnLetterCase) {
+  const Text current = "E:\\Папка Ω\\Crème";
+  DirectoryValues dirs = kDirs;
+  dirs.workFolder = WorkFolderFrom(current);
+  dirs.workFolderShown = ShownWorkFolderFrom(current);
+  EXPECT_EQ(dirs.workFolder, "E:\\ПАПКА Ω\\CRÈME\\");
+  EXPECT_EQ(dirs.workFolderShown, "E:\\Папка Ω\\Crème\\");
+  EXPECT_EQ(TargetPath("Программы\\Ψ.exe", dirs), "E:\\Папка Ω\\Crème\\Программы\\Ψ.exe");
+  EXPECT_EQ(ExpandRunFolderMarker("@R\\данные.txt", dirs), "E:\\Папка Ω\\Crème\\данные.txt");
+  EXPECT_EQ(MakeRelative("e:\\папка ω\\crème\\Программы\\Ψ.exe", dirs), "Программы\\Ψ.exe");
+  EXPECT_EQ(MakeRelative(TargetPath("..\\Δ\\x.exe", dirs), dirs), "..\\Δ\\x.exe");
+}
+
 TEST(Targets, DirectoryValuesAreCleaned) {
   EXPECT_EQ(WorkFolderFrom("e:\\kovrant"), "E:\\KOVRANT\\");
+  EXPECT_EQ(ShownWorkFolderFrom("e:\\kovrant"), "e:\\kovrant\\");
+  EXPECT_EQ(ShownWorkFolderFrom("E:\\"), "E:\\");
   EXPECT_EQ(WorkFolderFrom("E:\\"), "E:\\");
   EXPECT_EQ(CleanDirectoryValue("  C:\\Temp\\\r\n"), "C:\\Temp");
   EXPECT_EQ(CleanDirectoryValue(""), "");

@@ -11,7 +11,7 @@
 namespace kov {
 namespace {
 
-const DirectoryValues kDirs{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS"};
+const DirectoryValues kDirs{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
 // Runs change on the table as one recorded step and lets the scores follow it.
 template <typename Change>

@@ -32,7 +32,7 @@ class CommandWindow : public Form1Session {
     item.stateMask = LVIS_SELECTED;
     SendMessageA(View(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
   }
-  Text WorkFolder() const { return Model().dirs.workFolder; }
+  Text WorkFolder() const { return Model().dirs.workFolderShown; }
 };
 
 constexpr const char* kToolsAndNotes =
@@ -244,7 +244,7 @@ TEST_F(CommandWindow, RunAsAdministratorAppliesToOneRequestOnly) {
 
   Select("Gone");
   {
-    DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_RETURN); });
+    DialogAnswerer notice("Warning", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); });
     Choose(Command::RunAsAdministrator);
     ASSERT_TRUE(notice.Answered());
     EXPECT_NE(notice.Text().find("File not found"), std::string::npos);

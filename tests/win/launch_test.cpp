@@ -31,7 +31,8 @@ class LaunchTest : public Form1Session {
     WaitFor([this] { return ReadBytes(record_).find("current directory") != std::string::npos; }, 15000);
     return ReadBytes(record_);
   }
-  std::string WorkFolder() const { return Model().dirs.workFolder; }
+  // The working folder in its own letter case, as starts show and use it.
+  std::string WorkFolder() const { return Model().dirs.workFolderShown; }
 
   std::string record_;
 };
@@ -40,10 +41,12 @@ TEST_F(LaunchTest, RelativeTargetStartsInItsOwnFolderWithTheWorkFolderInItsParam
   Start("*Apps\\rec.exe**Recorder* -f @R\\data\\list.txt *\r\n");
   Open(0);
   EXPECT_EQ(CurrentDirectory() + "\\", WorkFolder());
-  const std::string recorded = UpperText(Recorded());
-  EXPECT_NE(recorded.find("REC.EXE"), std::string::npos) << recorded;
-  EXPECT_NE(recorded.find("-F " + WorkFolder() + "DATA\\LIST.TXT"), std::string::npos) << recorded;
-  EXPECT_NE(recorded.find("CURRENT DIRECTORY: " + WorkFolder() + "APPS\r\n"), std::string::npos) << recorded;
+  EXPECT_NE(WorkFolder(), UpperText(WorkFolder())) << "the test needs a folder named in both cases";
+  const std::string recorded = Recorded();
+  EXPECT_NE(UpperText(recorded).find("REC.EXE"), std::string::npos) << recorded;
+  EXPECT_NE(recorded.find("-f " + WorkFolder() + "data\\list.txt"), std::string::npos) << recorded;
+  EXPECT_NE(UpperText(recorded).find("CURRENT DIRECTORY: " + UpperText(WorkFolder()) + "APPS\r\n"), std::string::npos)
+      << recorded;
 }
 
 TEST_F(LaunchTest, MacroTargetIsExpandedAndEnterStartsLikeADoubleClick) {
@@ -85,7 +88,7 @@ TEST_F(LaunchTest, MissingTargetStartsNothing) {
   ASSERT_EQ(shell_.requests().size(), 1u);
   EXPECT_EQ(shell_.requests()[0].verb, "");
   EXPECT_EQ(shell_.requests()[0].file, "rec.exe");
-  EXPECT_EQ(UpperText(shell_.requests()[0].directory), WorkFolder() + "APPS\\");
+  EXPECT_EQ(shell_.requests()[0].directory, WorkFolder() + "Apps\\");
   EXPECT_EQ(shell_.requests()[0].show, SW_SHOW);
 }
 

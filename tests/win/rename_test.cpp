@@ -78,7 +78,7 @@ TEST_F(RenameTest, AcceptedRenamesShowTheStoredNameAndRefusalsBringTheOldCaption
   Rename(2, "MyEditor");
   EXPECT_NE(Bar().find("already holds"), std::string::npos) << Bar();
   EXPECT_TRUE(WaitFor([this] { return Bar().find("already holds") == std::string::npos; }, 6000)) << Bar();
-  EXPECT_EQ(Bar(), "  " + Model().dirs.workFolder + "calc.exe");
+  EXPECT_EQ(Bar(), "  " + Model().dirs.workFolderShown + "calc.exe");
 }
 
 TEST_F(RenameTest, KeysWorkAgainRightAfterACancelledOrUnchangedEdit) {

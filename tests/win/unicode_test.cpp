@@ -66,7 +66,8 @@ TEST_F(UnicodeNames, DropStartRenameAndRestartKeepEveryName) {
   Choose(Command::ExecutionParameters);
   ASSERT_TRUE(parameters.Answered());
   Open(2);
-  EXPECT_NE(Recorded().find(cyrillic + " " + Model().dirs.workFolder + "x"), std::string::npos);
+  // The working folder in its own letter case, as it is on disk.
+  EXPECT_NE(Recorded().find(cyrillic + " " + folder_ + "x"), std::string::npos);
   Open(3);
   EXPECT_NE(UpperText(Recorded()).find("CURRENT DIRECTORY: " + UpperText(folder_ + greek)), std::string::npos);
 
@@ -124,7 +125,7 @@ TEST_F(UnicodeNames, StatusBarDrawsFolderTargetSearchAndUndoInEveryScript) {
   WriteBytes(folder_ + file, "recipe");
   Start({"*" + folder + "*1*" + folder + "**", folder + "\\*" + file + "**" + Utf8Text(caption) + "**"});
   const DrawnTexts drawn;
-  const std::wstring targetPath = WideText(Model().dirs.workFolder) + target;
+  const std::wstring targetPath = WideText(folder_) + target;
 
   Open(0);
   SelectIcon(View(), 0);
