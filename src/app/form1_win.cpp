@@ -212,7 +212,7 @@ void Form1::OnIconChanged(int index) {
 
 // Found entries come from many folders: they are arranged in their own folder.
 void Form1::OnDragStarted(int index) {
-  if (!model_.search) drag_.Begin(Parts(), index, toolBar_.ButtonWindow(kTagBack));
+  if (!model_.search) drag_.Begin(Parts(), index, *toolBar_.Button(kTagBack));
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -240,6 +240,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       OnCommand(wParam);
+      return 0;
+    case WM_CONTEXTMENU:
+      // Shift+F10 or the menu key on a tool button: the selected icon's menu, as in the view.
+      if (lParam != -1) return Window::HandleMessage(message, wParam, lParam);
+      RunCommand({Parts(), contextMenu_, dpi_, true}, Command::ContextMenu);
       return 0;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);

@@ -85,28 +85,33 @@ Text TableFullNotice(int refused) {
          " not added. Delete entries you no longer need to make room.";
 }
 
-// Adds the entries to the current folder and shows their icons in one update of the
-// view; the number refused because the table is full. Entries the folder already holds
-// are skipped, and the status bar says so.
-// The words of an addition in the status bar after an undo or a redo.
-Text AdditionWords(const std::vector<NewEntry>& entries, const AddResult& result) {
-  if (entries.size() == 1 && entries.front().kind == kVirtualFolder) return "new folder " + Quoted(entries.front().text);
-  if (result.lines.size() == 1) return "adding of " + Quoted(ReadEntry(result.lines.front()).caption);
-  return "adding of " + IntText(static_cast<std::int64_t>(result.lines.size())) + " items";
+// What an addition did, in the status bar's words.
+StepWords AdditionWords(const std::vector<NewEntry>& entries, const AddResult& result) {
+  if (entries.size() == 1 && entries.front().kind == kVirtualFolder)
+    return StepWords{StepKind::NewFolder, entries.front().text};
+  const auto count = static_cast<int>(result.lines.size());
+  return StepWords{StepKind::Added, count == 1 ? ReadEntry(result.lines.front()).caption : Text(), Text(), count};
 }
 
+// Adds the entries to the current folder and shows their icons in one update of the
+// view, the first of them selected; the number refused because the table is full.
+// Entries the folder already holds are skipped, and the status bar says so.
 int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries) {
   LauncherModel& model = parts.model;
   AddResult result;
   int firstAdded = 0;  // the slot of the first line added: they are the table's last ones
-  RunChange(parts, [&] {
+  const auto change = [&] {
     result = AddEntriesToTable(model.table, model.currentFolder, entries, model.dirs);
     firstAdded = model.table.Count() - static_cast<int>(result.lines.size()) + 1;
     return StepNote{AdditionWords(entries, result), {model.currentFolder, 0}, {model.currentFolder, firstAdded}};
+  };
+  RunChange(parts, change, [&] {
+    const int first = parts.view.Count();
+    parts.view.AppendIcons(result.lines, firstAdded, model.dirs);
+    parts.view.SelectAndFocus(first);
   });
-  if (!result.lines.empty()) parts.view.AppendIcons(result.lines, firstAdded, model.dirs);
   const auto skipped = static_cast<int>(entries.size() - result.lines.size()) - result.refused;
-  if (skipped > 0) parts.view.Say(AlreadyThere(skipped));
+  if (skipped > 0) parts.view.SayAlso(AlreadyThere(skipped));
   return result.refused;
 }
 
@@ -134,7 +139,7 @@ void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   for (const Text& path : dropped.paths) entries.push_back({path, KindOfPath(path)});
   const int refused = AddToFolder(parts, entries);
   if (!folderUnderDrop.empty()) {
-    parts.view.Say("Dropped items go into the open folder, not into \"" + folderUnderDrop + "\".");
+    parts.view.SayAlso("Dropped items go into the open folder, not into " + Quoted(folderUnderDrop) + ".");
   }
   if (!dropped.refusedNames.empty()) ShowNotice(parts.window, kNoticeWarning, RefusedNamesNotice(dropped.refusedNames));
   if (refused > 0) ShowNotice(parts.window, kNoticeWarning, TableFullNotice(refused));

@@ -13,6 +13,27 @@ Command CommandOfKey(KeyChord chord) {
   return Command::None;
 }
 
+namespace {
+
+bool IsTypingKey(unsigned key) { return (key >= kKeyEnd && key <= kKeyDown) || key == kKeyBack || key == kKeyDelete; }
+
+constexpr unsigned kKeySpaceBar = 0x20;
+
+bool IsPressingKey(unsigned key) { return key == kKeyEnter || key == kKeySpaceBar; }
+
+}  // namespace
+
+Command CommandOfKeyIn(KeyPart part, KeyChord chord, bool holdsText) {
+  if (part == KeyPart::Button && IsPressingKey(chord.key)) return Command::None;
+  if (part == KeyPart::TypeBox) {
+    if (IsTypingKey(chord.key)) return Command::None;
+    const Command command = CommandOfKey(chord);
+    if (holdsText && (command == Command::Undo || command == Command::Redo)) return Command::None;
+    return command;
+  }
+  return CommandOfKey(chord);
+}
+
 // Menu items' Tags repeat the buttons' numbers (Open and Move item left are both 1):
 // only the entries without a menu item are buttons.
 Command CommandOfToolTag(int tag) {

@@ -36,8 +36,12 @@ enum class Command : int {
 // Virtual-key codes, as the keyboard reports them.
 inline constexpr unsigned kKeyBack = 0x08;
 inline constexpr unsigned kKeyEnter = 0x0D;
+inline constexpr unsigned kKeyEnd = 0x23;
+inline constexpr unsigned kKeyHome = 0x24;
 inline constexpr unsigned kKeyLeft = 0x25;
+inline constexpr unsigned kKeyUp = 0x26;
 inline constexpr unsigned kKeyRight = 0x27;
+inline constexpr unsigned kKeyDown = 0x28;
 inline constexpr unsigned kKeyDelete = 0x2E;
 inline constexpr unsigned kKeyF1 = 0x70;
 inline constexpr unsigned kKeyF2 = 0x71;
@@ -93,6 +97,18 @@ inline constexpr CommandEntry kCommandList[] = {
 // The command a key pressed in the icon view runs; Command::None when the key is the
 // view's own (type-ahead, the arrows).
 Command CommandOfKey(KeyChord chord);
+
+// The parts of the window a key may be pressed in, besides the icon view.
+enum class KeyPart {
+  Button,   // keeps Enter and Space, which press it
+  TypeBox,  // keeps the keys typing needs
+};
+
+// The command a key pressed in a part of the window runs, as it would in the view;
+// Command::None when the part keeps the key. A box a user types into keeps the arrows,
+// Home, End, Backspace and Delete with any modifier, and Ctrl+Z and Ctrl+Y while it
+// holds text of its own to undo.
+Command CommandOfKeyIn(KeyPart part, KeyChord chord, bool holdsText);
 
 // The command of a tool button's Tag; Command::None for another number.
 Command CommandOfToolTag(int tag);

@@ -40,10 +40,10 @@ const char* RefusalText(MoveOutcome outcome) {
 
 }  // namespace
 
-void DragArrange::Begin(const LauncherParts& parts, int index, HWND back) {
+void DragArrange::Begin(const LauncherParts& parts, int index, ToolButton& back) {
   if (dragged_ >= 0 || parts.model.editing || index < 0) return;
   parts_.emplace(parts);
-  back_ = back;
+  back_ = &back;
   dragged_ = index;
   HWND view = parts.view.hwnd();
   SetWindowSubclass(view, Track, kDragSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -88,7 +88,7 @@ DragArrange::Target DragArrange::TargetAt(POINT point) const {
   POINT onScreen = point;
   ClientToScreen(view, &onScreen);
   RECT backBounds{};
-  GetWindowRect(back_, &backBounds);
+  GetWindowRect(back_->hwnd(), &backBounds);
   if (PtInRect(&backBounds, onScreen)) return parts_->model.currentFolder.empty() ? Target{} : Target{Target::Up};
   RECT client{};
   GetClientRect(view, &client);
@@ -121,15 +121,11 @@ DragArrange::Target DragArrange::PlaceNear(POINT point) const {
 // Read from the icon's own line: a mouse move never scans the table.
 bool DragArrange::IsFolderIcon(int index) const { return parts_->view.EntryAt(index).kind == kVirtualFolder; }
 
-// Marks where the icon would go: a folder's icon lit up, or the insertion mark.
+// Marks where the icon would go: a folder's icon or Back lit up, or the insertion mark.
 void DragArrange::Show(const Target& target) {
   HWND view = parts_->view.hwnd();
-  const int lit = target.kind == Target::Into ? target.index : -1;
-  if (lit != highlighted_) {
-    if (highlighted_ >= 0) ListView_SetItemState(view, highlighted_, 0, LVIS_DROPHILITED);
-    if (lit >= 0) ListView_SetItemState(view, lit, LVIS_DROPHILITED, LVIS_DROPHILITED);
-    highlighted_ = lit;
-  }
+  parts_->view.ShowDropTarget(target.kind == Target::Into ? target.index : -1);
+  back_->ShowAsDropTarget(target.kind == Target::Up);
   LVINSERTMARK mark{sizeof mark, 0, -1, 0};
   if (target.kind == Target::Before) {
     const bool atEnd = target.index >= parts_->view.Count();
@@ -152,41 +148,35 @@ void DragArrange::Drop(const Target& target, int dragged) {
   };
   MoveOutcome outcome = MoveOutcome::NotMoved;
   int select = -1;
-  RunChange(parts, [&]() -> StepNote {
+  const auto change = [&]() -> StepNote {
     switch (target.kind) {
       case Target::Before:
         if (!MoveEntryBefore(model.table, folder, caption, view.Caption(target.index))) return {};
         outcome = MoveOutcome::Moved;
         select = target.index > dragged ? target.index - 1 : target.index;
-        return {"move of " + Quoted(caption), {folder, slot}, movedTo(folder)};
+        return {StepWords{StepKind::Moved, caption}, {folder, slot}, movedTo(folder)};
       case Target::Into: {
         const Text into = view.Caption(target.index);
         outcome = MoveEntryIntoFolder(model.table, folder, caption, into, model.dirs);
         select = target.index > dragged ? target.index - 1 : target.index;
         const Text destination = folder + ExpandMacros(view.EntryAt(target.index).target, model.dirs) + "\\";
-        return {"move of " + Quoted(caption) + " into " + Quoted(into), {folder, slot}, movedTo(destination)};
+        return {StepWords{StepKind::MovedInto, caption, into}, {folder, slot}, movedTo(destination)};
       }
       case Target::Up:
         outcome = MoveEntryUp(model.table, folder, caption, model.dirs);
-        return {"move of " + Quoted(caption) + " up a level", {folder, slot}, movedTo(ParentFolder(folder))};
+        return {StepWords{StepKind::MovedUp, caption}, {folder, slot}, movedTo(ParentFolder(folder))};
       case Target::None:
         break;
     }
     return {};
-  });
-  Report(outcome, select);
-}
-
-// Shows the folder as the move left it, with select selected, or tells why the icon
-// stayed. A move shifts the slots between the two places, which the icons show.
-void DragArrange::Report(MoveOutcome outcome, int select) {
-  FolderView& view = parts_->view;
-  if (outcome == MoveOutcome::Moved) {
-    view.ShowFolder(parts_->model);
+  };
+  // The folder is drawn as the move left it: a move shifts the slots between the two
+  // places, which the icons show.
+  RunChange(parts, change, [&] {
+    view.ShowFolder(model);
     if (select >= 0) view.SelectAndFocus(select);
-  } else if (const char* why = RefusalText(outcome)) {
-    view.Say(why);
-  }
+  });
+  if (const char* why = RefusalText(outcome)) view.Say(why);
 }
 
 void DragArrange::End() {

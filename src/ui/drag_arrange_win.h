@@ -9,6 +9,7 @@
 
 #include "ui/arrange.h"
 #include "ui/launcher_parts_win.h"
+#include "util/tool_button_win.h"
 
 namespace kov {
 
@@ -20,7 +21,7 @@ class DragArrange {
   ~DragArrange() { End(); }
 
   // Starts dragging icon index of the view (LVN_BEGINDRAG); back is the Back button.
-  void Begin(const LauncherParts& parts, int index, HWND back);
+  void Begin(const LauncherParts& parts, int index, ToolButton& back);
 
  private:
   // Where the icon would go if it were dropped now.
@@ -38,13 +39,11 @@ class DragArrange {
   bool IsFolderIcon(int index) const;
   void Show(const Target& target);
   void Drop(const Target& target, int dragged);
-  void Report(MoveOutcome outcome, int select);
   void End();
 
   std::optional<LauncherParts> parts_;
-  HWND back_ = nullptr;
+  ToolButton* back_ = nullptr;
   int dragged_ = -1;
-  int highlighted_ = -1;
 };
 
 }  // namespace kov

@@ -60,7 +60,7 @@ void EditExecutionParameters(const LauncherParts& parts) {
   RunChange(parts, [&] {
     table.SetSlot(slot, LineWithParameters(table.Slot(slot), typed));
     const StepPlace place{parts.model.selected.folder, slot};
-    return StepNote{"new parameters of " + Quoted(parts.model.selected.caption), place, place};
+    return StepNote{StepWords{StepKind::NewParameters, parts.model.selected.caption}, place, place};
   });
 }
 
@@ -74,22 +74,15 @@ void DeleteSelected(const LauncherParts& parts) {
     return;
   }
   EntryTable& table = parts.model.table;
-  RunChange(parts, [&] {
+  const auto change = [&] {
     const int countBefore = table.Count() + static_cast<int>(table.Overflow().size());
     DeleteFromTable(table, asked.folder, asked);
     const int inside = countBefore - table.Count() - static_cast<int>(table.Overflow().size()) - 1;
-    Text what = "delete of " + Quoted(asked.caption);
-    if (inside > 0) what += " and its " + IntText(inside) + (inside == 1 ? " entry" : " entries");
-    return StepNote{std::move(what), {asked.folder, asked.slot}, {asked.folder, 0}};
-  });
-  if (parts.model.search) {
-    parts.view.ShowResults(parts.model);
-  } else {
-    parts.view.ShowFolder(parts.model);
-  }
+    return StepNote{
+        StepWords{StepKind::Deleted, asked.caption, Text(), inside}, {asked.folder, asked.slot}, {asked.folder, 0}};
+  };
   // The icon that took the deleted one's place, or the new last one, is selected.
-  const int count = parts.view.Count();
-  if (count > 0) parts.view.SelectAndFocus(std::min(position, count - 1));
+  RunChange(parts, change, [&] { ShowAgain(parts, position); });
 }
 
 }  // namespace kov

@@ -6,6 +6,7 @@
 #include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
 #include "ui/command_list.h"
+#include "ui/window_keys_win.h"
 #include "util/child_window_win.h"
 #include "util/dpi_win.h"
 #include "util/tab_key_win.h"
@@ -30,29 +31,28 @@ void DrawEmptyFolderHint(HWND view) {
   ReleaseDC(view, dc);
 }
 
-// Tells the window what the user asked of the view, as a command; a command given by
-// the keyboard comes as an accelerator's does, so that it acts where the keyboard is.
-void SendCommand(HWND view, Command command, bool byKeyboard) {
-  SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), byKeyboard ? 1 : 0), 0);
+// Tells the window what the user did to the view with the mouse, as a command.
+void SendCommand(HWND view, Command command) {
+  SendMessageA(GetParent(view), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
 }
 
 // Sends the window's own keys to the window as the command of their tool button, and
-// Tab to the window that moves the focus, before the list view can act on them.
-LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// Tab to the window that moves the focus, before the list view can act on them. An
+// empty folder says how it fills; no search result says nothing of dropping.
+LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   if (HandOnTabKey(view, message, wParam)) return 0;
   // While a caption is edited the window's keys wait, as the view's own do.
   if (message == WM_KEYDOWN && !ListView_GetEditControl(view)) {
-    const KeyChord chord{static_cast<unsigned>(wParam), (GetKeyState(VK_CONTROL) & 0x8000) != 0,
-                         (GetKeyState(VK_SHIFT) & 0x8000) != 0};
-    if (const Command command = CommandOfKey(chord); command != Command::None) {
-      SendCommand(view, command, true);
+    if (const Command command = CommandOfKey(PressedChord(wParam)); command != Command::None) {
+      SendKeyCommand(view, command);
       return 0;
     }
   } else if (message == WM_CONTEXTMENU && lParam == -1) {
     // Shift+F10 or the menu key: the menu opens at the selected icon.
-    SendCommand(view, Command::ContextMenu, true);
+    SendKeyCommand(view, Command::ContextMenu);
     return 0;
-  } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0) {
+  } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0 &&
+             !reinterpret_cast<const FolderView*>(data)->ShowsResults()) {
     const LRESULT painted = DefSubclassProc(view, message, wParam, lParam);
     DrawEmptyFolderHint(view);
     return painted;
@@ -73,7 +73,7 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
                             bounds, nullptr);
   if (!list_) return false;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
-  return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, 0) != FALSE;
+  return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 bool FolderView::SetDpi(int dpi, HFONT font) {
@@ -87,6 +87,7 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
+  showsResults_ = false;
   statusBar_->Show(model.currentFolder);
   ShowSlots(model.table, FolderSlots(model.table, model.currentFolder), model.dirs);
 }
@@ -101,6 +102,7 @@ Text MatchCount(std::size_t count) {
 
 void FolderView::ShowResults(const LauncherModel& model) {
   const std::vector<int>& found = model.search->found;
+  showsResults_ = true;
   statusBar_->Show(MatchCount(found.size()));
   ShowSlots(model.table, found, model.dirs);
 }
@@ -131,6 +133,7 @@ void FolderView::RedrawImage(int index) {
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
   ListView_DeleteAllItems(list_);
   icons_.clear();
+  dropTarget_ = -1;
   linesText_ = table.LoadedText();
   icons_.reserve(slots.size());
   for (int slot : slots) icons_.push_back({slot, table.StoredSlot(slot), false, Text(), -1});
@@ -279,10 +282,10 @@ LRESULT FolderView::OnNotify(const NMHDR& header) {
   auto& mutableHeader = const_cast<NMHDR&>(header);
   switch (header.code) {
     case NM_DBLCLK:
-      SendCommand(list_, Command::Open, false);
+      SendCommand(list_, Command::Open);
       return 0;
     case NM_RCLICK:
-      SendCommand(list_, Command::ContextMenu, false);
+      SendCommand(list_, Command::ContextMenu);
       return 0;
     case LVN_BEGINLABELEDITA:
     case LVN_ENDLABELEDITA:
@@ -299,6 +302,8 @@ LRESULT FolderView::OnNotify(const NMHDR& header) {
     case LVN_BEGINDRAG:
       listener_->OnDragStarted(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
+    case NM_CUSTOMDRAW:
+      return OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(mutableHeader));
     case LVN_ITEMCHANGED:
       listener_->OnIconChanged(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
@@ -326,6 +331,42 @@ void FolderView::SwapIcons(int first, int second) {
   std::swap(IconAt(first), IconAt(second));
   std::swap(IconAt(first).slot, IconAt(second).slot);
   ListView_RedrawItems(list_, std::min(first, second), std::max(first, second));
+}
+
+// A view without icons of its own keeps no drop-target state for them: the icon a drag
+// would drop into is drawn here, its caption and its bounds in the selection's colours.
+LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
+  if (dropTarget_ < 0) return CDRF_DODEFAULT;
+  const auto index = static_cast<int>(draw.nmcd.dwItemSpec);
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      if (index != dropTarget_) return CDRF_DODEFAULT;
+      draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+      draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+      return CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPOSTPAINT: {
+      RECT bounds{};
+      ListView_GetItemRect(list_, index, &bounds, LVIR_BOUNDS);
+      BrushHandle edge(CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT)));
+      for (int ring = 0; ring < Scaled(2, DpiOf(list_)); ++ring) {
+        FrameRect(draw.nmcd.hdc, &bounds, edge.get());
+        InflateRect(&bounds, -1, -1);
+      }
+      return CDRF_DODEFAULT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void FolderView::ShowDropTarget(int index) {
+  if (index == dropTarget_) return;
+  const int before = dropTarget_;
+  dropTarget_ = index;
+  if (before >= 0) ListView_RedrawItems(list_, before, before);
+  if (index >= 0) ListView_RedrawItems(list_, index, index);
 }
 
 void FolderView::SelectAndFocus(int index) {

@@ -68,6 +68,7 @@ class FolderView {
 
   // Says briefly in the status bar what just happened.
   void Say(const Text& message) { statusBar_->Say(message); }
+  void SayAlso(const Text& message) { statusBar_->SayAlso(message); }
 
   int Count() const;
   // Index of the selected icon, or -1.
@@ -91,6 +92,7 @@ class FolderView {
   // The view's info tip for an icon: its full caption and the path it leads to.
   void OnGetInfoTip(NMLVGETINFOTIPA& request) const;
   LRESULT OnEditLabel(const NMHDR& header);
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
   // The icon at a point of the view's client area; -1 when none is there.
   int IconAtPoint(POINT inView) const;
   // The entry the icon stands for; an empty one for no icon.
@@ -99,6 +101,10 @@ class FolderView {
   // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
   // on from it.
   void SelectAndFocus(int index);
+  // Lights up the icon something dragged would be dropped into; -1 for none.
+  void ShowDropTarget(int index);
+  // True while the view shows what a search found rather than a folder.
+  bool ShowsResults() const { return showsResults_; }
 
  private:
   // An icon: the entry line it was made from, and what has been read from it so far.
@@ -126,6 +132,8 @@ class FolderView {
   mutable std::vector<Icon> icons_;
   // The loaded settings text that icons' lines may be pieces of, held while they are shown.
   std::shared_ptr<const Text> linesText_;
+  bool showsResults_ = false;
+  int dropTarget_ = -1;
 };
 
 }  // namespace kov

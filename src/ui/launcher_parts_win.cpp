@@ -1,5 +1,7 @@
 #include "ui/launcher_parts_win.h"
 
+#include <algorithm>
+
 namespace kov {
 
 int LookUpSelection(const LauncherParts& parts) {
@@ -10,6 +12,16 @@ int LookUpSelection(const LauncherParts& parts) {
   if (slot < 1 || slot > model.table.Count()) return 0;
   model.selected = SelectedEntryAt(model.table, slot, model.dirs);
   return slot;
+}
+
+void ShowAgain(const LauncherParts& parts, int index) {
+  if (parts.model.search) {
+    parts.view.ShowResults(parts.model);
+  } else {
+    parts.view.ShowFolder(parts.model);
+  }
+  const int count = parts.view.Count();
+  if (count > 0) parts.view.SelectAndFocus(std::min(index, count - 1));
 }
 
 }  // namespace kov

@@ -26,4 +26,8 @@ struct LauncherParts {
 // no icon is selected or no entry carries its caption.
 int LookUpSelection(const LauncherParts& parts);
 
+// Draws again what the view shows, the found entries or the folder, as the table now
+// stands, with the icon at index selected and focused, or the last when fewer are left.
+void ShowAgain(const LauncherParts& parts, int index);
+
 }  // namespace kov

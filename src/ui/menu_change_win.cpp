@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 
 #include "ui/use_follow.h"
 
@@ -22,21 +23,21 @@ class Recording {
 };
 
 // Runs change as one step of the history; false when it changed nothing.
-bool RecordStep(LauncherModel& model, const std::function<StepNote()>& change) {
+std::optional<StepNote> RecordStep(LauncherModel& model, const std::function<StepNote()>& change) {
   UndoStep step;
   StepNote note;
   {
     const Recording recording(model.table, step.changes);
     note = change();
   }
-  if (step.changes.Empty()) return false;
+  if (step.changes.Empty()) return std::nullopt;
   FollowChanges(model.scores, step.changes, false);
-  step.what = std::move(note.what);
+  step.what = StepName(note.words);
   step.before = std::move(note.before);
   step.after = std::move(note.after);
   model.history.Add(std::move(step));
   TableChanged(model, std::time(nullptr));
-  return true;
+  return note;
 }
 
 // True when the table still has the folder: its entry in the folder above, or entries
@@ -50,24 +51,29 @@ bool HasFolder(const LauncherModel& model, const Text& folder) {
 
 }  // namespace
 
-void RunChange(const LauncherParts& parts, const std::function<StepNote()>& change) {
-  if (RecordStep(parts.model, change)) parts.menuFile.Changed();
+bool RunChange(const LauncherParts& parts, const std::function<StepNote()>& change, const std::function<void()>& show) {
+  const std::optional<StepNote> note = RecordStep(parts.model, change);
+  if (!note) return false;
+  parts.menuFile.Changed();
+  if (show) show();
+  parts.view.Say(DoneSentence(note->words));
+  return true;
 }
 
 void ShowMenuFromFile(const LauncherParts& parts, EntryTable fileMenu) {
   LauncherModel& model = parts.model;
   const Text before = model.currentFolder;
-  RecordStep(model, [&] {
+  const std::optional<StepNote> note = RecordStep(model, [&] {
     model.table.ReplaceWith(std::move(fileMenu));
     if (!HasFolder(model, model.currentFolder)) model.currentFolder.clear();
-    return StepNote{"reload of the menu from its file", {before, 0}, {model.currentFolder, 0}};
+    return StepNote{StepWords{StepKind::Reloaded}, {before, 0}, {model.currentFolder, 0}};
   });
   if (model.search) {
     parts.view.ShowResults(model);
   } else {
     parts.view.ShowFolder(model);
   }
-  parts.view.Say("Another program changed the menu's file: Kovrant shows the menu as it is now.");
+  parts.view.Say(note ? DoneSentence(note->words) : Text(kMenuReloadedNotice));
 }
 
 void ShowPlace(const LauncherParts& parts, const StepPlace& place) {
@@ -105,7 +111,5 @@ void UndoLastStep(const LauncherParts& parts) {
 void RedoNextStep(const LauncherParts& parts) {
   ShowStepTaken(parts, parts.model.history.Redo(parts.model.table), false);
 }
-
-Text Quoted(const Text& caption) { return "\"" + caption + "\""; }
 
 }  // namespace kov

@@ -5,20 +5,23 @@
 #include <functional>
 
 #include "ui/launcher_parts_win.h"
+#include "ui/step_words.h"
 
 namespace kov {
 
-// What a change tells of itself: its words for the status bar after an undo or a redo,
+// What a change tells of itself: what it did, in the words the status bar says it in,
 // and where it happened, before and after.
 struct StepNote {
-  Text what;
+  StepWords words;
   StepPlace before;
   StepPlace after;
 };
 
-// Runs change on the model's table as one step. A change that leaves the table as it
-// was is no step.
-void RunChange(const LauncherParts& parts, const std::function<StepNote()>& change);
+// Runs change on the model's table as one step; then show draws the view as the step
+// left it, and the status bar says what was done and how to take it back. A change that
+// leaves the table as it was is no step, and shows and says nothing; false then.
+bool RunChange(const LauncherParts& parts, const std::function<StepNote()>& change,
+               const std::function<void()>& show = nullptr);
 
 // Shows the menu another program wrote into the settings file instead of the window's,
 // as one step that can be undone; the open folder stays open when the new menu still
@@ -33,8 +36,5 @@ void ShowPlace(const LauncherParts& parts, const StepPlace& place);
 // status bar says which, or that there is nothing to take back.
 void UndoLastStep(const LauncherParts& parts);
 void RedoNextStep(const LauncherParts& parts);
-
-// A caption in quotes, as the status bar names an entry.
-Text Quoted(const Text& caption);
 
 }  // namespace kov

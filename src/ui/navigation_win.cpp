@@ -26,6 +26,10 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
     model.search.reset();
     EnterFolder(model, entry.target);
     parts.view.ShowFolder(model);
+    // Its first icon is selected and the keys act on it at once, however the folder
+    // was entered: from the view, or from the search field.
+    if (parts.view.Count() > 0) parts.view.SelectAndFocus(0);
+    SetFocus(parts.view.hwnd());
   } else if (entry.kind == kDirectory) {
     ShellOpen(MakeAbsolute(entry.target, model.dirs), parts.shell);
     CountStart(model);

@@ -6,9 +6,9 @@
 
 namespace kov {
 
-// Enters a virtual folder, opens a directory in Explorer, or starts a program or
-// document (elevated when asked); a missing target is reported as "File not found",
-// with the offer to locate it.
+// Enters a virtual folder with its first icon selected and the focus in the view, opens
+// a directory in Explorer, or starts a program or document (elevated when asked); a
+// missing target is reported as "File not found", with the offer to locate it.
 void OpenSelected(const LauncherParts& parts, bool elevated);
 
 // Shows the parent of the current folder; nothing at the top.

@@ -20,17 +20,12 @@ void Relink(const LauncherParts& parts, int index, const Text& path) {
   const int slot = parts.view.SlotOf(index);
   if (slot < 1 || slot > model.table.Count()) return;
   const EntryView entry = ReadEntry(model.table.Slot(slot));
-  RunChange(parts, [&] {
+  const auto change = [&] {
     model.table.SetSlot(slot, RelinkedLine(model.table.Slot(slot), {path, KindOf(path)}, model.dirs));
     const StepPlace place{entry.folder, slot};
-    return StepNote{"new target of " + Quoted(entry.caption), place, place};
-  });
-  if (model.search) {
-    parts.view.ShowResults(model);
-  } else {
-    parts.view.ShowFolder(model);
-  }
-  parts.view.SelectAndFocus(index);
+    return StepNote{StepWords{StepKind::NewTarget, entry.caption}, place, place};
+  };
+  RunChange(parts, change, [&] { ShowAgain(parts, index); });
 }
 
 }  // namespace

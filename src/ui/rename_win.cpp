@@ -52,7 +52,7 @@ void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
   RunChange(parts, [&] {
     result = RenameEntry(model.table, model.currentFolder, oldCaption, text, model.dirs);
     const StepPlace place{model.currentFolder, result.slot};
-    return StepNote{"rename of " + Quoted(oldCaption) + " to " + Quoted(result.name), place, place};
+    return StepNote{StepWords{StepKind::Renamed, oldCaption, result.name}, place, place};
   });
   if (result.outcome != RenameOutcome::Renamed) {
     // An edit that changed nothing needs no word.
@@ -102,12 +102,14 @@ void MoveSelected(const LauncherParts& parts, int step) {
   const int slot = view.SlotOf(position);
   const int targetSlot = view.SlotOf(target);
   const Text& folder = parts.model.currentFolder;
-  RunChange(parts, [&] {
+  const auto change = [&] {
     parts.model.table.ExchangeSlots(slot, targetSlot);
-    return StepNote{"move of " + Quoted(view.Caption(position)), {folder, slot}, {folder, targetSlot}};
+    return StepNote{StepWords{StepKind::Moved, view.Caption(position)}, {folder, slot}, {folder, targetSlot}};
+  };
+  RunChange(parts, change, [&] {
+    view.SwapIcons(position, target);
+    view.SelectAndFocus(target);
   });
-  view.SwapIcons(position, target);
-  view.SelectAndFocus(target);
 }
 
 }  // namespace kov

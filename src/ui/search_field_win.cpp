@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/command_list.h"
+#include "ui/window_keys_win.h"
 #include "util/child_window_win.h"
 #include "util/tab_key_win.h"
 #include "util/wide_text_win.h"
@@ -15,8 +16,8 @@ constexpr UINT_PTR kSearchKeysSubclass = 1;
 
 bool IsEmpty(HWND field) { return GetWindowTextLengthW(field) == 0; }
 
-// The field's own keys; the menu's undo and redo while the field is empty, when the
-// field has nothing of its own to undo.
+// The search's keys, and the window's that typing does not need: the menu's undo and
+// redo only while the field is empty, when it has nothing of its own to undo.
 Command CommandOfFieldKey(HWND field, WPARAM key, bool control, bool shift) {
   switch (key) {
     case VK_RETURN:
@@ -27,16 +28,9 @@ Command CommandOfFieldKey(HWND field, WPARAM key, bool control, bool shift) {
       return shift || control || IsEmpty(field) ? Command::None : Command::SearchResults;
     case VK_ESCAPE:
       return Command::SearchCancel;
-    case 'Z':
-    case 'Y':
-      return control && IsEmpty(field) ? CommandOfKey({static_cast<unsigned>(key), control, shift}) : Command::None;
     default:
-      return Command::None;
+      return CommandOfKeyIn(KeyPart::TypeBox, PressedChord(key), !IsEmpty(field));
   }
-}
-
-void SendCommand(HWND field, Command command) {
-  SendMessageA(GetAncestor(field, GA_ROOT), WM_COMMAND, MAKEWPARAM(CommandWindowId(command), 0), 0);
 }
 
 // The characters of the keys taken: in a one-line field they would only beep, or undo.
@@ -52,7 +46,7 @@ LRESULT CALLBACK TakeSearchKeys(HWND field, UINT message, WPARAM wParam, LPARAM 
   const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
   if (message == WM_KEYDOWN) {
     if (const Command command = CommandOfFieldKey(field, wParam, control, shift); command != Command::None) {
-      SendCommand(field, command);
+      SendKeyCommand(field, command);
       return 0;
     }
   } else if (message == WM_CHAR && IsTakenCharacter(field, wParam)) {

@@ -22,9 +22,12 @@ void StatusLine::Keep(const Text& lasting) {
 
 void StatusLine::Say(const Text& message) {
   saying_ = true;
+  message_ = message;
   SetText("  " + message);
   SetTimer(hwnd(), kMessageTimer, kMessageMilliseconds, nullptr);
 }
+
+void StatusLine::SayAlso(const Text& message) { Say(saying_ ? message_ + "  " + message : message); }
 
 LRESULT StatusLine::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kMessageTimer) {

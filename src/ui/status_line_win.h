@@ -18,12 +18,15 @@ class StatusLine : public Panel {
   void Keep(const Text& lasting);
   // Says message until a few seconds have passed or the folder changes.
   void Say(const Text& message);
+  // Adds message to the one being said, or says it: two things that happened at once.
+  void SayAlso(const Text& message);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   Text folderText_;
+  Text message_;
   bool saying_ = false;
 };
 

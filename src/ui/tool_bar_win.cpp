@@ -8,6 +8,7 @@
 #include "ui/artwork_win.h"
 #include "ui/command_tags.h"
 #include "ui/tool_bar_layout.h"
+#include "ui/window_keys_win.h"
 #include "util/child_window_win.h"
 #include "util/dpi_win.h"
 #include "util/wide_text_win.h"
@@ -82,7 +83,10 @@ bool ToolBar::Create(HWND parent, int leftPanelId, int rightPanelId, int searchF
 
 bool ToolBar::AddButton(HWND parent, const ToolButtonLook& look, const RECT& bounds) {
   auto button = std::make_unique<ToolButton>();
-  if (!button->Create(parent, look.tag, look.hint, ToolGlyphArt(look.glyph), bounds)) return false;
+  if (!button->Create(parent, look.tag, look.hint, ToolGlyphArt(look.glyph), bounds) ||
+      !PassWindowKeysOn(button->hwnd())) {
+    return false;
+  }
   buttons_.push_back(std::move(button));
   return true;
 }
@@ -140,8 +144,13 @@ void ToolBar::Layout(int width, int dpi, bool repaint) {
 }
 
 HWND ToolBar::ButtonWindow(int tag) const {
+  const ToolButton* button = Button(tag);
+  return button ? button->hwnd() : nullptr;
+}
+
+ToolButton* ToolBar::Button(int tag) const {
   for (const auto& button : buttons_) {
-    if (button->Tag() == tag) return button->hwnd();
+    if (button->Tag() == tag) return button.get();
   }
   return nullptr;
 }

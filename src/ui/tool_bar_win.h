@@ -37,6 +37,7 @@ class ToolBar {
   static int Height(int dpi);
 
   HWND ButtonWindow(int tag) const;
+  ToolButton* Button(int tag) const;
   SearchField& Search() { return search_; }
 
  private:

@@ -25,7 +25,7 @@ void ToolButton::SetColors(const ButtonColors& colors) {
 
 BitmapHandle ToolButton::Glyph(int size, COLORREF face) const {
   if (colors_.ownArtColors) return RenderGlyphOnColor(art_, size, face);
-  return RenderGlyphInInk(art_, size, hot_ || spaceDown_ ? colors_.hotGlyph : colors_.glyph, face);
+  return RenderGlyphInInk(art_, size, Lit() || spaceDown_ ? colors_.hotGlyph : colors_.glyph, face);
 }
 
 void ToolButton::OnPaint() {
@@ -34,10 +34,10 @@ void ToolButton::OnPaint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const bool down = (pressed_ && hot_) || spaceDown_;
-  const COLORREF face = down ? colors_.pressedFace : hot_ ? colors_.hotFace : colors_.face;
+  const COLORREF face = down ? colors_.pressedFace : Lit() ? colors_.hotFace : colors_.face;
   BrushHandle faceBrush(CreateSolidBrush(face));
   FillRect(dc, &client, faceBrush.get());
-  if (hot_) {
+  if (Lit()) {
     BrushHandle edgeBrush(CreateSolidBrush(colors_.hotEdge));
     FrameRect(dc, &client, edgeBrush.get());
   }
@@ -65,6 +65,12 @@ void ToolButton::SetHot(bool hot) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
     TrackMouseEvent(&track);
   }
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ToolButton::ShowAsDropTarget(bool lit) {
+  if (dropTarget_ == lit) return;
+  dropTarget_ = lit;
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

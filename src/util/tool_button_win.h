@@ -16,6 +16,8 @@ class ToolButton : public Window {
   [[nodiscard]] bool Create(HWND parent, int tag, const char* name, GlyphArt art, const RECT& bounds);
   void SetColors(const ButtonColors& colors);
   int Tag() const { return tag_; }
+  // Lit as under the mouse while something dragged over it would be dropped on it.
+  void ShowAsDropTarget(bool lit);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -24,6 +26,7 @@ class ToolButton : public Window {
   void OnPaint();
   BitmapHandle Glyph(int size, COLORREF face) const;
   void SetHot(bool hot);
+  bool Lit() const { return hot_ || dropTarget_; }
   void Click();
   void OnKey(UINT message, WPARAM key, LPARAM flags);
 
@@ -31,6 +34,7 @@ class ToolButton : public Window {
   GlyphArt art_;
   ButtonColors colors_;
   bool hot_ = false;
+  bool dropTarget_ = false;
   bool pressed_ = false;
   bool spaceDown_ = false;
 };

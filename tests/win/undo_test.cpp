@@ -4,8 +4,12 @@
 // found is kept as a backup.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "drag_session.h"
+#include "ui/command_tags.h"
 #include "ui/list_view_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 namespace {
@@ -68,6 +72,101 @@ TEST_F(DragArrangeTest, DeleteAndDragAreUndoneAndRedoneAndTheFoundMenuIsKept) {
   ASSERT_EQ(backups.size(), 1u);
   EXPECT_EQ(backups.front().rfind("kovrant 20", 0), 0u) << backups.front();
   EXPECT_EQ(ReadBytes(work_.Path() + "kovrant.backups\\" + backups.front()), found);
+}
+
+// The pixels of a window's part as they are on the screen, in screen coordinates.
+std::vector<COLORREF> ScreenPixels(RECT area) {
+  std::vector<COLORREF> pixels;
+  HDC screen = GetDC(nullptr);
+  for (LONG y = area.top; y < area.bottom; y += 2) {
+    for (LONG x = area.left; x < area.right; x += 2) pixels.push_back(GetPixel(screen, x, y));
+  }
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+RECT OnScreen(HWND window, RECT area) {
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
+// Where an empty view says "Drop files here": the middle of its top.
+RECT HintArea(HWND view) {
+  const RECT client = ClientOf(view);
+  return OnScreen(view, {client.right / 2 - 60, 20, client.right / 2 + 60, 50});
+}
+
+bool AllOneColour(const std::vector<COLORREF>& pixels) {
+  return std::all_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) { return pixel == pixels.front(); });
+}
+
+// Every change says once what was done and how to take it back, in the words undo uses;
+// a dragged icon lights up the folder or the Back button it would be dropped on; a
+// search that found nothing does not ask for a drop.
+TEST_F(DragArrangeTest, EachChangeSaysWhatItDidAndADragLightsItsTarget) {
+  const std::string games = "\xCE\xA0\xCE\xB1\xCE\xB9\xCF\x87\xCE\xBD\xCE\xAF\xCE\xB4\xCE\xB9\xCE\xB1";  // Παιχνίδια
+  const std::string beetle = "\xD0\x96\xD1\x83\xD0\xBA";                                                // Жук
+  Start({"*a.exe**A**", "*" + games + "*1*" + games + "**", games + "\\*t.exe**T**", games + "\\*u.exe**U**",
+         "*b.exe**" + beetle + "**", "*Empty*1*Empty**"});
+  const auto iconOf = [&](const std::string& caption) {
+    const std::vector<std::string> captions = Captions();
+    return static_cast<int>(std::find(captions.begin(), captions.end(), caption) - captions.begin());
+  };
+  SetForegroundWindow(form_->hwnd());
+  SetFocus(View());
+  PumpMessages(50);
+
+  RECT folderIcon{};
+  ListView_GetItemRect(View(), 1, &folderIcon, LVIR_BOUNDS);
+  folderIcon = OnScreen(View(), folderIcon);
+  const std::vector<COLORREF> folderBefore = ScreenPixels(folderIcon);
+  DragTo(0, OnIcon(1, 0.5));
+  EXPECT_NE(ScreenPixels(folderIcon), folderBefore);
+  Release();
+  EXPECT_EQ(Bar(), "  Moved \"A\" into \"" + games + "\". Ctrl+Z moves it back.");
+  PressChord({VK_CONTROL, 'Z'});
+  EXPECT_EQ(Bar(), "  Undone: move of \"A\" into \"" + games + "\"");
+
+  Open(1);
+  ASSERT_EQ(Model().currentFolder, games + "\\");
+  HWND back = form_->ToolButtonWindow(kTagBack);
+  const RECT backOnScreen = OnScreen(back, ClientOf(back));
+  const std::vector<COLORREF> backBefore = ScreenPixels(backOnScreen);
+  DragTo(1, {(backOnScreen.left + backOnScreen.right) / 2, (backOnScreen.top + backOnScreen.bottom) / 2});
+  PumpMessages(50);
+  EXPECT_NE(ScreenPixels(backOnScreen), backBefore);
+  Release();
+  // The mouse leaves, so that Back is not lit as under the mouse.
+  Send({MouseInput(MOUSEEVENTF_MOVE, {backOnScreen.right + 300, backOnScreen.bottom + 200})});
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixels(backOnScreen) == backBefore; }, 2000));
+  EXPECT_EQ(Bar(), "  Moved \"U\" up a level. Ctrl+Z moves it back.");
+
+  PressChord({VK_BACK});
+  SelectIcon(View(), iconOf(games));
+  {
+    DialogAnswerer question("Warning", [](HWND dialog) { ClickButton(dialog, "&Yes"); });
+    PressChord({VK_DELETE});
+    ASSERT_TRUE(question.Answered());
+  }
+  PumpMessages(20);
+  EXPECT_EQ(Bar(), "  Deleted \"" + games + "\" and its 1 entry. Ctrl+Z brings them back.");
+  HWND editor = StartEditing(iconOf("A"));
+  SetWindowTextW(editor, WideText(beetle + "2").c_str());
+  KeyDown(editor, VK_RETURN);
+  PumpMessages(20);
+  EXPECT_EQ(Bar(), "  Renamed \"A\" to \"" + beetle + "2\". Ctrl+Z gives back the old name.");
+
+  // An empty folder asks for a drop; a search that found nothing does not.
+  Choose(Command::Find);
+  SetWindowTextA(GetFocus(), "qqqq");
+  PumpMessages(50);
+  ASSERT_EQ(IconCount(View()), 0);
+  EXPECT_TRUE(AllOneColour(ScreenPixels(HintArea(View()))));
+  SetWindowTextA(GetFocus(), "");
+  PumpMessages(20);
+  Open(iconOf("Empty"));
+  ASSERT_EQ(IconCount(View()), 0);
+  EXPECT_FALSE(AllOneColour(ScreenPixels(HintArea(View()))));
 }
 
 }  // namespace
