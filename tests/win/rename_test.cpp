@@ -119,7 +119,8 @@ TEST_F(RenameTest, RenamingAFolderCarriesItsContentsAndLeavesTheSiblingAlone) {
   };
   EXPECT_EQ(Lines(), expected);
   Open(0);
-  EXPECT_EQ(Bar(), "  Tools\\Web\\");
+  // The folder's first icon is selected: the bar names its target beside the folder.
+  EXPECT_EQ(Bar(), "  Tools\\Web\\    " + Model().dirs.workFolderShown + "ping.exe");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"ping", "Old"}));
 }
 
