@@ -1,19 +1,22 @@
 // Finding entries as the user types: every entry of the whole menu whose caption the
-// typed text matches, ignoring letter case in every script, the likeliest first.
+// typed text matches, ignoring letter case and diacritics in every script, the likeliest
+// first.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "store/entry_table.h"
 
 namespace kov {
 
-// The captions of a table taken apart once (upper-cased, their words found), so that
-// each keystroke only compares. Built again whenever the table changes.
+// The captions of a table taken apart once (folded as FoldLetter folds them, their words
+// found), so that each keystroke only compares. Built again whenever the table changes.
 //
 // Typed text (without the blanks around it) matches a caption by the first of these
-// rules that holds, letters being characters and case ignored:
+// rules that holds, letters being characters, their case and diacritics ignored ("creme"
+// starts "Crème brûlée", "strasse" starts "Straße"):
 //   1. it starts the caption;
 //   2. it starts one of the caption's words (words part at blanks, "-", "_", "." and
 //      where a lower-case letter is followed by a capital: "WinMerge" is "Win" "Merge");
@@ -44,9 +47,9 @@ class CaptionIndex {
     std::uint64_t present = 0;
   };
 
-  void Add(const Text& caption);
+  void Add(std::string_view caption);
 
-  std::vector<char32_t> letters_;          // the upper-cased captions, one after another
+  std::vector<char32_t> letters_;          // the folded captions, one after another
   std::vector<std::uint32_t> wordStarts_;  // for each caption, where its words start in it
   std::vector<Caption> captions_;          // by slot - 1, and one past the last
 };
