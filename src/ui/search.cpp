@@ -86,7 +86,8 @@ void AppendCaption(std::string_view caption, std::vector<char32_t>& letters, std
     const std::size_t position = letters.size() - first;
     if (AppendFolded(cased.upper, letters) == 0) continue;
     const bool isBreak = IsWordBreak(cased.upper);
-    if (!isBreak && (afterBreak || (afterLower && cased.capital))) starts.push_back(static_cast<std::uint32_t>(position));
+    const bool startsWord = !isBreak && (afterBreak || (afterLower && cased.capital));
+    if (startsWord) starts.push_back(static_cast<std::uint32_t>(position));
     afterBreak = isBreak;
     afterLower = cased.lower;
   }
@@ -240,8 +241,22 @@ void CaptionIndex::Add(std::string_view caption) {
   const std::size_t first = letters_.size();
   const std::size_t firstWord = wordStarts_.size();
   AppendCaption(caption, letters_, wordStarts_);
-  const Letters folded(letters_.data() + first, letters_.size() - first);
-  captions_.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(firstWord), PresentLetters(folded)});
+  const std::uint64_t present = PresentLetters(Letters(letters_.data() + first, letters_.size() - first));
+  captions_.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(firstWord), present});
+}
+
+std::u32string_view CaptionIndex::LettersOf(std::size_t index) const {
+  return {letters_.data() + captions_[index].letters, captions_[index + 1].letters - captions_[index].letters};
+}
+
+std::vector<int> CaptionIndex::SlotsFoldedAlike(int slot) const {
+  std::vector<int> slots;
+  if (slot < 1 || static_cast<std::size_t>(slot) >= captions_.size()) return slots;
+  const Letters wanted = LettersOf(static_cast<std::size_t>(slot) - 1);
+  for (std::size_t index = 0; index + 1 < captions_.size(); ++index) {
+    if (LettersOf(index) == wanted) slots.push_back(static_cast<int>(index) + 1);
+  }
+  return slots;
 }
 
 std::vector<int> CaptionIndex::Find(const Text& typed, const std::vector<double>& useBySlot) const {
@@ -258,7 +273,7 @@ std::vector<int> CaptionIndex::Find(const Text& typed, const std::vector<double>
     const std::uint64_t absentBits = wantedPresent & ~caption.present;
     if ((absentBits & (absentBits - 1)) != 0) continue;  // two letters or more absent
     const int absent = absentBits == 0 ? 0 : 1;
-    const Letters letters(letters_.data() + caption.letters, next.letters - caption.letters);
+    const Letters letters = LettersOf(index);
     const std::span<const std::uint32_t> words(wordStarts_.data() + caption.words, next.words - caption.words);
     const Match match = MatchOf(letters, words, wanted, absent);
     if (match == Match::None) continue;

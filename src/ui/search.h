@@ -37,6 +37,11 @@ class CaptionIndex {
   // for an empty or blank text.
   std::vector<int> Find(const Text& typed, const std::vector<double>& useBySlot = {}) const;
 
+  // The slots of the entries whose captions fold as the one at slot does, that one
+  // included: the only entries that may share its use score. Nothing for a slot the
+  // index does not hold.
+  std::vector<int> SlotsFoldedAlike(int slot) const;
+
  private:
   // One caption: where its letters and word starts begin in the shared arrays (it ends
   // where the next begins), and which letters it holds, one bit per letter code modulo
@@ -48,6 +53,7 @@ class CaptionIndex {
   };
 
   void Add(std::string_view caption);
+  std::u32string_view LettersOf(std::size_t index) const;
 
   std::vector<char32_t> letters_;          // the folded captions, one after another
   std::vector<std::uint32_t> wordStarts_;  // for each caption, where its words start in it

@@ -43,8 +43,9 @@ FoldedLetter FoldBeyondPlane(char32_t letter) {
                                       [](char32_t wanted, const DiacriticMarks& some) { return wanted < some.first; });
   if (marks != ranges.begin() && letter <= std::prev(marks)->last) return {};
   const auto entries = LetterFoldEntries();
-  const auto entry = std::lower_bound(entries.begin(), entries.end(), letter,
-                                      [](const LetterFoldEntry& some, char32_t wanted) { return some.letter < wanted; });
+  const auto entry =
+      std::lower_bound(entries.begin(), entries.end(), letter,
+                       [](const LetterFoldEntry& some, char32_t wanted) { return some.letter < wanted; });
   if (entry == entries.end() || entry->letter != letter) return {{letter}, 1};
   return FoldOf(*entry);
 }
