@@ -31,7 +31,8 @@ struct LauncherModel {
   struct Search {
     Text typed;
     std::shared_ptr<const CaptionIndex> index;
-    std::vector<double> useBySlot;  // the entries' use when the search started
+    std::vector<double> useBySlot;  // the entries' use at useAt, empty when none was used
+    std::int64_t useAt = 0;         // when the search started, in seconds since 1970
     std::vector<int> found;         // slots, in the order shown
     int folderSelection = -1;
   };
@@ -53,8 +54,12 @@ struct LauncherModel {
 
 // Starts a search, or narrows or widens the one going on, for the typed text; a text
 // that is empty or blank ends it. The index of captions and the entries' use at now
-// (seconds since 1970) are taken when a search starts.
+// (seconds since 1970) are taken when a search starts; CountStart keeps the use current.
 void SearchFor(LauncherModel& model, const Text& typed, int folderSelection, std::int64_t now);
+
+// The selected entry was started now: it counts for the order of what a search finds,
+// from the next keystroke of the search going on, if any, onwards.
+void CountSelectedStart(LauncherModel& model, std::int64_t now);
 
 // The table changed: what was made from it is stale, and a search going on looks up the
 // typed text anew in an index built again.

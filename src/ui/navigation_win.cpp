@@ -7,15 +7,6 @@
 
 namespace kov {
 
-namespace {
-
-// The selected entry was started: it counts for the order of what a search finds.
-void CountStart(LauncherModel& model) {
-  model.scores.CountStart(UseKey(model.selected.folder, model.selected.caption), std::time(nullptr));
-}
-
-}  // namespace
-
 void OpenSelected(const LauncherParts& parts, bool elevated) {
   if (LookUpSelection(parts) == 0) return;
   LauncherModel& model = parts.model;
@@ -32,12 +23,12 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
     SetFocus(parts.view.hwnd());
   } else if (entry.kind == kDirectory) {
     ShellOpen(MakeAbsolute(entry.target, model.dirs), parts.shell);
-    CountStart(model);
+    CountSelectedStart(model, std::time(nullptr));
   } else if (StartProgram(parts.window, entry.target, entry.parameters, elevated, model.dirs, parts.shell) ==
              StartOutcome::TargetMissing) {
     OfferToLocate(parts, MakeAbsolute(entry.target, model.dirs));
   } else {
-    CountStart(model);
+    CountSelectedStart(model, std::time(nullptr));
   }
 }
 

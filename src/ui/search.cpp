@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "store/entry_line.h"
+#include "util/letter_fold.h"
 #include "util/utf8.h"
 
 namespace kov {
@@ -15,20 +16,18 @@ namespace {
 
 using Letters = std::u32string_view;
 
-// The characters of a text. A byte that is not part of a UTF-8 sequence stands for
-// itself as a lone surrogate, which no decoded character equals.
-void DecodeLetters(std::string_view text, std::u32string& letters) {
-  letters.clear();
-  for (std::size_t at = 0; at < text.size();) {
-    if (static_cast<unsigned char>(text[at]) < 0x80) {
-      letters += static_cast<char32_t>(text[at++]);
-      continue;
-    }
-    std::uint32_t codePoint = 0;
-    const std::size_t length = DecodeUtf8Sequence(text, at, codePoint);
-    letters += length == 0 ? static_cast<char32_t>(0xDC00 | static_cast<unsigned char>(text[at])) : codePoint;
-    at += length == 0 ? 1 : length;
+// The character at text[at], which at passes. A byte that is not part of a UTF-8
+// sequence stands for itself as a lone surrogate, which no decoded character equals.
+char32_t NextLetter(std::string_view text, std::size_t& at) {
+  const auto byte = static_cast<unsigned char>(text[at]);
+  if (byte < 0x80) {
+    ++at;
+    return byte;
   }
+  std::uint32_t codePoint = 0;
+  const std::size_t length = DecodeUtf8Sequence(text, at, codePoint);
+  at += length == 0 ? 1 : length;
+  return length == 0 ? static_cast<char32_t>(0xDC00 | byte) : codePoint;
 }
 
 std::uint64_t LetterBit(char32_t letter) { return std::uint64_t{1} << (letter & 63); }
@@ -41,16 +40,56 @@ std::uint64_t PresentLetters(Letters letters) {
 
 bool IsWordBreak(char32_t letter) { return letter == ' ' || letter == '-' || letter == '_' || letter == '.'; }
 
-// Where the words of a caption start. asTyped, upper and lower are the caption as typed
-// and in each case, letter for letter: a letter that upper-casing changes is lower-case,
-// one that lower-casing changes is a capital.
-void FindWordStarts(Letters asTyped, Letters upper, Letters lower, std::vector<std::uint32_t>& starts) {
-  const bool knowsCase = asTyped.size() == upper.size() && asTyped.size() == lower.size();
-  for (std::size_t at = 0; at < upper.size(); ++at) {
-    if (IsWordBreak(upper[at])) continue;
-    const bool afterBreak = at == 0 || IsWordBreak(upper[at - 1]);
-    const bool capitalAfterLower = knowsCase && at > 0 && asTyped[at - 1] != upper[at - 1] && asTyped[at] != lower[at];
-    if (afterBreak || capitalAfterLower) starts.push_back(static_cast<std::uint32_t>(at));
+// Appends a letter as the search compares it (FoldLetter), and returns how many letters
+// that made: none for a diacritic mark.
+std::size_t AppendFolded(char32_t upperLetter, std::vector<char32_t>& letters) {
+  const FoldedLetter folded = FoldLetter(upperLetter);
+  for (std::size_t at = 0; at < folded.count; ++at) letters.push_back(folded.letters[at]);
+  return folded.count;
+}
+
+// A letter of a caption in upper case, and whether casing changes it either way.
+struct CasedLetter {
+  char32_t upper;
+  bool lower;    // upper-casing changes it
+  bool capital;  // lower-casing changes it
+};
+
+CasedLetter CaseOf(char32_t letter) {
+  // Every system cases ASCII alike, and most captions are ASCII: no tables for them.
+  if (letter < 0x80) {
+    const bool lower = letter >= 'a' && letter <= 'z';
+    return {lower ? letter - 0x20 : letter, lower, letter >= 'A' && letter <= 'Z'};
+  }
+  const char32_t upper = UpperLetter(letter);
+  return {upper, upper != letter, LowerLetter(letter) != letter};
+}
+
+// A caption field without the blanks and tabs around it, as TrimText's kTrimField has it.
+std::string_view TrimmedCaption(std::string_view field) {
+  const std::size_t first = field.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+}
+
+// Appends a caption's letters as the search compares them, and where its words start
+// among them, counted from the caption's first letter. A word starts after a break and
+// at a capital that follows a lower-case letter; diacritic marks, which fold to nothing,
+// are passed over, so an accented letter starts a word as its plain letter would.
+void AppendCaption(std::string_view caption, std::vector<char32_t>& letters, std::vector<std::uint32_t>& starts) {
+  const std::size_t first = letters.size();
+  bool afterBreak = true;
+  bool afterLower = false;
+  for (std::size_t at = 0; at < caption.size();) {
+    const char32_t letter = NextLetter(caption, at);
+    const CasedLetter cased = CaseOf(letter == '\t' ? ' ' : letter);  // a tab inside is a blank
+    const std::size_t position = letters.size() - first;
+    if (AppendFolded(cased.upper, letters) == 0) continue;
+    const bool isBreak = IsWordBreak(cased.upper);
+    const bool startsWord = !isBreak && (afterBreak || (afterLower && cased.capital));
+    if (startsWord) starts.push_back(static_cast<std::uint32_t>(position));
+    afterBreak = isBreak;
+    afterLower = cased.lower;
   }
 }
 
@@ -194,27 +233,37 @@ class Ranking {
 
 CaptionIndex::CaptionIndex(const EntryTable& table) {
   captions_.reserve(static_cast<std::size_t>(table.Count()) + 1);
-  for (std::string_view line : table.Lines()) Add(TrimText(Text(FieldOf(line, 4)), kTrimField));
+  for (std::string_view line : table.Lines()) Add(TrimmedCaption(FieldOf(line, 4)));
   captions_.push_back({static_cast<std::uint32_t>(letters_.size()), static_cast<std::uint32_t>(wordStarts_.size()), 0});
 }
 
-void CaptionIndex::Add(const Text& caption) {
-  // Kept between captions, so that building the index allocates only as it grows.
-  thread_local std::u32string asTyped, upper, lower;
-  DecodeLetters(caption, asTyped);
-  upper.resize(asTyped.size());
-  lower.resize(asTyped.size());
-  std::transform(asTyped.begin(), asTyped.end(), upper.begin(), UpperLetter);
-  std::transform(asTyped.begin(), asTyped.end(), lower.begin(), LowerLetter);
-  captions_.push_back({static_cast<std::uint32_t>(letters_.size()), static_cast<std::uint32_t>(wordStarts_.size()),
-                       PresentLetters(upper)});
-  letters_.insert(letters_.end(), upper.begin(), upper.end());
-  FindWordStarts(asTyped, upper, lower, wordStarts_);
+void CaptionIndex::Add(std::string_view caption) {
+  const std::size_t first = letters_.size();
+  const std::size_t firstWord = wordStarts_.size();
+  AppendCaption(caption, letters_, wordStarts_);
+  const std::uint64_t present = PresentLetters(Letters(letters_.data() + first, letters_.size() - first));
+  captions_.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(firstWord), present});
+}
+
+std::u32string_view CaptionIndex::LettersOf(std::size_t index) const {
+  return {letters_.data() + captions_[index].letters, captions_[index + 1].letters - captions_[index].letters};
+}
+
+std::vector<int> CaptionIndex::SlotsFoldedAlike(int slot) const {
+  std::vector<int> slots;
+  if (slot < 1 || static_cast<std::size_t>(slot) >= captions_.size()) return slots;
+  const Letters wanted = LettersOf(static_cast<std::size_t>(slot) - 1);
+  for (std::size_t index = 0; index + 1 < captions_.size(); ++index) {
+    if (LettersOf(index) == wanted) slots.push_back(static_cast<int>(index) + 1);
+  }
+  return slots;
 }
 
 std::vector<int> CaptionIndex::Find(const Text& typed, const std::vector<double>& useBySlot) const {
-  std::u32string wanted;
-  DecodeLetters(UpperText(TrimText(typed, kTrimField)), wanted);
+  const Text upper = UpperText(TrimText(typed, kTrimField));
+  std::vector<char32_t> folded;
+  for (std::size_t at = 0; at < upper.size();) AppendFolded(NextLetter(upper, at), folded);
+  const Letters wanted(folded.data(), folded.size());
   if (wanted.empty()) return {};
   const std::uint64_t wantedPresent = PresentLetters(wanted);
   Ranking ranking;
@@ -224,7 +273,7 @@ std::vector<int> CaptionIndex::Find(const Text& typed, const std::vector<double>
     const std::uint64_t absentBits = wantedPresent & ~caption.present;
     if ((absentBits & (absentBits - 1)) != 0) continue;  // two letters or more absent
     const int absent = absentBits == 0 ? 0 : 1;
-    const Letters letters(letters_.data() + caption.letters, next.letters - caption.letters);
+    const Letters letters = LettersOf(index);
     const std::span<const std::uint32_t> words(wordStarts_.data() + caption.words, next.words - caption.words);
     const Match match = MatchOf(letters, words, wanted, absent);
     if (match == Match::None) continue;

@@ -1,19 +1,22 @@
 // Finding entries as the user types: every entry of the whole menu whose caption the
-// typed text matches, ignoring letter case in every script, the likeliest first.
+// typed text matches, ignoring letter case and diacritics in every script, the likeliest
+// first.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "store/entry_table.h"
 
 namespace kov {
 
-// The captions of a table taken apart once (upper-cased, their words found), so that
-// each keystroke only compares. Built again whenever the table changes.
+// The captions of a table taken apart once (folded as FoldLetter folds them, their words
+// found), so that each keystroke only compares. Built again whenever the table changes.
 //
 // Typed text (without the blanks around it) matches a caption by the first of these
-// rules that holds, letters being characters and case ignored:
+// rules that holds, letters being characters, their case and diacritics ignored ("creme"
+// starts "Crème brûlée", "strasse" starts "Straße"):
 //   1. it starts the caption;
 //   2. it starts one of the caption's words (words part at blanks, "-", "_", "." and
 //      where a lower-case letter is followed by a capital: "WinMerge" is "Win" "Merge");
@@ -34,6 +37,11 @@ class CaptionIndex {
   // for an empty or blank text.
   std::vector<int> Find(const Text& typed, const std::vector<double>& useBySlot = {}) const;
 
+  // The slots of the entries whose captions fold as the one at slot does, that one
+  // included: the only entries that may share its use score. Nothing for a slot the
+  // index does not hold.
+  std::vector<int> SlotsFoldedAlike(int slot) const;
+
  private:
   // One caption: where its letters and word starts begin in the shared arrays (it ends
   // where the next begins), and which letters it holds, one bit per letter code modulo
@@ -44,9 +52,10 @@ class CaptionIndex {
     std::uint64_t present = 0;
   };
 
-  void Add(const Text& caption);
+  void Add(std::string_view caption);
+  std::u32string_view LettersOf(std::size_t index) const;
 
-  std::vector<char32_t> letters_;          // the upper-cased captions, one after another
+  std::vector<char32_t> letters_;          // the folded captions, one after another
   std::vector<std::uint32_t> wordStarts_;  // for each caption, where its words start in it
   std::vector<Caption> captions_;          // by slot - 1, and one past the last
 };

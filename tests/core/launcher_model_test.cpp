@@ -27,5 +27,29 @@ TEST(LauncherModel, LeavingAFolderFindsItsIconInTheParent) {
   EXPECT_EQ(FolderIconPosition(model.table, model.dirs, "", "Gone"), -1);
 }
 
+TEST(LauncherModel, AStartDuringASearchCountsFromTheNextKeystroke) {
+  constexpr std::int64_t kDay = 24 * 60 * 60;
+  constexpr std::int64_t kMorning = 1796724900;  // 2026-12-08T10:15:00Z
+  LauncherModel model;
+  for (const char* line : {"*a.exe**Toolbox Alpha**", "*b.exe**Toolbox Beta**", "Tools\\*c.exe**Toolbox Beta**",
+                           "*d.exe** TOOLBOX BETA**"}) {
+    ASSERT_TRUE(model.table.Append(line));
+  }
+  model.selected = SelectedEntryAt(model.table, 1, model.dirs);
+  CountSelectedStart(model, kMorning);
+  SearchFor(model, "tool", -1, kMorning);
+  ASSERT_EQ(model.search->found, (std::vector<int>{1, 2, 3, 4}));
+
+  // Alpha, started as the search began, has halved a little a day later; Beta, started
+  // then, counts 1 and comes first, with the entry of its key (its folder and caption,
+  // case aside), not with the one of another folder.
+  model.selected = SelectedEntryAt(model.table, 2, model.dirs);
+  CountSelectedStart(model, kMorning + kDay);
+  EXPECT_EQ(model.search->found, (std::vector<int>{1, 2, 3, 4}));  // the results shown stay
+  SearchFor(model, "toolb", -1, kMorning + kDay);
+  EXPECT_EQ(model.search->found, (std::vector<int>{2, 4, 1, 3}));
+  EXPECT_EQ(model.scores.ScoreOf("TOOLBOX BETA", kMorning + kDay), 1.0);
+}
+
 }  // namespace
 }  // namespace kov

@@ -74,6 +74,39 @@ TEST(Search, OneTypoFromTheStartOfACaptionOrOfAWordInTextsOfFourLettersOrMore) {
   EXPECT_EQ(index.Find("tepda"), std::vector<int>{});  // not at a word start
 }
 
+TEST(Search, EveryRuleIgnoresDiacriticsInEveryScript) {
+  const CaptionIndex index = IndexOf({
+      "Certificate Manager",
+      "Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+      "e recipe.txt",      // Crème brûlée
+      "Gro\xC3\x9Fstadt",  // Großstadt
+      "Mon \xC3\x8Ele",    // Mon Île
+      "Mobile Benoir",
+      "\xCE\xA0\xCE\xB1\xCE\xB9\xCF\x87\xCE\xBD\xCE\xAF\xCE\xB4\xCE\xB9\xCE\xB1",  // Παιχνίδια
+      "Gar\xC3\xA7on No\xC3\xABl",                                                 // Garçon Noël
+      "Cafe\xCC\x81Noir",  // CaféNoir, its accent a letter of its own
+  });
+  EXPECT_EQ(index.Find("creme"), (std::vector<int>{2, 1}));
+  EXPECT_EQ(index.Find("CR\xC3\x88ME BRULEE"), std::vector<int>{2});  // CRÈME BRULEE
+  EXPECT_EQ(index.Find("grossstadt"), std::vector<int>{3});
+  EXPECT_EQ(index.Find("GRO\xE1\xBA\x9ESTADT"), std::vector<int>{3});  // GROẞSTADT
+  // A word that starts with an accented letter starts a word, ahead of a caption that
+  // merely holds the text; so does a capital after an accented letter.
+  EXPECT_EQ(index.Find("ile"), (std::vector<int>{4, 5}));
+  EXPECT_EQ(index.Find("noir"), (std::vector<int>{8, 5}));
+  // παιχνιδια
+  EXPECT_EQ(index.Find("\xCF\x80\xCE\xB1\xCE\xB9\xCF\x87\xCE\xBD\xCE\xB9\xCE\xB4\xCE\xB9\xCE\xB1"),
+            std::vector<int>{6});
+  EXPECT_EQ(index.Find("garcon noel"), std::vector<int>{7});
+  EXPECT_EQ(index.Find("NO\xC3\x8AL"), std::vector<int>{7});   // NOÊL, a word's start
+  EXPECT_EQ(index.Find("gn"), std::vector<int>{7});            // initials
+  EXPECT_EQ(index.Find("ar\xC3\xA7on"), std::vector<int>{7});  // arçon, held
+  EXPECT_EQ(index.Find("gr\xC3\xA7nl"), std::vector<int>{7});  // grçnl, letters in order
+  EXPECT_EQ(index.Find("garcoon"), std::vector<int>{7});       // a typo
+  EXPECT_EQ(index.Find("caf\xC3\xA9"), std::vector<int>{8});   // café, its accent joined
+  EXPECT_TRUE(index.Find("\xCC\x81").empty());                 // an accent alone
+}
+
 TEST(Search, StrongThenHeldThenLooseEachByUseThenRuleThenTableOrder) {
   const CaptionIndex index = IndexOf({
       "Keynote",            // 1 held
