@@ -19,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> names;
   while (input.Left() > 0) names.push_back(input.TakeText());
   const std::string spared = names.empty() ? std::string() : names.front();
+  // A folder holds each name once.
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
   const std::vector<std::string> removed = kov::BackupsToRemove(names, settings, now, spared);
   const auto count = [](const std::vector<std::string>& list, const std::string& name) {
     return std::count(list.begin(), list.end(), name);
