@@ -319,14 +319,11 @@ std::optional<std::int64_t> ReadMoment(std::string_view text) {
 
 // ---- Use scores ----
 
-// Far more starts than anyone makes, so that a hand-edited number out of reason is refused.
-constexpr double kHighestScore = 1e9;
-
 // The score with up to four decimals, without trailing zeros: "3.25", "1", "0.0312".
 // Written and read as whole numbers: the C++ library's floating-point conversions would
 // add a quarter of a megabyte to the program.
 void AppendScore(Text& text, double score) {
-  const std::int64_t tenThousandths = std::llround(std::clamp(score, 0.0, kHighestScore) * 10000);
+  const std::int64_t tenThousandths = std::llround(std::clamp(score, 0.0, kHighestUseScore) * 10000);
   AppendDigits(text, tenThousandths / 10000, 1);
   std::int64_t fraction = tenThousandths % 10000;
   if (fraction == 0) return;
@@ -381,7 +378,7 @@ UseReading ReadUse(std::string_view value) {
   const std::string_view momentWord = TakeWord(value);
   const std::string_view key = Trimmed(value);
   const std::optional<double> score = scoreWord.empty() ? std::nullopt : ReadScore(scoreWord);
-  if (!score || !std::isfinite(*score) || *score < 0 || *score > kHighestScore) {
+  if (!score || !std::isfinite(*score) || *score < 0 || *score > kHighestUseScore) {
     return {{}, {}, Quoted(scoreWord) + " is not a score"};
   }
   const std::optional<std::int64_t> moment = ReadMoment(momentWord);

@@ -16,7 +16,7 @@ namespace {
 
 UseScore Combined(const UseScore& a, const UseScore& b) {
   const std::int64_t later = std::max(a.at, b.at);
-  return {ScoreAt(a, later) + ScoreAt(b, later), later};
+  return {std::min(ScoreAt(a, later) + ScoreAt(b, later), kHighestUseScore), later};
 }
 
 // Whether the key lies in the folder: starts with its upper-cased path.

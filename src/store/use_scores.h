@@ -18,6 +18,9 @@
 namespace kov {
 
 inline constexpr std::int64_t kUseHalfLifeSeconds = 30 * 24 * 60 * 60;
+// Far more starts than anyone makes: a hand-edited number out of reason is refused, and
+// two scores added together never go beyond it.
+inline constexpr double kHighestUseScore = 1e9;
 
 // A score as it stood at one moment; from then on it halves every kUseHalfLifeSeconds.
 struct UseScore {

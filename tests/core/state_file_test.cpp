@@ -72,6 +72,16 @@ TEST(StateFile, WrittenAndReadAgainGivesTheSameStateAndKeepsUnknownLinesInTheirP
   EXPECT_EQ(StateFileText(ReadStateText("")), "hotkey=Ctrl+Alt+Space\r\n");
 }
 
+// A key listed twice, by hand, adds its scores, never beyond the highest a file may hold:
+// what is written is read back the same.
+TEST(StateFile, AKeyListedTwiceAddsUpToTheHighestScore) {
+  const StateFile read = ReadStateText("use=600000000 2026-12-08T10:15:00Z A\r\nuse=600000000 2026-12-08T10:15:00Z A\r\n");
+  ASSERT_EQ(read.scores.All().size(), 1u);
+  EXPECT_EQ(read.scores.All().begin()->second.score, kHighestUseScore);
+  const StateFile again = ReadStateText(StateFileText(read));
+  EXPECT_EQ(again.scores.All().begin()->second.score, kHighestUseScore);
+}
+
 TEST(StateFile, ADamagedLineCostsOnlyItselfAndIsListedWithWhy) {
   const Text text = Text("note\r\n") +
                     "hotkey=Shift+F5\r\n"                // refused: no Ctrl, Alt or Win
