@@ -164,6 +164,10 @@ void Form1::AfterFirstPaint() {
     TableChanged(model_, std::time(nullptr));
     view_.ShowFolder(model_);
   }
+  // The first icon is selected from the start, so that Enter, F2, Delete and Shift+F10
+  // act on it before anything is clicked; not while the window is being made, whose
+  // parts the selection's notifications reach.
+  if (view_.SelectedIndex() < 0 && view_.Count() > 0) view_.SelectAndFocus(0);
   indexMaker_.Start(model_);
 }
 

@@ -19,7 +19,9 @@ void EndSearch(const LauncherParts& parts) {
   const int selection = model.search->folderSelection;
   model.search.reset();
   parts.view.ShowFolder(model);
-  if (selection >= 0 && selection < parts.view.Count()) parts.view.SelectAndFocus(selection);
+  // The icon selected before the search, or the first: always one to act on.
+  const int count = parts.view.Count();
+  if (count > 0) parts.view.SelectAndFocus(selection >= 0 && selection < count ? selection : 0);
 }
 
 void StartFirstFound(const LauncherParts& parts) {

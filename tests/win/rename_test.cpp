@@ -127,10 +127,8 @@ TEST_F(RenameTest, RenamingAFolderCarriesItsContentsAndLeavesTheSiblingAlone) {
 TEST_F(RenameTest, MoveButtonsMoveTheSelectedIconWithinItsFolderAndStopAtTheEnds) {
   Start(kMenu);
   const std::vector<std::string> original = Captions();
-  Click(kTagMoveLeft);
-  Click(kTagMoveRight);
-  EXPECT_EQ(Captions(), original);
-  SelectIcon(View(), 0);
+  // The first icon is selected from the start, so the keys and buttons act at once.
+  EXPECT_EQ(Selected(), 0);
   Click(kTagMoveLeft);
   SelectIcon(View(), 3);
   Click(kTagMoveRight);
