@@ -12,6 +12,13 @@ std::string FinishedTemporaryFileFor(const std::string& path) { return path + ".
 
 std::string SetAsideFileFor(const std::string& path) { return path + ".replaced"; }
 
+bool ReplaceFileKeepingAttributes(const std::string& path, const std::string& bytes) {
+  const unsigned long attributes = MakeWritable(path);
+  const bool replaced = ReplaceFileContents(path, bytes);
+  RestoreAttributes(path, attributes);
+  return replaced;
+}
+
 ReplaceResult ReplaceFileIfUnchanged(const std::string& path, const std::string& bytes, const KnownFile& expected) {
   ReplaceResult result;
   if (!WriteFinishedTemporaryFile(path, bytes, result.written)) return result;

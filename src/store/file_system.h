@@ -106,6 +106,10 @@ struct ReplaceResult {
 // Where ReplaceFileIfUnchanged puts the file it replaces for the moment of the swap.
 std::string SetAsideFileFor(const std::string& path);
 
+// ReplaceFileContents with the old file's read-only, hidden and system attributes lifted
+// for the replace and given to the new file.
+[[nodiscard]] bool ReplaceFileKeepingAttributes(const std::string& path, const std::string& bytes);
+
 // The temporary file that ReplaceFileContents writes beside path: it may be cut short.
 std::string TemporaryFileFor(const std::string& path);
 

@@ -112,26 +112,15 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
 
 bool SaveEntries(const Text& path, const EntryTable& table) { return SaveEntryText(path, EntryFileText(table)); }
 
-namespace {
-
-// Runs a replace of the file at path with its read-only, hidden and system attributes
-// lifted, and gives them back to whichever file is there afterwards.
-template <typename Replace>
-auto KeepingAttributes(const Text& path, Replace replace) {
-  const unsigned long attributes = MakeWritable(path);
-  auto result = replace();
-  RestoreAttributes(path, attributes);
-  return result;
-}
-
-}  // namespace
-
-bool SaveEntryText(const Text& path, const Text& fileText) {
-  return KeepingAttributes(path, [&] { return ReplaceFileContents(path, fileText); });
-}
+bool SaveEntryText(const Text& path, const Text& fileText) { return ReplaceFileKeepingAttributes(path, fileText); }
 
 ReplaceResult SaveEntryTextOver(const Text& path, const Text& fileText, const KnownFile& expected) {
-  return KeepingAttributes(path, [&] { return ReplaceFileIfUnchanged(path, fileText, expected); });
+  // The attributes go back to whichever file is there afterwards, the new one or another
+  // program's.
+  const unsigned long attributes = MakeWritable(path);
+  const ReplaceResult result = ReplaceFileIfUnchanged(path, fileText, expected);
+  RestoreAttributes(path, attributes);
+  return result;
 }
 
 }  // namespace kov

@@ -11,15 +11,6 @@ namespace {
 // use scores).
 constexpr long long kSmallestStateWorthAThread = 1 << 20;
 
-// Replaces the file as the menu's file is replaced: a read-only, hidden or system file
-// is written all the same and keeps those attributes.
-bool ReplaceKeepingAttributes(const Text& path, const Text& text) {
-  const unsigned long attributes = MakeWritable(path);
-  const bool replaced = ReplaceFileContents(path, text);
-  RestoreAttributes(path, attributes);
-  return replaced;
-}
-
 }  // namespace
 
 KeptState::KeptState(const Text& settingsPath)
@@ -58,7 +49,7 @@ void KeptState::Save(const UseScores& scores, const std::optional<WindowPlace>& 
   if (place) state.place = place;
   const Text text = StateFileText(state);
   if (text == read_->text) return;
-  if (ReplaceKeepingAttributes(path_, text)) read_->text = text;
+  if (ReplaceFileKeepingAttributes(path_, text)) read_->text = text;
 }
 
 }  // namespace kov
