@@ -44,19 +44,19 @@ void RunStep(EntryTable& table, std::mt19937& random) {
   const EntryView entry = ReadEntry(table.Slot(slot));
   switch (random() % 5) {
     case 0:
-      RenameEntry(table, entry.folder, entry.caption, entry.caption + " renamed", kDirectories);
+      RenameEntry(table, entry.folder, slot, entry.caption + " renamed", kDirectories);
       break;
     case 1:
       table.ExchangeSlots(slot, slot + 1 <= table.Count() ? slot + 1 : slot - 1);
       break;
     case 2:
-      DeleteFromTable(table, entry.folder, SelectedEntryAt(table, slot, kDirectories));
+      DeleteEntries(table, {slot}, kDirectories);
       break;
     case 3:
       table.SetSlot(slot, LineWithParameters(table.Slot(slot), "--new"));
       break;
     default:
-      MoveEntryUp(table, entry.folder, entry.caption, kDirectories);
+      MoveEntries(table, {slot}, ParentFolder(entry.folder), 0, kDirectories);
       break;
   }
 }

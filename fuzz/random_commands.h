@@ -1,8 +1,9 @@
 // Commands chosen by a fuzzer's input and run on an entry table as the window runs them:
-// drops, new folders, renames, moves, drags into and out of folders, deletes, new
+// drops, new folders, renames, moves, drags and pastes of selections, deletes, new
 // parameters and a reload of the whole menu, each recorded as one undo step.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,27 @@ namespace kov::fuzz {
 
 inline const DirectoryValues kCommandDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
-// Runs one command on the table; the folder and captions come from the input, so that
-// some name entries that exist and some do not.
+// A slot of the folder's entries chosen by the input; 0 when the folder has none.
+inline int TakeSlotOf(FuzzInput& input, const std::vector<int>& slots) {
+  return slots.empty() ? 0 : slots[input.TakeByte() % slots.size()];
+}
+
+// Several distinct slots of the folder, in the order the input picks them, as a selection.
+inline std::vector<int> TakeSelection(FuzzInput& input, const std::vector<int>& slots) {
+  std::vector<int> selection;
+  for (int count = input.TakeByte() % 4; count >= 0 && !slots.empty(); --count) {
+    const int slot = TakeSlotOf(input, slots);
+    if (std::find(selection.begin(), selection.end(), slot) == selection.end()) selection.push_back(slot);
+  }
+  return selection;
+}
+
+// Runs one command on the table; the folder comes from the input, so that some name
+// folders that exist and some do not, and the entries are those the folder's icons show.
 inline void RunOneCommand(FuzzInput& input, EntryTable& table) {
   const std::string folder = TakeFolder(input);
   const std::string caption = TakeName(input);
+  const std::vector<int> slots = FolderSlots(table, folder);
   switch (input.TakeByte() % 9) {
     case 0: {
       std::vector<NewEntry> entries;
@@ -37,27 +54,32 @@ inline void RunOneCommand(FuzzInput& input, EntryTable& table) {
       AddEntriesToTable(table, folder, {{caption, kVirtualFolder}}, kCommandDirectories);
       break;
     case 2:
-      RenameEntry(table, folder, caption, TakeName(input), kCommandDirectories);
+      RenameEntry(table, folder, TakeSlotOf(input, slots), TakeName(input), kCommandDirectories);
       break;
     case 3: {
       // A move left or right: the icons know their slots.
-      const std::vector<int> slots = FolderSlots(table, folder);
       if (slots.size() < 2) break;
       const std::size_t first = input.TakeByte() % (slots.size() - 1);
       table.ExchangeSlots(slots[first], slots[first + 1]);
       break;
     }
-    case 4:
-      MoveEntryBefore(table, folder, caption, TakeName(input));
+    case 4: {
+      // A drag of a selection before another icon or to the end.
+      const std::vector<int> selection = TakeSelection(input, slots);
+      MoveEntries(table, selection, folder, input.TakeByte() % 2 ? TakeSlotOf(input, slots) : 0, kCommandDirectories);
       break;
-    case 5:
-      MoveEntryIntoFolder(table, folder, caption, TakeName(input), kCommandDirectories);
+    }
+    case 5: {
+      // A drag onto a folder's icon, or a paste into another folder.
+      const std::vector<int> selection = TakeSelection(input, slots);
+      MoveEntries(table, selection, TakeFolder(input), 0, kCommandDirectories);
       break;
+    }
     case 6:
-      MoveEntryUp(table, folder, caption, kCommandDirectories);
+      MoveEntries(table, TakeSelection(input, slots), ParentFolder(folder), 0, kCommandDirectories);
       break;
     case 7:
-      DeleteFromTable(table, folder, FindEntryByCaption(table, folder, caption, kCommandDirectories));
+      DeleteEntries(table, TakeSelection(input, slots), kCommandDirectories);
       break;
     default:
       if (input.TakeByte() % 2 == 0) {

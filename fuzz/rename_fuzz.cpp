@@ -8,6 +8,7 @@
 
 #include "fuzz_input.h"
 #include "random_table.h"
+#include "ui/folder_logic.h"
 #include "ui/rename.h"
 
 namespace kov::fuzz {
@@ -37,28 +38,27 @@ bool BeginsIgnoringCase(std::string_view line, const std::string& prefix) {
   return UpperText(std::string(line.substr(0, prefix.size()))) == UpperText(prefix);
 }
 
-void CheckRename(const EntryTable& before, const EntryTable& after, const std::string& folder,
-                 const std::string& oldCaption, const RenameResult& result) {
+void CheckRename(const EntryTable& before, const EntryTable& after, const std::string& folder, int slot,
+                 const RenameResult& result) {
   Require(after.Count() == before.Count(), "a rename never changes the number of entries");
   if (result.outcome != RenameOutcome::Renamed) {
     Require(std::equal(after.Lines().begin(), after.Lines().end(), before.Lines().begin(), before.Lines().end()),
             "a refused rename leaves the table as it was");
     return;
   }
-  Require(result.slot >= 1 && result.slot <= before.Count(), "the renamed slot lies in the table");
+  Require(result.slot == slot, "the entry renamed is the one asked for");
   const std::string_view oldLine = before.Slot(result.slot);
   Require(BeginsIgnoringCase(oldLine, folder + "*"), "the renamed entry belongs to the folder");
-  Require(UpperText(Blankless(Piece(oldLine, 4))) == UpperText(oldCaption), "the renamed entry had the old caption");
   Require(!result.name.empty() && result.name.find('*') == std::string::npos && Blankless(result.name) == result.name,
           "the stored name is trimmed and holds no star");
   Require(Piece(after.Slot(result.slot), 4) == result.name, "the renamed entry carries the new name");
 
   const bool isFolder = TextToInt(Piece(oldLine, 3)) == kVirtualFolder;
   const std::string oldPath = folder + ExpandMacros(Blankless(Piece(oldLine, 2)), kDirs) + "\\";
-  for (int slot = 1; slot <= before.Count(); ++slot) {
-    const std::string_view was = before.Slot(slot);
-    const std::string_view now = after.Slot(slot);
-    if (slot == result.slot || was == now) continue;
+  for (int other = 1; other <= before.Count(); ++other) {
+    const std::string_view was = before.Slot(other);
+    const std::string_view now = after.Slot(other);
+    if (other == result.slot || was == now) continue;
     Require(isFolder && BeginsIgnoringCase(was, oldPath), "only entries inside the renamed folder change");
     Require(
         now == std::string(was.substr(0, folder.size())) + result.name + std::string(was.substr(oldPath.size() - 1)),
@@ -76,11 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzInput input(data, size);
   const EntryTable before = TakeTable(input);
   const std::string folder = TakeFolder(input);
-  const std::string oldCaption = TakeName(input);
+  const std::vector<int> shown = FolderSlots(before, folder);
+  const int slot = shown.empty() ? 0 : shown[input.TakeByte() % shown.size()];
   const std::string typed = TakeName(input);
 
   EntryTable renamed = before;
-  const RenameResult result = RenameEntry(renamed, folder, oldCaption, typed, kDirs);
-  CheckRename(before, renamed, folder, oldCaption, result);
+  const RenameResult result = RenameEntry(renamed, folder, slot, typed, kDirs);
+  CheckRename(before, renamed, folder, slot, result);
   return 0;
 }

@@ -5,6 +5,7 @@
 #include "shell/godmode_win.h"
 #include "shell/shell_menu_win.h"
 #include "ui/adding_win.h"
+#include "ui/clipboard_commands_win.h"
 #include "ui/entry_commands_win.h"
 #include "ui/key_guide.h"
 #include "ui/menu_change_win.h"
@@ -80,15 +81,26 @@ void Dispatch(const CommandContext& context, Command command) {
       const Command chosen = ChooseFromContextMenu(parts, context.contextMenu, context.dpi, context.byKeyboard);
       return RunCommand({parts, context.contextMenu, context.dpi, false, context.summonKey}, chosen);
     }
+    case Command::Cut:
+      return CutSelected(parts);
+    case Command::CopyAsPath:
+      return CopySelectedPaths(parts);
+    case Command::Paste:
+      return PasteHere(parts);
     case Command::Rename:
       return StartRenaming(parts);
     case Command::Locate:
       return LocateTarget(parts);
+    case Command::SelectAll:
+      return parts.view.SelectAll();
+    case Command::ClearSelection:
+      return ClearCutAndSelection(parts);
     case Command::Undo:
       return UndoLastStep(parts);
     case Command::Redo:
       return RedoNextStep(parts);
     case Command::None:
+    case Command::Count:
       return;
   }
 }

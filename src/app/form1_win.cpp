@@ -12,6 +12,7 @@
 #include "app/window_frame_win.h"
 #include "store/targets.h"
 #include "ui/adding_win.h"
+#include "ui/clipboard_commands_win.h"
 #include "ui/menu_change_win.h"
 #include "ui/palette_win.h"
 #include "ui/rename_win.h"
@@ -93,6 +94,8 @@ bool Form1::CreateChildren() {
   for (int stop : kTabOrder) stops.push_back(TabStopWindow(stop));
   focus_.SetStops(std::move(stops), view_.hwnd());
   SetFocus(view_.hwnd());
+  // Entries cut look cut only while the clipboard holds the cut.
+  AddClipboardFormatListener(hwnd());
   return true;
 }
 
@@ -282,6 +285,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETHIGHCONTRAST) FollowTheme();
       return Window::HandleMessage(message, wParam, lParam);
+    case WM_CLIPBOARDUPDATE:
+      ForgetStaleCut(Parts());
+      return 0;
     case WM_DROPFILES:
       AddDroppedFiles(Parts(), reinterpret_cast<HDROP>(wParam));
       return 0;
@@ -298,6 +304,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ShutdownBlockReasonDestroy(hwnd());
       return 0;
     case WM_DESTROY:
+      RemoveClipboardFormatListener(hwnd());
       SingleInstance::UnmarkWindow(hwnd());
       if (quitWhenDestroyed_) PostQuitMessage(0);
       return 0;

@@ -38,6 +38,54 @@ void EntryTable::MoveSlot(int from, int to) {
   if (from != to) Record(TableChanges::Moved{from, to});
 }
 
+int EntryTable::GatherSlots(const std::vector<int>& slots, int after) {
+  const auto before = static_cast<int>(std::count_if(slots.begin(), slots.end(), [&](int slot) { return slot < after; }));
+  const int at = after - before + 1;
+  bool inPlace = true;
+  for (std::size_t index = 0; index < slots.size(); ++index) inPlace = inPlace && slots[index] == at + static_cast<int>(index);
+  if (inPlace) return at;
+  Gather(slots, at);
+  Record(TableChanges::Gathered{slots, at});
+  return at;
+}
+
+void EntryTable::Gather(const std::vector<int>& from, int at) {
+  std::vector<bool> moving(lines_.size() + 1);
+  for (int slot : from) moving[static_cast<std::size_t>(slot)] = true;
+  std::vector<StoredLine> gathered;
+  gathered.reserve(lines_.size());
+  for (std::size_t slot = 1; slot <= lines_.size(); ++slot) {
+    if (!moving[slot]) gathered.push_back(std::move(lines_[slot - 1]));
+  }
+  std::vector<StoredLine> group;
+  group.reserve(from.size());
+  for (int slot : from) group.push_back(std::move(lines_[static_cast<std::size_t>(slot - 1)]));
+  gathered.insert(gathered.begin() + (at - 1), std::make_move_iterator(group.begin()),
+                  std::make_move_iterator(group.end()));
+  lines_ = std::move(gathered);
+}
+
+void EntryTable::Scatter(const std::vector<int>& from, int at) {
+  std::vector<int> groupIndex(lines_.size() + 1, -1);
+  for (std::size_t index = 0; index < from.size(); ++index) {
+    groupIndex[static_cast<std::size_t>(from[index])] = static_cast<int>(index);
+  }
+  const auto groupStart = static_cast<std::size_t>(at - 1);
+  const std::size_t groupEnd = groupStart + from.size();
+  std::vector<StoredLine> scattered;
+  scattered.reserve(lines_.size());
+  std::size_t rest = 0;
+  for (std::size_t slot = 1; slot <= lines_.size(); ++slot) {
+    if (groupIndex[slot] >= 0) {
+      scattered.push_back(std::move(lines_[groupStart + static_cast<std::size_t>(groupIndex[slot])]));
+      continue;
+    }
+    if (rest == groupStart) rest = groupEnd;
+    scattered.push_back(std::move(lines_[rest++]));
+  }
+  lines_ = std::move(scattered);
+}
+
 void EntryTable::ReplaceWith(EntryTable other) {
   TableChanges::Swapped swapped{std::move(other.loadedText_), std::move(other.lines_), std::move(other.overflow_)};
   std::swap(swapped.loadedText, loadedText_);
@@ -109,6 +157,9 @@ void EntryTable::Apply(TableChanges::Change& change, bool forward) {
                  },
                  [&](TableChanges::Moved& moved) {
                    MoveSlot(forward ? moved.from : moved.to, forward ? moved.to : moved.from);
+                 },
+                 [&](TableChanges::Gathered& gathered) {
+                   forward ? Gather(gathered.from, gathered.at) : Scatter(gathered.from, gathered.at);
                  },
                  [&](TableChanges::Removed& removed) {
                    forward ? RemoveAgain(lines_, removed.lines) : Reinsert(lines_, removed.lines);

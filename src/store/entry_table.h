@@ -92,6 +92,11 @@ class EntryTable {
   // Moves the line of slot from to slot to; the lines between shift by one toward from.
   void MoveSlot(int from, int to);
 
+  // Moves the lines of slots (distinct, existing), in the order given, to stand together
+  // right after the line of slot after, which is not among them (0: at the start); the
+  // other lines keep their order. Returns the slot of the first line moved; lines that
+  // stand so already change nothing. One pass over the table, however many lines move.
+  int GatherSlots(const std::vector<int>& slots, int after);
   // Removes every line for which remove(line) is true; the others keep their order.
   template <typename Predicate>
   void RemoveLinesIf(Predicate remove) {
@@ -119,6 +124,10 @@ class EntryTable {
 
  private:
   friend void LoadEntryText(Text fileText, EntryTable& table);
+  // The lines of from, in that order, put together from slot at on; what GatherSlots does.
+  void Gather(const std::vector<int>& from, int at);
+  // Takes gathered lines back to the slots they came from.
+  void Scatter(const std::vector<int>& from, int at);
 
   int capacity_;
   // The settings file's text as loaded, which unchanged lines are pieces of; shared, never

@@ -50,6 +50,11 @@ class TableChanges {
     int from;
     int to;
   };
+  // Lines of the slots from, in that order, gathered to stand together from slot at on.
+  struct Gathered {
+    std::vector<int> from;
+    int at;
+  };
   // Lines removed from the table, by their 0-based places before the removal, ascending.
   struct Removed {
     std::vector<std::pair<std::size_t, StoredLine>> lines;
@@ -64,7 +69,7 @@ class TableChanges {
     std::vector<StoredLine> lines;
     std::vector<Text> overflow;
   };
-  using Change = std::variant<Appended, Replaced, Exchanged, Moved, Removed, RemovedOverflow, Swapped>;
+  using Change = std::variant<Appended, Replaced, Exchanged, Moved, Gathered, Removed, RemovedOverflow, Swapped>;
 
   void Add(Change change, const std::shared_ptr<const Text>& loadedText) {
     if (loadedText && (heldTexts_.empty() || heldTexts_.back() != loadedText)) heldTexts_.push_back(loadedText);

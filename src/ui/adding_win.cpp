@@ -29,13 +29,6 @@ std::wstring DroppedPath(HDROP drop, UINT index) {
 
 EntryKind KindOfPath(const Text& path) { return PathKindOf(path) == PathKind::Directory ? kDirectory : kProgram; }
 
-// The dropped paths in drop order, and the names of those that the program's text
-// cannot carry exactly. The drop is released here, before anything is added or shown.
-struct Dropped {
-  std::vector<Text> paths;
-  std::vector<Text> refusedNames;
-};
-
 // The paths of a drop in the legacy 8-bit form; nothing for a drop in UTF-16, which
 // the shell sends and DragQueryFileW reads.
 std::optional<std::vector<Text>> LegacyFormPaths(HDROP drop) {
@@ -51,8 +44,9 @@ std::optional<std::vector<Text>> LegacyFormPaths(HDROP drop) {
   return paths;
 }
 
-Dropped DroppedPaths(HDROP drop) {
-  const DropHandle dropped(drop);
+}  // namespace
+
+Dropped PathsOfDrop(HDROP drop) {
   if (std::optional<std::vector<Text>> legacy = LegacyFormPaths(drop)) return {std::move(*legacy), {}};
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   Dropped result;
@@ -67,6 +61,8 @@ Dropped DroppedPaths(HDROP drop) {
   }
   return result;
 }
+
+namespace {
 
 Text RefusedNamesNotice(const std::vector<Text>& names) {
   Text notice = "Kovrant cannot add these items: this Windows cannot pass their names to programs unchanged.\r\n";
@@ -128,19 +124,23 @@ int IconDroppedOn(const LauncherParts& parts, HDROP drop) {
 void AddDroppedFiles(const LauncherParts& parts, HDROP drop) {
   if (IsIconic(parts.window)) ShowWindow(parts.window, SW_RESTORE);
   const int iconUnderDrop = IconDroppedOn(parts, drop);
-  const Dropped dropped = DroppedPaths(drop);
+  // Released before anything is added or shown.
+  const Dropped dropped = PathsOfDrop(DropHandle(drop).get());
   if (OfferRelink(parts, iconUnderDrop, dropped.paths)) return;
+  const EntryView underDrop = parts.view.EntryAt(iconUnderDrop);
+  AddPaths(parts, dropped);
+  if (underDrop.kind == kVirtualFolder) {
+    parts.view.SayAlso("Dropped items go into the open folder, not into " + Quoted(underDrop.caption) + ".");
+  }
+}
+
+void AddPaths(const LauncherParts& parts, const Dropped& dropped) {
   // What is added goes into the folder on show, never among found entries.
   EndSearch(parts);
   parts.searchField.Clear();
-  const EntryView underDrop = parts.view.EntryAt(iconUnderDrop);
-  const Text folderUnderDrop = underDrop.kind == kVirtualFolder ? underDrop.caption : Text();
   std::vector<NewEntry> entries;
   for (const Text& path : dropped.paths) entries.push_back({path, KindOfPath(path)});
   const int refused = AddToFolder(parts, entries);
-  if (!folderUnderDrop.empty()) {
-    parts.view.SayAlso("Dropped items go into the open folder, not into " + Quoted(folderUnderDrop) + ".");
-  }
   if (!dropped.refusedNames.empty()) ShowNotice(parts.window, kNoticeWarning, RefusedNamesNotice(dropped.refusedNames));
   if (refused > 0) ShowNotice(parts.window, kNoticeWarning, TableFullNotice(refused));
 }

@@ -19,6 +19,11 @@ bool IsTypingKey(unsigned key) { return (key >= kKeyEnd && key <= kKeyDown) || k
 
 constexpr unsigned kKeySpaceBar = 0x20;
 
+// Ctrl and a letter that an edit box answers itself.
+bool IsEditingChord(KeyChord chord) {
+  return chord.control && !chord.shift && (chord.key == 'A' || chord.key == 'X' || chord.key == 'C' || chord.key == 'V');
+}
+
 bool IsPressingKey(unsigned key) { return key == kKeyEnter || key == kKeySpaceBar; }
 
 }  // namespace
@@ -26,7 +31,7 @@ bool IsPressingKey(unsigned key) { return key == kKeyEnter || key == kKeySpaceBa
 Command CommandOfKeyIn(KeyPart part, KeyChord chord, bool holdsText) {
   if (part == KeyPart::Button && IsPressingKey(chord.key)) return Command::None;
   if (part == KeyPart::TypeBox) {
-    if (IsTypingKey(chord.key)) return Command::None;
+    if (IsTypingKey(chord.key) || IsEditingChord(chord)) return Command::None;
     const Command command = CommandOfKey(chord);
     if (holdsText && (command == Command::Undo || command == Command::Redo)) return Command::None;
     return command;
@@ -34,18 +39,15 @@ Command CommandOfKeyIn(KeyPart part, KeyChord chord, bool holdsText) {
   return CommandOfKey(chord);
 }
 
-// Menu items' Tags repeat the buttons' numbers (Open and Move item left are both 1):
-// only the entries without a menu item are buttons.
 Command CommandOfToolTag(int tag) {
   for (const CommandEntry& entry : kCommandList) {
-    if (tag != 0 && entry.tag == tag && entry.menuCaption == nullptr) return entry.command;
+    if (tag != 0 && entry.tag == tag) return entry.command;
   }
   return Command::None;
 }
 
 Command CommandOfWindowId(int id) {
-  const int last = static_cast<int>(Command::Redo);  // the last command
-  if (id > kCommandIdBase && id <= kCommandIdBase + last) return static_cast<Command>(id - kCommandIdBase);
+  if (id > kCommandIdBase && id < CommandWindowId(Command::Count)) return static_cast<Command>(id - kCommandIdBase);
   return CommandOfToolTag(id);
 }
 

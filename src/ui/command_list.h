@@ -1,12 +1,16 @@
 // The launcher's commands, named by what they do, in one list shared by the tool
-// buttons, the icons' context menu and the keys. Buttons and menu items carry their
-// Tags; the list maps a Tag, a menu item or a key to its command.
+// buttons, the context menu, the keys and the Info page's list of keys. A button carries
+// its Tag and a menu item its command's window identifier; the list maps either, or a
+// key, to its command.
 #pragma once
 
 #include "ui/command_tags.h"
 
 namespace kov {
 
+// In the order of the list below, which is the order of the context menu's items. A new
+// command goes before Count, with its row in the list, its case in the runner
+// (app/command_runner_win.cpp, where a missing case fails the build) and its own file.
 enum class Command : int {
   None = 0,
   Back,
@@ -25,17 +29,24 @@ enum class Command : int {
   OpenFileLocation,
   Properties,
   ExecutionParameters,
+  Locate,
+  Cut,
+  CopyAsPath,
+  Paste,
+  Rename,
   Delete,
   ContextMenu,
-  Rename,
-  Locate,
+  SelectAll,
+  ClearSelection,
   Undo,
   Redo,
+  Count,  // the end of the list: every lookup stops here
 };
 
 // Virtual-key codes, as the keyboard reports them.
 inline constexpr unsigned kKeyBack = 0x08;
 inline constexpr unsigned kKeyEnter = 0x0D;
+inline constexpr unsigned kKeyEscape = 0x1B;
 inline constexpr unsigned kKeyEnd = 0x23;
 inline constexpr unsigned kKeyHome = 0x24;
 inline constexpr unsigned kKeyLeft = 0x25;
@@ -53,46 +64,108 @@ struct KeyChord {
   bool shift = false;
 };
 
-// The entries whose context menu offers an item.
+// Where the context menu offers an item.
 enum class MenuItemFor {
   AnyEntry,
   FileOrDirectory,  // acts on a target: not offered for a virtual folder
   MissingTarget,    // only while the entry's target is nowhere to be found
+  AnyPlace,         // over an icon and over the view's empty space
 };
 
 struct CommandEntry {
   Command command;
-  int tag;                  // the Tag of its tool button or menu item; 0 for none
-  const char* menuCaption;  // its item in the icons' context menu; nullptr for none
-  MenuItemFor itemFor;
-  KeyChord keys[2];  // the chords that run it from the icon view
+  int tag = 0;                        // the Tag of its tool button; 0 for none
+  const char* menuCaption = nullptr;  // its item in the context menu; nullptr for none
+  MenuItemFor itemFor = MenuItemFor::AnyEntry;
+  bool menuBreak = false;  // a separator goes before its item
+  KeyChord keys[2] = {};   // the chords that run it from the icon view
+  // What its keys do, for the Info page's list of keys; nullptr keeps it off the list.
+  const char* guide = nullptr;
+  // Keys that reach it in another form: the system's (Shift+F10) or the search field's.
+  const char* otherKeys = nullptr;
 };
 
 inline constexpr CommandEntry kCommandList[] = {
-    {Command::Back, kTagBack, nullptr, MenuItemFor::AnyEntry, {{kKeyBack}}},
-    {Command::NewFolder, kTagNewFolder, nullptr, MenuItemFor::AnyEntry, {{'N', true}}},
-    {Command::ShellFolders, kTagShellFolders, nullptr, MenuItemFor::AnyEntry, {}},
-    {Command::GodMode, kTagGodMode, nullptr, MenuItemFor::AnyEntry, {}},
-    {Command::MoveLeft, kTagMoveLeft, nullptr, MenuItemFor::AnyEntry, {{kKeyLeft, true}}},
-    {Command::MoveRight, kTagMoveRight, nullptr, MenuItemFor::AnyEntry, {{kKeyRight, true}}},
-    {Command::Info, kTagAbout, nullptr, MenuItemFor::AnyEntry, {{kKeyF1}}},
-    {Command::Find, 0, nullptr, MenuItemFor::AnyEntry, {{'F', true}, {'E', true}}},
-    {Command::SearchStart, 0, nullptr, MenuItemFor::AnyEntry, {}},
-    {Command::SearchResults, 0, nullptr, MenuItemFor::AnyEntry, {}},
-    {Command::SearchCancel, 0, nullptr, MenuItemFor::AnyEntry, {}},
-    {Command::Open, kTagOpen, "Open", MenuItemFor::AnyEntry, {{kKeyEnter}}},
-    {Command::RunAsAdministrator, kTagRunAsAdministrator, "Run as Administrator", MenuItemFor::FileOrDirectory, {}},
-    {Command::OpenFileLocation, kTagOpenFileLocation, "Open File Location", MenuItemFor::FileOrDirectory, {}},
-    {Command::Properties, kTagProperties, "Properties", MenuItemFor::FileOrDirectory, {}},
-    {Command::ExecutionParameters, kTagExecutionParameters, "Execution parameters", MenuItemFor::FileOrDirectory, {}},
-    {Command::Locate, 0, "Locate\u2026", MenuItemFor::MissingTarget, {}},
-    {Command::Delete, kTagDelete, "Delete", MenuItemFor::AnyEntry, {{kKeyDelete}}},
+    {.command = Command::Back, .tag = kTagBack, .keys = {{kKeyBack}}, .guide = "Back to the folder above"},
+    {.command = Command::NewFolder, .tag = kTagNewFolder, .keys = {{'N', true}}, .guide = "New folder"},
+    {.command = Command::ShellFolders, .tag = kTagShellFolders},
+    {.command = Command::GodMode, .tag = kTagGodMode},
+    {.command = Command::MoveLeft,
+     .tag = kTagMoveLeft,
+     .keys = {{kKeyLeft, true}},
+     .guide = "Move the selected icon left"},
+    {.command = Command::MoveRight,
+     .tag = kTagMoveRight,
+     .keys = {{kKeyRight, true}},
+     .guide = "Move the selected icon right"},
+    {.command = Command::Info, .tag = kTagAbout, .keys = {{kKeyF1}}, .guide = "This page"},
+    {.command = Command::Find, .keys = {{'F', true}, {'E', true}}, .guide = "Search: type a few letters of a name"},
+    // Enter in the search field, listed with Open.
+    {.command = Command::SearchStart},
+    {.command = Command::SearchResults, .guide = "From the search field to what it found", .otherKeys = "Down"},
+    {.command = Command::SearchCancel, .guide = "End the search, back to the folder", .otherKeys = "Esc"},
+    {.command = Command::Open,
+     .menuCaption = "Open",
+     .keys = {{kKeyEnter}},
+     .guide = "Start the entry, or open the folder"},
+    {.command = Command::RunAsAdministrator,
+     .menuCaption = "Run as Administrator",
+     .itemFor = MenuItemFor::FileOrDirectory},
+    {.command = Command::OpenFileLocation,
+     .menuCaption = "Open File Location",
+     .itemFor = MenuItemFor::FileOrDirectory},
+    {.command = Command::Properties, .menuCaption = "Properties", .itemFor = MenuItemFor::FileOrDirectory},
+    {.command = Command::ExecutionParameters,
+     .menuCaption = "Execution parameters",
+     .itemFor = MenuItemFor::FileOrDirectory},
+    {.command = Command::Locate, .menuCaption = "Locate\u2026", .itemFor = MenuItemFor::MissingTarget},
+    {.command = Command::Cut,
+     .menuCaption = "Cut",
+     .menuBreak = true,
+     .keys = {{'X', true}},
+     .guide = "Cut the selected entries, to paste them into another folder"},
+    {.command = Command::CopyAsPath,
+     .menuCaption = "Copy as path",
+     .keys = {{'C', true, true}},
+     .guide = "Copy the selected entries' paths"},
+    {.command = Command::Paste,
+     .menuCaption = "Paste",
+     .itemFor = MenuItemFor::AnyPlace,
+     .keys = {{'V', true}},
+     .guide = "Paste: move the cut entries here, or add the files or paths copied"},
+    {.command = Command::Rename,
+     .menuCaption = "Rename",
+     .menuBreak = true,
+     .keys = {{kKeyF2}},
+     .guide = "Rename the selected entry"},
+    {.command = Command::Delete,
+     .menuCaption = "Delete",
+     .keys = {{kKeyDelete}},
+     .guide = "Delete the selected entries"},
     // Shift+F10 and the menu key reach the view as WM_CONTEXTMENU, not as key chords.
-    {Command::ContextMenu, 0, nullptr, MenuItemFor::AnyEntry, {}},
-    {Command::Rename, 0, nullptr, MenuItemFor::AnyEntry, {{kKeyF2}}},
-    {Command::Undo, 0, nullptr, MenuItemFor::AnyEntry, {{'Z', true}}},
-    {Command::Redo, 0, nullptr, MenuItemFor::AnyEntry, {{'Y', true}, {'Z', true, true}}},
+    {.command = Command::ContextMenu, .guide = "The selected entry's menu", .otherKeys = "Shift+F10"},
+    {.command = Command::SelectAll, .keys = {{'A', true}}, .guide = "Select every icon"},
+    {.command = Command::ClearSelection,
+     .keys = {{kKeyEscape}},
+     .guide = "Clear the selection and what was cut"},
+    {.command = Command::Undo, .keys = {{'Z', true}}, .guide = "Undo the last change"},
+    {.command = Command::Redo, .keys = {{'Y', true}, {'Z', true, true}}, .guide = "Redo what was undone"},
 };
+
+// The list holds every command once, in the order of their numbers, so that a command's
+// row is found by its number.
+constexpr bool ListHoldsEveryCommandInOrder() {
+  constexpr int rows = static_cast<int>(sizeof kCommandList / sizeof kCommandList[0]);
+  if (rows != static_cast<int>(Command::Count) - 1) return false;
+  for (int row = 0; row < rows; ++row) {
+    if (kCommandList[row].command != static_cast<Command>(row + 1)) return false;
+  }
+  return true;
+}
+static_assert(ListHoldsEveryCommandInOrder(), "every command has one row, in the order of the enumeration");
+
+// The command's row in the list.
+constexpr const CommandEntry& EntryOf(Command command) { return kCommandList[static_cast<int>(command) - 1]; }
 
 // The command a key pressed in the icon view runs; Command::None when the key is the
 // view's own (type-ahead, the arrows).
@@ -106,8 +179,9 @@ enum class KeyPart {
 
 // The command a key pressed in a part of the window runs, as it would in the view;
 // Command::None when the part keeps the key. A box a user types into keeps the arrows,
-// Home, End, Backspace and Delete with any modifier, and Ctrl+Z and Ctrl+Y while it
-// holds text of its own to undo.
+// Home, End, Backspace and Delete with any modifier, its own select-all, cut, copy and
+// paste (Ctrl+A, Ctrl+X, Ctrl+C, Ctrl+V), and Ctrl+Z and Ctrl+Y while it holds text of
+// its own to undo.
 Command CommandOfKeyIn(KeyPart part, KeyChord chord, bool holdsText);
 
 // The command of a tool button's Tag; Command::None for another number.

@@ -1,4 +1,4 @@
-// The table side of the entry commands: deleting an entry (a virtual folder with
+// The table side of the entry commands: deleting entries (a virtual folder with
 // everything inside it), new execution parameters for an entry, and the path that
 // Open File Location and Properties show.
 #pragma once
@@ -10,11 +10,12 @@
 
 namespace kov {
 
-// Removes the selected entry of currentFolder from the table. A virtual folder goes
-// together with every entry inside it, at any depth, those kept beyond the capacity too; a folder whose name merely
-// begins with the same letters (Tools2 beside Tools) stays. The remaining entries
-// keep their order. A slot outside the table changes nothing.
-void DeleteFromTable(EntryTable& table, const Text& currentFolder, const SelectedEntry& selected);
+// Removes the entries of slots from the table. A virtual folder goes together with every
+// entry inside it, at any depth, those kept beyond the capacity too; a folder whose name
+// merely begins with the same letters (Tools2 beside Tools) stays. The remaining entries
+// keep their order. Slots outside the table are passed over. Returns how many entries
+// the deleted folders held.
+int DeleteEntries(EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs);
 
 // The entry line with its parameters replaced by what the user typed: folder, target,
 // kind and caption exactly as they stand in line, then the typed text without "*" and

@@ -3,6 +3,7 @@
 #include "store/entry_table.h"
 #include "ui/artwork_win.h"
 #include "ui/command_list.h"
+#include "ui/key_guide.h"
 #include "util/dpi_win.h"
 #include "util/wide_text_win.h"
 
@@ -45,31 +46,38 @@ void AppendSeparator(HMENU menu) {
   InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
 
-// An item carries its command's window identifier, and its Tag as its data.
+// An item carries its command's window identifier, and shows its first key after a tab,
+// where menus show keys.
 void AppendItem(HMENU menu, const CommandEntry& entry, HBITMAP image) {
-  std::wstring caption = WideText(entry.menuCaption);
+  Text text = entry.menuCaption;
+  if (entry.keys[0].key != 0) text += "\t" + KeyChordName(entry.keys[0]);
+  std::wstring caption = WideText(text);
   MENUITEMINFOW item{};
   item.cbSize = sizeof item;
-  item.fMask = MIIM_ID | MIIM_STRING | MIIM_DATA | (image ? MIIM_BITMAP : 0u);
+  item.fMask = MIIM_ID | MIIM_STRING | (image ? MIIM_BITMAP : 0u);
   item.wID = static_cast<UINT>(CommandWindowId(entry.command));
-  item.dwItemData = static_cast<ULONG_PTR>(entry.tag);
   item.dwTypeData = caption.data();
   item.hbmpItem = image;
   InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
 
+bool Offered(const CommandEntry& entry, const MenuPlace& place) {
+  if (!entry.menuCaption) return false;
+  if (!place.overIcon) return entry.itemFor == MenuItemFor::AnyPlace;
+  return entry.itemFor != MenuItemFor::MissingTarget || place.targetMissing;
+}
+
 }  // namespace
 
-HMENU ContextMenu::Menu(int dpi, bool targetMissing) {
-  if (menu_ && dpi_ == dpi && targetMissing_ == targetMissing) return menu_.get();
+HMENU ContextMenu::Menu(int dpi, const MenuPlace& place) {
+  const MenuShape shape{dpi, place.overIcon, place.targetMissing};
+  if (menu_ && shape_ == shape) return menu_.get();
   menu_.reset(CreatePopupMenu());
   images_.clear();
-  dpi_ = dpi;
-  targetMissing_ = targetMissing;
+  shape_ = shape;
   for (const CommandEntry& entry : kCommandList) {
-    if (!entry.menuCaption || (entry.itemFor == MenuItemFor::MissingTarget && !targetMissing)) continue;
-    // Delete stands apart from the commands that start or show the entry.
-    if (entry.command == Command::Delete) AppendSeparator(menu_.get());
+    if (!Offered(entry, place)) continue;
+    if (entry.menuBreak && GetMenuItemCount(menu_.get()) > 0) AppendSeparator(menu_.get());
     HBITMAP image = nullptr;
     if (const ItemPicture* picture = PictureOf(entry.command)) {
       images_.push_back(MenuImage(MenuGlyphArt(picture->glyph), Scaled(kMenuImageSize, dpi)));
@@ -80,12 +88,15 @@ HMENU ContextMenu::Menu(int dpi, bool targetMissing) {
   return menu_.get();
 }
 
-Command ContextMenu::Track(HWND owner, POINT screenPoint, int entryKind, bool targetMissing, int dpi) {
-  HMENU menu = Menu(dpi, targetMissing);
-  const UINT state = entryKind == kVirtualFolder ? MF_GRAYED : MF_ENABLED;
+Command ContextMenu::Track(HWND owner, POINT screenPoint, const MenuPlace& place, int dpi) {
+  HMENU menu = Menu(dpi, place);
   for (const CommandEntry& entry : kCommandList) {
-    if (entry.menuCaption && entry.itemFor == MenuItemFor::FileOrDirectory) {
-      EnableMenuItem(menu, static_cast<UINT>(CommandWindowId(entry.command)), MF_BYCOMMAND | state);
+    bool enabled = true;
+    if (entry.itemFor == MenuItemFor::FileOrDirectory) enabled = place.entryKind != kVirtualFolder;
+    if (entry.itemFor == MenuItemFor::AnyPlace) enabled = place.canPaste;
+    if (entry.menuCaption) {
+      EnableMenuItem(menu, static_cast<UINT>(CommandWindowId(entry.command)),
+                     MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
   }
   const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,

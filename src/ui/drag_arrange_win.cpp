@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/arrange.h"
 #include "ui/menu_change_win.h"
 
@@ -26,25 +28,16 @@ RECT IconBounds(HWND view, int index) {
   return bounds;
 }
 
-// What the status bar says when a move is refused.
-const char* RefusalText(MoveOutcome outcome) {
-  switch (outcome) {
-    case MoveOutcome::IntoItself:
-      return "A folder cannot be moved into itself or into one of its own folders.";
-    case MoveOutcome::DuplicateName:
-      return "That folder already holds an item of that name: nothing was moved.";
-    default:
-      return nullptr;
-  }
-}
+
 
 }  // namespace
 
 void DragArrange::Begin(const LauncherParts& parts, int index, ToolButton& back) {
-  if (dragged_ >= 0 || parts.model.editing || index < 0) return;
+  if (!dragged_.empty() || parts.model.editing || index < 0) return;
   parts_.emplace(parts);
   back_ = &back;
-  dragged_ = index;
+  dragged_ = parts.view.SelectedIndices();
+  if (std::find(dragged_.begin(), dragged_.end(), index) == dragged_.end()) dragged_ = {index};
   HWND view = parts.view.hwnd();
   SetWindowSubclass(view, Track, kDragSubclass, reinterpret_cast<DWORD_PTR>(this));
   SetCapture(view);
@@ -62,7 +55,7 @@ bool DragArrange::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Show(TargetAt(PointOf(lParam)));
       return true;
     case WM_LBUTTONUP: {
-      const int dragged = dragged_;
+      const std::vector<int> dragged = dragged_;
       const Target target = TargetAt(PointOf(lParam));
       End();
       Drop(target, dragged);
@@ -94,7 +87,7 @@ DragArrange::Target DragArrange::TargetAt(POINT point) const {
   GetClientRect(view, &client);
   if (!PtInRect(&client, point)) return {};
   const int index = IconAt(view, point);
-  if (index >= 0 && index != dragged_ && IsFolderIcon(index)) {
+  if (index >= 0 && !IsDragged(index) && IsFolderIcon(index)) {
     // The middle half of a folder's icon drops into it; its sides place beside it.
     const RECT bounds = IconBounds(view, index);
     const LONG quarter = (bounds.right - bounds.left) / 4;
@@ -121,6 +114,10 @@ DragArrange::Target DragArrange::PlaceNear(POINT point) const {
 // Read from the icon's own line: a mouse move never scans the table.
 bool DragArrange::IsFolderIcon(int index) const { return parts_->view.EntryAt(index).kind == kVirtualFolder; }
 
+bool DragArrange::IsDragged(int index) const {
+  return std::find(dragged_.begin(), dragged_.end(), index) != dragged_.end();
+}
+
 // Marks where the icon would go: a folder's icon or Back lit up, or the insertion mark.
 void DragArrange::Show(const Target& target) {
   HWND view = parts_->view.hwnd();
@@ -135,54 +132,53 @@ void DragArrange::Show(const Target& target) {
   ListView_SetInsertMark(view, &mark);
 }
 
-void DragArrange::Drop(const Target& target, int dragged) {
+void DragArrange::Drop(const Target& target, const std::vector<int>& dragged) {
   const LauncherParts& parts = *parts_;
   LauncherModel& model = parts.model;
   FolderView& view = parts.view;
   const Text folder = model.currentFolder;
-  const Text caption = view.Caption(dragged);
-  const int slot = view.SlotOf(dragged);
-  // Where the entry's line lies once the table has changed: its slot and its folder.
-  const auto movedTo = [&](const Text& destination) {
-    return StepPlace{destination, FindCaptionInFolder(model.table, FolderPrefix(destination), UpperText(caption))};
-  };
-  MoveOutcome outcome = MoveOutcome::NotMoved;
-  int select = -1;
+  std::vector<int> slots;
+  for (int index : dragged) slots.push_back(view.SlotOf(index));
+  // Where the entries go: the folder, its parent or the folder dropped on; and, within the
+  // folder, before which entry (0: after the last).
+  Text destination = folder;
+  int before = 0;
+  StepWords words{StepKind::Moved, view.Caption(dragged.front())};
+  switch (target.kind) {
+    case Target::Before:
+      before = view.SlotOf(target.index);
+      break;
+    case Target::Into:
+      destination = ContentsPath(folder, view.EntryAt(target.index), model.dirs);
+      words = StepWords{StepKind::MovedInto, words.caption, view.Caption(target.index)};
+      break;
+    case Target::Up:
+      destination = ParentFolder(folder);
+      words.kind = StepKind::MovedUp;
+      break;
+    case Target::None:
+      return;
+  }
+  EntriesMove move;
   const auto change = [&]() -> StepNote {
-    switch (target.kind) {
-      case Target::Before:
-        if (!MoveEntryBefore(model.table, folder, caption, view.Caption(target.index))) return {};
-        outcome = MoveOutcome::Moved;
-        select = target.index > dragged ? target.index - 1 : target.index;
-        return {StepWords{StepKind::Moved, caption}, {folder, slot}, movedTo(folder)};
-      case Target::Into: {
-        const Text into = view.Caption(target.index);
-        outcome = MoveEntryIntoFolder(model.table, folder, caption, into, model.dirs);
-        select = target.index > dragged ? target.index - 1 : target.index;
-        const Text destination = folder + ExpandMacros(view.EntryAt(target.index).target, model.dirs) + "\\";
-        return {StepWords{StepKind::MovedInto, caption, into}, {folder, slot}, movedTo(destination)};
-      }
-      case Target::Up:
-        outcome = MoveEntryUp(model.table, folder, caption, model.dirs);
-        return {StepWords{StepKind::MovedUp, caption}, {folder, slot}, movedTo(ParentFolder(folder))};
-      case Target::None:
-        break;
-    }
-    return {};
+    move = MoveEntries(model.table, slots, destination, before, model.dirs);
+    if (move.outcome != MoveOutcome::Moved) return {};
+    words.Of(static_cast<int>(move.slots.size()));
+    if (move.slots.size() == 1) words.caption = ReadEntry(model.table.Slot(move.slots.front())).caption;
+    return {words, {folder, slots.front()}, {destination, move.slots.front()}};
   };
-  // The folder is drawn as the move left it: a move shifts the slots between the two
-  // places, which the icons show.
+  // The folder is drawn as the move left it, with what moved within it selected.
   RunChange(parts, change, [&] {
     view.ShowFolder(model);
-    if (select >= 0) view.SelectAndFocus(select);
+    if (destination == folder) view.SelectSlots(move.slots);
   });
-  if (const char* why = RefusalText(outcome)) view.Say(why);
+  SayMoveRefusal(parts, move);
 }
 
 void DragArrange::End() {
-  if (dragged_ < 0) return;
+  if (dragged_.empty()) return;
   // Cleared first: releasing the mouse below comes back here as WM_CAPTURECHANGED.
-  dragged_ = -1;
+  dragged_.clear();
   Show(Target{});
   HWND view = parts_->view.hwnd();
   RemoveWindowSubclass(view, Track, kDragSubclass);

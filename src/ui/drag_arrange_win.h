@@ -1,11 +1,13 @@
-// Arranging icons by dragging them with the mouse: between others of the folder, onto a
-// virtual folder's icon, or onto the Back button. The view holds the mouse from the
-// start of the drag to the drop; Esc, or the mouse taken by another window, cancels.
+// Arranging icons by dragging them with the mouse, the selected ones together: between
+// others of the folder, onto a virtual folder's icon, or onto the Back button. The view
+// holds the mouse from the start of the drag to the drop; Esc, or the mouse taken by
+// another window, cancels.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "ui/arrange.h"
 #include "ui/launcher_parts_win.h"
@@ -20,7 +22,8 @@ class DragArrange {
   DragArrange& operator=(const DragArrange&) = delete;
   ~DragArrange() { End(); }
 
-  // Starts dragging icon index of the view (LVN_BEGINDRAG); back is the Back button.
+  // Starts dragging the selected icons of the view, icon index among them (LVN_BEGINDRAG);
+  // back is the Back button.
   void Begin(const LauncherParts& parts, int index, ToolButton& back);
 
  private:
@@ -37,13 +40,14 @@ class DragArrange {
   Target TargetAt(POINT point) const;
   Target PlaceNear(POINT point) const;
   bool IsFolderIcon(int index) const;
+  bool IsDragged(int index) const;
   void Show(const Target& target);
-  void Drop(const Target& target, int dragged);
+  void Drop(const Target& target, const std::vector<int>& dragged);
   void End();
 
   std::optional<LauncherParts> parts_;
   ToolButton* back_ = nullptr;
-  int dragged_ = -1;
+  std::vector<int> dragged_;  // the icons dragged, in the view's order; empty between drags
 };
 
 }  // namespace kov

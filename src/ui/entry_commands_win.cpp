@@ -6,6 +6,7 @@
 
 #include "store/file_system.h"
 #include "ui/command_tags.h"
+#include "ui/clipboard_commands_win.h"
 #include "ui/commands.h"
 #include "ui/menu_change_win.h"
 #include "util/dialogs_win.h"
@@ -26,17 +27,25 @@ POINT BelowSelectedIcon(const FolderView& view) {
 
 }  // namespace
 
-Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi, bool atIcon) {
-  if (LookUpSelection(parts) == 0) return Command::None;
+Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi, bool byKeyboard) {
+  MenuPlace place;
+  place.overIcon = LookUpSelection(parts) != 0;
+  place.entryKind = parts.model.selected.kind;
+  place.targetMissing = place.overIcon && parts.view.TargetMissing(parts.view.SelectedIndex());
+  place.canPaste = CanPaste(parts);
   POINT point{};
-  if (atIcon) {
-    parts.view.SelectAndFocus(parts.view.SelectedIndex());
+  if (byKeyboard && place.overIcon) {
+    ListView_EnsureVisible(parts.view.hwnd(), parts.view.SelectedIndex(), FALSE);
     point = BelowSelectedIcon(parts.view);
+  } else if (byKeyboard) {
+    // Over the view's empty space: at its top left, inside it.
+    const int inset = GetSystemMetrics(SM_CXICON) / 2;
+    point = {inset, inset};
+    ClientToScreen(parts.view.hwnd(), &point);
   } else {
     GetCursorPos(&point);
   }
-  const bool missing = parts.view.TargetMissing(parts.view.SelectedIndex());
-  return menu.Track(parts.window, point, parts.model.selected.kind, missing, dpi);
+  return menu.Track(parts.window, point, place, dpi);
 }
 
 void ShowEntryLocation(const LauncherParts& parts, Command command) {
@@ -68,21 +77,21 @@ void DeleteSelected(const LauncherParts& parts) {
   if (parts.model.editing || LookUpSelection(parts) == 0) return;
   // The question's modal loop may see the view's notifications; delete what was asked about.
   const SelectedEntry asked = parts.model.selected;
-  const int position = parts.view.SelectedIndex();
-  if (ConfirmDialog(parts.window, "Warning", "Delete Item ?", MessageType::Warning, kButtonYes | kButtonNo,
-                    kResultNo) != kResultYes) {
+  const std::vector<int> slots = parts.view.SelectedSlots();
+  const std::vector<int> positions = parts.view.SelectedIndices();
+  const auto count = static_cast<int>(slots.size());
+  const Text question = count == 1 ? Text("Delete Item ?") : "Delete " + IntText(count) + " items ?";
+  if (ConfirmDialog(parts.window, "Warning", question, MessageType::Warning, kButtonYes | kButtonNo, kResultNo) !=
+      kResultYes) {
     return;
   }
-  EntryTable& table = parts.model.table;
   const auto change = [&] {
-    const int countBefore = table.Count() + static_cast<int>(table.Overflow().size());
-    DeleteFromTable(table, asked.folder, asked);
-    const int inside = countBefore - table.Count() - static_cast<int>(table.Overflow().size()) - 1;
-    return StepNote{
-        StepWords{StepKind::Deleted, asked.caption, Text(), inside}, {asked.folder, asked.slot}, {asked.folder, 0}};
+    const int inside = DeleteEntries(parts.model.table, slots, parts.model.dirs);
+    const StepWords words = StepWords{StepKind::Deleted, asked.caption, Text(), inside}.Of(count);
+    return StepNote{words, {asked.folder, asked.slot}, {asked.folder, 0}};
   };
-  // The icon that took the deleted one's place, or the new last one, is selected.
-  RunChange(parts, change, [&] { ShowAgain(parts, position); });
+  // The icon that took the first deleted one's place, or the new last one, is selected.
+  RunChange(parts, change, [&] { ShowAgain(parts, positions.front()); });
 }
 
 }  // namespace kov

@@ -1,5 +1,5 @@
-// The commands of the icons' context menu that act on the selected entry: the context
-// menu itself, Open File Location, Properties, Execution parameters and Delete.
+// The commands of the context menu that act on the selected entries: the context menu
+// itself, Open File Location, Properties, Execution parameters and Delete.
 #pragma once
 
 #include "ui/command_list.h"
@@ -8,10 +8,10 @@
 
 namespace kov {
 
-// Shows the context menu over the selected entry, at the cursor or, for the keyboard,
-// at the selected icon, and returns the chosen command; Command::None when nothing is
-// selected or nothing was chosen.
-Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi, bool atIcon);
+// Shows the context menu over the selected entry, or over the view's empty space when
+// none is selected, at the cursor or, for the keyboard, at the selected icon, and
+// returns the chosen command; Command::None when nothing was chosen.
+Command ChooseFromContextMenu(const LauncherParts& parts, ContextMenu& menu, int dpi, bool byKeyboard);
 
 // Open File Location (Explorer with the target selected) or Properties (the target's
 // property sheet); nothing for a virtual folder.
@@ -20,7 +20,8 @@ void ShowEntryLocation(const LauncherParts& parts, Command command);
 // Asks for new execution parameters and stores them with the entry.
 void EditExecutionParameters(const LauncherParts& parts);
 
-// Asks "Delete Item ?" and removes the entry, a virtual folder with all it holds.
+// Asks "Delete Item ?" ("Delete 5 items ?" for several) and removes the selected
+// entries, a virtual folder with all it holds, as one step.
 void DeleteSelected(const LauncherParts& parts);
 
 }  // namespace kov

@@ -68,11 +68,14 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
   statusBar_ = &statusBar;
   listener_ = &listener;
   list_ = CreateChildWindow(parent, id, WC_LISTVIEWA, "",
-                            WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE | LVS_EDITLABELS | LVS_SINGLESEL |
+                            WS_TABSTOP | LVS_ICON | LVS_OWNERDATA | LVS_AUTOARRANGE | LVS_EDITLABELS |
                                 LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS,
                             bounds, nullptr);
   if (!list_) return false;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
+  // The view keeps no state of its icons but selection and focus: it asks whether an icon
+  // is cut when it draws it.
+  ListView_SetCallbackMask(list_, LVIS_CUT);
   return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
@@ -90,6 +93,7 @@ void FolderView::ShowFolder(const LauncherModel& model) {
   showsResults_ = false;
   statusBar_->Show(model.currentFolder);
   ShowSlots(model.table, FolderSlots(model.table, model.currentFolder), model.dirs);
+  MarkCut(model.cut ? CutSlots(model.table, *model.cut) : std::vector<int>());
 }
 
 namespace {
@@ -105,12 +109,16 @@ void FolderView::ShowResults(const LauncherModel& model) {
   showsResults_ = true;
   statusBar_->Show(MatchCount(found.size()));
   ShowSlots(model.table, found, model.dirs);
+  MarkCut(model.cut ? CutSlots(model.table, *model.cut) : std::vector<int>());
 }
 
 void FolderView::ShowSelection(const LauncherModel& model, int index) {
   Text base = model.currentFolder;
   if (model.search) base = MatchCount(model.search->found.size());
   if (index < 0 || index >= Count()) return statusBar_->Keep(base);
+  if (const int selected = SelectedCount(); selected > 1) {
+    return statusBar_->Keep((base.empty() ? Text() : base + "    ") + IntText(selected) + " selected");
+  }
   const EntryView entry = EntryAt(index);
   if (model.search) base += "    in " + (entry.folder.empty() ? Text("the top folder") : entry.folder);
   if (entry.kind == kVirtualFolder) return statusBar_->Keep(base);
@@ -189,6 +197,9 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
     const Text shown = CutAtCharacter(CaptionOf(item.iItem), static_cast<std::size_t>(item.cchTextMax - 1));
     std::copy(shown.begin(), shown.end(), item.pszText);
     item.pszText[shown.size()] = '\0';
+  }
+  if (item.mask & LVIF_STATE) {
+    item.state = (item.state & ~LVIS_CUT) | (IsCut(item.iItem) ? LVIS_CUT : 0u);
   }
   if (item.mask & LVIF_IMAGE) {
     Icon& icon = IconAt(item.iItem);
@@ -272,6 +283,16 @@ int FolderView::Count() const { return static_cast<int>(icons_.size()); }
 
 int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
 
+std::vector<int> FolderView::SelectedIndices() const { return SelectedIconIndices(list_); }
+
+std::vector<int> FolderView::SelectedSlots() const {
+  std::vector<int> slots;
+  for (int index : SelectedIndices()) slots.push_back(SlotOf(index));
+  return slots;
+}
+
+int FolderView::SelectedCount() const { return static_cast<int>(ListView_GetSelectedCount(list_)); }
+
 Text FolderView::Caption(int index) const { return index >= 0 && index < Count() ? CaptionOf(index) : Text(); }
 
 int FolderView::SlotOf(int index) const {
@@ -307,6 +328,10 @@ LRESULT FolderView::OnNotify(const NMHDR& header) {
     case LVN_ITEMCHANGED:
       listener_->OnIconChanged(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
+    case LVN_ODSTATECHANGED:
+      // A range of icons selected at once: Shift with a click or an arrow, or a rectangle.
+      listener_->OnIconChanged(-1);
+      return 0;
     default:
       return 0;
   }
@@ -335,14 +360,18 @@ void FolderView::SwapIcons(int first, int second) {
 
 // A view without icons of its own keeps no drop-target state for them: the icon a drag
 // would drop into is drawn here, its caption and its bounds in the selection's colours.
+// A cut icon's caption is drawn in the colour of unavailable text.
 LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
-  if (dropTarget_ < 0) return CDRF_DODEFAULT;
+  if (dropTarget_ < 0 && cutSlots_.empty()) return CDRF_DODEFAULT;
   const auto index = static_cast<int>(draw.nmcd.dwItemSpec);
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
-      if (index != dropTarget_) return CDRF_DODEFAULT;
+      if (index != dropTarget_) {
+        if (IsCut(index)) draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+        return CDRF_DODEFAULT;
+      }
       draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
       draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
       return CDRF_NOTIFYPOSTPAINT;
@@ -370,9 +399,37 @@ void FolderView::ShowDropTarget(int index) {
 }
 
 void FolderView::SelectAndFocus(int index) {
+  ClearSelection();
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
   ListView_SetItemState(list_, index, both, both);
   ListView_EnsureVisible(list_, index, FALSE);
+}
+
+void FolderView::SelectSlots(const std::vector<int>& slots) {
+  ClearSelection();
+  bool first = true;
+  for (int index = 0; index < Count(); ++index) {
+    if (std::find(slots.begin(), slots.end(), SlotOf(index)) == slots.end()) continue;
+    const UINT state = LVIS_SELECTED | (first ? LVIS_FOCUSED : 0u);
+    ListView_SetItemState(list_, index, state, state);
+    if (first) ListView_EnsureVisible(list_, index, FALSE);
+    first = false;
+  }
+}
+
+void FolderView::SelectAll() { ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED); }
+
+void FolderView::ClearSelection() { ListView_SetItemState(list_, -1, 0, LVIS_SELECTED); }
+
+void FolderView::MarkCut(std::vector<int> slots) {
+  std::sort(slots.begin(), slots.end());
+  if (slots.empty() && cutSlots_.empty()) return;
+  cutSlots_ = std::move(slots);
+  InvalidateRect(list_, nullptr, FALSE);
+}
+
+bool FolderView::IsCut(int index) const {
+  return !cutSlots_.empty() && std::binary_search(cutSlots_.begin(), cutSlots_.end(), SlotOf(index));
 }
 
 }  // namespace kov

@@ -71,8 +71,14 @@ class FolderView {
   void SayAlso(const Text& message) { statusBar_->SayAlso(message); }
 
   int Count() const;
-  // Index of the selected icon, or -1.
+  // The icon a command for one entry acts on: the focused one while it is selected,
+  // else the first selected; -1 when none is.
   int SelectedIndex() const;
+  // Every selected icon, in the view's order.
+  std::vector<int> SelectedIndices() const;
+  // The slots of the selected icons, in the view's order.
+  std::vector<int> SelectedSlots() const;
+  int SelectedCount() const;
   Text Caption(int index) const;
   // The table slot the icon shows; 0 for no icon.
   int SlotOf(int index) const;
@@ -98,9 +104,17 @@ class FolderView {
   // The entry the icon stands for; an empty one for no icon.
   EntryView EntryAt(int index) const;
 
-  // Selects and focuses the icon and scrolls it into sight, so that the arrow keys go
-  // on from it.
+  // Selects and focuses the icon alone and scrolls it into sight, so that the arrow keys
+  // go on from it.
   void SelectAndFocus(int index);
+  // Selects the icons that show the slots, focusing the first of them.
+  void SelectSlots(const std::vector<int>& slots);
+  void SelectAll();
+  // No icon selected; the focused one stays focused, for the arrow keys.
+  void ClearSelection();
+  // Shows the icons of the slots dimmed, as cut and waiting to be pasted; none for an
+  // empty list.
+  void MarkCut(std::vector<int> slots);
   // Lights up the icon something dragged would be dropped into; -1 for none.
   void ShowDropTarget(int index);
   // True while the view shows what a search found rather than a folder.
@@ -134,6 +148,8 @@ class FolderView {
   std::shared_ptr<const Text> linesText_;
   bool showsResults_ = false;
   int dropTarget_ = -1;
+  std::vector<int> cutSlots_;  // sorted
+  bool IsCut(int index) const;
 };
 
 }  // namespace kov

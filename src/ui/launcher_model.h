@@ -10,6 +10,7 @@
 #include "store/entry_table.h"
 #include "store/use_scores.h"
 #include "store/targets.h"
+#include "ui/cut_entries.h"
 #include "ui/folder_logic.h"
 #include "ui/search.h"
 #include "ui/undo_history.h"
@@ -37,6 +38,9 @@ struct LauncherModel {
     int folderSelection = -1;
   };
   std::optional<Search> search;
+
+  // Entries cut and not yet pasted; shown dimmed until then.
+  std::optional<CutEntries> cut;
 
   // How much each entry has been used, which orders what a search finds.
   UseScores scores;

@@ -4,9 +4,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 namespace kov {
 
-// Index of the selected icon, or -1.
+// The icon a command for one entry acts on: the focused icon while it is selected, else
+// the first selected one; -1 when none is selected.
 int SelectedIconIndex(HWND listView);
+
+// Every selected icon, in the view's order.
+std::vector<int> SelectedIconIndices(HWND listView);
 
 }  // namespace kov

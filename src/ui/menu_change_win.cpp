@@ -60,6 +60,16 @@ bool RunChange(const LauncherParts& parts, const std::function<StepNote()>& chan
   return true;
 }
 
+void SayMoveRefusal(const LauncherParts& parts, const EntriesMove& move) {
+  const Text why = MoveRefusal(move);
+  if (why.empty()) return;
+  if (move.outcome == MoveOutcome::Moved) {
+    parts.view.SayAlso(why);
+  } else {
+    parts.view.Say(why);
+  }
+}
+
 void ShowMenuFromFile(const LauncherParts& parts, EntryTable fileMenu) {
   LauncherModel& model = parts.model;
   const Text before = model.currentFolder;

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "ui/arrange.h"
 #include "ui/launcher_parts_win.h"
 #include "ui/step_words.h"
 
@@ -22,6 +23,9 @@ struct StepNote {
 // leaves the table as it was is no step, and shows and says nothing; false then.
 bool RunChange(const LauncherParts& parts, const std::function<StepNote()>& change,
                const std::function<void()>& show = nullptr);
+
+// Says what a move of entries left where they were, after what it did or alone.
+void SayMoveRefusal(const LauncherParts& parts, const EntriesMove& move);
 
 // Shows the menu another program wrote into the settings file instead of the window's,
 // as one step that can be undone; the open folder stays open when the new menu still

@@ -21,6 +21,16 @@ Text RenamedLine(EntryFields fields, const Text& folder, const Text& name) {
   return FormatEntryLine(fields);
 }
 
+// True when an entry of the folder other than the one in slot carries the caption: the
+// entry itself may take its own name in other letter case.
+bool AnotherCarries(const EntryTable& table, const Text& upperPrefix, const Text& upperCaption, int slot) {
+  for (int other = 1; other <= table.Count(); ++other) {
+    const std::string_view line = table.Slot(other);
+    if (other != slot && StartsWithIgnoringCase(line, upperPrefix) && CaptionKey(line) == upperCaption) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& newPath, std::size_t kept) {
@@ -34,7 +44,7 @@ void CarryFolderContents(EntryTable& table, const Text& oldPath, const Text& new
   }
 }
 
-RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed,
+RenameResult RenameEntry(EntryTable& table, const Text& folder, int slot, const Text& typed,
                          const DirectoryValues& dirs) {
   RenameResult result;
   result.name = CleanEntryName(typed);
@@ -42,14 +52,13 @@ RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldC
     result.outcome = RenameOutcome::EmptyName;
     return result;
   }
-  const Text prefix = FolderPrefix(folder);
-  if (FindCaptionInFolder(table, prefix, UpperText(result.name)) != 0) {
-    result.outcome = RenameOutcome::DuplicateName;
+  if (slot < 1 || slot > table.Count() || table.Slot(slot).empty()) {
+    result.outcome = RenameOutcome::EntryNotFound;
     return result;
   }
-  const int slot = FindCaptionInFolder(table, prefix, UpperText(oldCaption));
-  if (slot == 0) {
-    result.outcome = RenameOutcome::EntryNotFound;
+  if (ReadEntry(table.Slot(slot)).caption == result.name ||
+      AnotherCarries(table, FolderPrefix(folder), UpperText(result.name), slot)) {
+    result.outcome = RenameOutcome::DuplicateName;
     return result;
   }
   const EntryFields fields = SplitEntryLine(table.Slot(slot));

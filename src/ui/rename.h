@@ -9,9 +9,9 @@ namespace kov {
 enum class RenameOutcome {
   Renamed,
   EmptyName,          // nothing left once "*" and the blanks around are removed
-  DuplicateName,      // an entry of the folder, the renamed one included, carries it
+  DuplicateName,      // another entry of the folder carries it, or the entry itself exactly
   BackslashInFolder,  // a virtual folder's name would become two folder levels
-  EntryNotFound,      // no entry of the folder carries the old caption
+  EntryNotFound,      // the slot holds no entry
 };
 
 struct RenameResult {
@@ -20,12 +20,11 @@ struct RenameResult {
   int slot = 0;  // the renamed entry's slot; 0 unless renamed
 };
 
-// Renames the entry of folder whose caption is oldCaption (ignoring case and the blanks
-// around the stored caption) to the name typed. The line is rebuilt with the kind in
+// Renames the entry in slot, which lies in folder, to the name typed. The line is rebuilt with the kind in
 // decimal; target and parameters are kept exactly as they stand. A virtual folder also
 // takes the name as its target, and every entry inside it, at any depth, is carried to
 // the new folder path. A refused rename leaves the table as it was.
-RenameResult RenameEntry(EntryTable& table, const Text& folder, const Text& oldCaption, const Text& typed,
+RenameResult RenameEntry(EntryTable& table, const Text& folder, int slot, const Text& typed,
                          const DirectoryValues& dirs);
 
 // Every line under oldPath, at any depth, moves under newPath. The first kept characters

@@ -46,11 +46,12 @@ const char* RefusalText(RenameOutcome outcome) {
 void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
   LauncherModel& model = parts.model;
   const Text oldCaption = parts.view.Caption(index);
+  const int slot = parts.view.SlotOf(index);
   model.selected.caption = oldCaption;
   text = ReplaceAll(text, "*", "");
   RenameResult result;
   RunChange(parts, [&] {
-    result = RenameEntry(model.table, model.currentFolder, oldCaption, text, model.dirs);
+    result = RenameEntry(model.table, model.currentFolder, slot, text, model.dirs);
     const StepPlace place{model.currentFolder, result.slot};
     return StepNote{StepWords{StepKind::Renamed, oldCaption, result.name}, place, place};
   });
@@ -61,7 +62,7 @@ void RenameFromIcon(const LauncherParts& parts, int index, Text& text) {
     return;
   }
   model.selected.caption.clear();
-  // The icon shows the name as stored, trimmed, so that lookups by caption find it.
+  // The icon shows the name as stored, trimmed.
   text = result.name;
 }
 

@@ -6,6 +6,17 @@ namespace {
 
 Text Count(int count, const char* one, const char* many) { return IntText(count) + " " + (count == 1 ? one : many); }
 
+// The entry a move or a delete acted on, or how many.
+Text Subject(const StepWords& words) {
+  return words.items > 1 ? Count(words.items, "item", "items") : Quoted(words.caption);
+}
+
+Text Held(const StepWords& words) {
+  if (words.count == 0) return Text();
+  return (words.items > 1 ? " and the " : " and its ") + Count(words.count, "entry", "entries") +
+         (words.items > 1 ? " they held" : "");
+}
+
 // What the step acted on, the same after a noun ("delete of") and after a verb
 // ("Deleted"): "Games" and its 2 entries.
 Text Object(const StepWords& words) {
@@ -14,13 +25,14 @@ Text Object(const StepWords& words) {
       return words.count == 1 ? Quoted(words.caption) : Count(words.count, "item", "items");
     case StepKind::Renamed:
       return Quoted(words.caption) + " to " + Quoted(words.other);
+    case StepKind::Moved:
+      return Subject(words);
     case StepKind::MovedInto:
-      return Quoted(words.caption) + " into " + Quoted(words.other);
+      return Subject(words) + " into " + (words.other.empty() ? Text("the top folder") : Quoted(words.other));
     case StepKind::MovedUp:
-      return Quoted(words.caption) + " up a level";
+      return Subject(words) + " up a level";
     case StepKind::Deleted:
-      return words.count > 0 ? Quoted(words.caption) + " and its " + Count(words.count, "entry", "entries")
-                             : Quoted(words.caption);
+      return Subject(words) + Held(words);
     case StepKind::Reloaded:
       return "the menu from its file";
     default:
@@ -31,6 +43,7 @@ Text Object(const StepWords& words) {
 // True when the step acted on more than one entry, a folder with what it held among
 // them: the key brings "them" back.
 bool Several(const StepWords& words) {
+  if (words.items > 1) return true;
   if (words.kind == StepKind::Deleted) return words.count > 0;
   return words.kind == StepKind::Added && words.count > 1;
 }
@@ -73,7 +86,7 @@ Text DoneSentence(const StepWords& words) {
     case StepKind::Moved:
     case StepKind::MovedInto:
     case StepKind::MovedUp:
-      return "Moved " + Object(words) + ". Ctrl+Z moves it back.";
+      return "Moved " + Object(words) + ". Ctrl+Z moves " + them + " back.";
     case StepKind::NewTarget:
       return "Gave " + Object(words) + " a new target. Ctrl+Z gives back the old one.";
     case StepKind::NewParameters:

@@ -14,11 +14,11 @@ enum class StepKind {
   NewFolder,      // caption: the folder made
   Renamed,        // caption: the old name; other: the new one
   Moved,          // caption: the entry, moved within its folder
-  MovedInto,      // caption: the entry; other: the folder it went into
+  MovedInto,      // caption: the entry; other: the folder it went into, "" for the top
   MovedUp,        // caption: the entry, moved to the folder above
   NewTarget,      // caption: the entry
   NewParameters,  // caption: the entry
-  Deleted,        // caption: the entry; count: the entries a folder held with it
+  Deleted,        // caption: the entry; count: the entries the deleted folders held
   Reloaded,       // the menu another program wrote into the file
 };
 
@@ -27,10 +27,17 @@ struct StepWords {
   explicit StepWords(StepKind what, Text entry = Text(), Text second = Text(), int number = 0)
       : kind(what), caption(std::move(entry)), other(std::move(second)), count(number) {}
 
+  // The same words for a step on several entries at once: they are counted, not named.
+  StepWords& Of(int entries) {
+    items = entries;
+    return *this;
+  }
+
   StepKind kind = StepKind::Added;
   Text caption;
   Text other;
   int count = 0;
+  int items = 1;  // the entries a move or a delete acted on; caption names the one
 };
 
 // What the status bar says when another program changed the menu's file.

@@ -16,57 +16,84 @@ const std::vector<Text> kMixed = {
     "*a.exe**A**", "Tools\\*t1.exe**T1**", "*b.exe**B**", "*Tools*1*Tools**", "Tools\\*t2.exe**T2**", "*c.exe**C**",
 };
 
-TEST(MoveEntryBefore, TheLineMovesJustBeforeTheOtherOrAfterTheFoldersLastEntry) {
-  EntryTable table = TableOf(kMixed);
-  ASSERT_TRUE(MoveEntryBefore(table, "", "c", "b"));
-  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*a.exe**A**", "Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**",
-                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
-  ASSERT_TRUE(MoveEntryBefore(table, "", "A", "tools"));
-  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*c.exe**C**", "*b.exe**B**", "*a.exe**A**",
-                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
-  ASSERT_TRUE(MoveEntryBefore(table, "", "C", ""));
-  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*b.exe**B**", "*a.exe**A**", "*Tools*1*Tools**",
-                                               "*c.exe**C**", "Tools\\*t2.exe**T2**"}));
-  EXPECT_FALSE(MoveEntryBefore(table, "", "T1", "B"));
+// The slot whose line is given: the icons know their slots.
+int SlotOfLine(const EntryTable& table, const Text& line) {
+  for (int slot = 1; slot <= table.Count(); ++slot) {
+    if (table.Slot(slot) == line) return slot;
+  }
+  return 0;
 }
 
-TEST(MoveEntryIntoFolder, AFolderCarriesEverythingInsideItAtEveryDepth) {
-  EntryTable table = TableOf({
+TEST(MoveEntries, ASelectionGoesInItsOrderBeforeAnEntryOrAfterTheFoldersLastOne) {
+  EntryTable table = TableOf(kMixed);
+  // C and A, picked in that order, before B; the folder's lines keep their places.
+  EntriesMove move = MoveEntries(table, {6, 1}, "", 3, kDirs);
+  ASSERT_EQ(move.outcome, MoveOutcome::Moved);
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*c.exe**C**", "*a.exe**A**", "*b.exe**B**",
+                                               "*Tools*1*Tools**", "Tools\\*t2.exe**T2**"}));
+  EXPECT_EQ(move.slots, (std::vector<int>{2, 3}));
+  // To the end; entries that stand so already change nothing.
+  move = MoveEntries(table, {2, 4}, "", 0, kDirs);
+  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Tools\\*t1.exe**T1**", "*a.exe**A**", "*Tools*1*Tools**", "*c.exe**C**",
+                                               "*b.exe**B**", "Tools\\*t2.exe**T2**"}));
+  EXPECT_EQ(move.slots, (std::vector<int>{4, 5}));
+  const std::vector<Text> settled = LinesOf(table);
+  EXPECT_EQ(MoveEntries(table, {4, 5}, "", 0, kDirs).outcome, MoveOutcome::Moved);
+  EXPECT_EQ(LinesOf(table), settled);
+}
+
+TEST(MoveEntries, AFolderCarriesEverythingInsideItAtEveryDepthAndOneUndoTakesAllBack) {
+  const EntryTable before = TableOf({
       "*Tools*1*Tools**",
+      "Tools\\*x.exe**X**",
       "*Net*1*Net* -p *",
       "net\\*ping.exe** Ping **",
       "Net\\*Old*1*Old**",
       "NET\\old\\*%windir%\\notes.txt**notes* x *",
       "*Network*1*Network**",
       "Network\\*share.exe**share**",
+      "*calc.exe**Calc**",
   });
-  ASSERT_EQ(MoveEntryIntoFolder(table, "", "NET", "tools", kDirs), MoveOutcome::Moved);
-  EXPECT_EQ(LinesOf(table), (std::vector<Text>{
-                                "*Tools*1*Tools**",
-                                "Tools\\*Net*1*Net* -p *",
-                                "Tools\\Net\\*ping.exe** Ping **",
-                                "Tools\\Net\\*Old*1*Old**",
-                                "Tools\\Net\\old\\*%windir%\\notes.txt**notes* x *",
-                                "*Network*1*Network**",
-                                "Network\\*share.exe**share**",
-                            }));
-}
-
-TEST(MoveEntryUp, TheEntryGoesToTheParentFolderAsItStood) {
-  EntryTable table = TableOf({"*Tools*1*Tools**", "Tools\\*Net*1*Net**", "Tools\\Net\\*ping.exe* 0 * Ping *-t*"});
-  ASSERT_EQ(MoveEntryUp(table, "Tools\\Net\\", "ping", kDirs), MoveOutcome::Moved);
-  EXPECT_EQ(table.Slot(3), "Tools\\*ping.exe* 0 * Ping *-t*");
-  EXPECT_EQ(MoveEntryUp(table, "", "Tools", kDirs), MoveOutcome::NotMoved);
-}
-
-TEST(MoveEntryIntoFolder, RefusesAFolderIntoItselfAndACaptionTheDestinationHolds) {
-  const EntryTable before = TableOf(
-      {"*Tools*1*Tools**", "*calc.exe**Calc**", "Tools\\*x.exe**CALC**", "Tools\\*Net*1*Net**", "*Net*1*Net**"});
   EntryTable table = before;
-  EXPECT_EQ(MoveEntryIntoFolder(table, "", "Tools", "TOOLS", kDirs), MoveOutcome::IntoItself);
-  EXPECT_EQ(MoveEntryIntoFolder(table, "", "calc", "Tools", kDirs), MoveOutcome::DuplicateName);
-  EXPECT_EQ(MoveEntryUp(table, "Tools\\", "net", kDirs), MoveOutcome::DuplicateName);
+  TableChanges changes;
+  table.RecordChangesIn(&changes);
+  const EntriesMove move = MoveEntries(table, {9, 3}, "Tools\\", 0, kDirs);
+  table.RecordChangesIn(nullptr);
+  ASSERT_EQ(move.outcome, MoveOutcome::Moved);
+  const std::vector<Text> moved = {
+      "*Tools*1*Tools**",
+      "Tools\\*x.exe**X**",
+      "Tools\\*calc.exe**Calc**",
+      "Tools\\*Net*1*Net* -p *",
+      "Tools\\Net\\*ping.exe** Ping **",
+      "Tools\\Net\\*Old*1*Old**",
+      "Tools\\Net\\old\\*%windir%\\notes.txt**notes* x *",
+      "*Network*1*Network**",
+      "Network\\*share.exe**share**",
+  };
+  EXPECT_EQ(LinesOf(table), moved);
+  EXPECT_EQ(move.slots, (std::vector<int>{3, 4}));
+  table.Undo(changes);
   EXPECT_EQ(LinesOf(table), LinesOf(before));
+  table.Redo(changes);
+  EXPECT_EQ(LinesOf(table), moved);
+}
+
+TEST(MoveEntries, RefusesAFolderIntoItselfWholeAndPassesOverACaptionTheDestinationHolds) {
+  const EntryTable before = TableOf({"*Tools*1*Tools**", "*calc.exe**Calc**", "Tools\\*x.exe**CALC**",
+                                     "Tools\\*Net*1*Net**", "*Net*1*Net**", "*b.exe**B**"});
+  EntryTable table = before;
+  EXPECT_EQ(MoveEntries(table, {6, 1}, "Tools\\", 0, kDirs).outcome, MoveOutcome::IntoItself);
+  EXPECT_EQ(MoveEntries(table, {6, 1}, "tools\\net\\", 0, kDirs).outcome, MoveOutcome::IntoItself);
+  EXPECT_EQ(MoveEntries(table, {2}, "Tools\\", 0, kDirs).outcome, MoveOutcome::DuplicateName);
+  EXPECT_EQ(LinesOf(table), LinesOf(before));
+  const EntriesMove move = MoveEntries(table, {2, 6, 5}, "Tools\\", 0, kDirs);
+  EXPECT_EQ(move.outcome, MoveOutcome::Moved);
+  EXPECT_EQ(move.refused, (std::vector<Text>{"Calc", "Net"}));
+  EXPECT_EQ(MoveRefusal(move), "That folder already holds items named \"Calc\", \"Net\": they were not moved.");
+  EXPECT_NE(SlotOfLine(table, "Tools\\*b.exe**B**"), 0);
+  EXPECT_NE(SlotOfLine(table, "*calc.exe**Calc**"), 0);
+  EXPECT_NE(SlotOfLine(table, "*Net*1*Net**"), 0);
 }
 
 }  // namespace

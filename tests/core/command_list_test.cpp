@@ -33,6 +33,12 @@ TEST(CommandList, PartsKeepOnlyTheKeysTheyNeed) {
   EXPECT_EQ(CommandOfKeyIn(KeyPart::Button, {kKeyEnter}, false), Command::None);
   EXPECT_EQ(CommandOfKeyIn(KeyPart::Button, {' '}, false), Command::None);
 
+  EXPECT_EQ(CommandOfKeyIn(KeyPart::Button, {'V', true}, false), Command::Paste);
+
+  for (unsigned letter : {'A', 'X', 'C', 'V'}) {
+    EXPECT_EQ(CommandOfKeyIn(KeyPart::TypeBox, {letter, true}, false), Command::None) << letter;
+  }
+  EXPECT_EQ(CommandOfKeyIn(KeyPart::TypeBox, {'C', true, true}, true), Command::CopyAsPath);
   EXPECT_EQ(CommandOfKeyIn(KeyPart::TypeBox, {'N', true}, true), Command::NewFolder);
   EXPECT_EQ(CommandOfKeyIn(KeyPart::TypeBox, {kKeyF1}, true), Command::Info);
   EXPECT_EQ(CommandOfKeyIn(KeyPart::TypeBox, {'F', true}, true), Command::Find);
@@ -46,15 +52,27 @@ TEST(CommandList, PartsKeepOnlyTheKeysTheyNeed) {
   }
 }
 
-// A button's Tag and a menu item's may be the same number: the window identifier tells
-// them apart.
-TEST(CommandList, TagsAndWindowIdentifiersNameOneCommandEach) {
-  EXPECT_EQ(CommandOfWindowId(kTagMoveLeft), Command::MoveLeft);
-  EXPECT_EQ(CommandOfWindowId(kTagBack), Command::Back);
-  EXPECT_EQ(CommandOfWindowId(CommandWindowId(Command::Open)), Command::Open);
-  EXPECT_EQ(CommandOfWindowId(CommandWindowId(Command::Redo)), Command::Redo);
-  EXPECT_EQ(CommandOfWindowId(kTagOpenFileLocation), Command::None);
-  EXPECT_EQ(CommandOfWindowId(CommandWindowId(Command::Redo) + 1), Command::None);
+// Every row of the list is found again each way a command is given: its window
+// identifier, its tool button's Tag and each of its keys; numbers beyond the list name no
+// command.
+TEST(CommandList, EveryRowIsFoundByItsIdentifierItsTagAndItsKeys) {
+  for (const CommandEntry& entry : kCommandList) {
+    const int number = static_cast<int>(entry.command);
+    EXPECT_EQ(CommandOfWindowId(CommandWindowId(entry.command)), entry.command) << number;
+    EXPECT_EQ(&EntryOf(entry.command), &entry) << number;
+    if (entry.tag != 0) {
+      EXPECT_EQ(CommandOfToolTag(entry.tag), entry.command) << number;
+      EXPECT_EQ(CommandOfWindowId(entry.tag), entry.command) << number;
+    }
+    for (const KeyChord& key : entry.keys) {
+      if (key.key != 0) {
+        EXPECT_EQ(CommandOfKey(key), entry.command) << number << " key " << key.key;
+      }
+    }
+  }
+  EXPECT_EQ(CommandOfWindowId(CommandWindowId(Command::Count)), Command::None);
+  EXPECT_EQ(CommandOfWindowId(CommandWindowId(Command::None)), Command::None);
+  EXPECT_EQ(CommandOfToolTag(0), Command::None);
 }
 
 }  // namespace

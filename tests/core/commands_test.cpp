@@ -11,14 +11,7 @@ namespace {
 using test::LinesOf;
 using test::TableOf;
 
-SelectedEntry Selected(int slot, const Text& target, int kind) {
-  SelectedEntry selected;
-  selected.slot = slot;
-  selected.target = target;
-  selected.caption = target;
-  selected.kind = kind;
-  return selected;
-}
+const DirectoryValues kDirs{"E:\\KOVRANT\\", "C:\\Windows\\system32", "C:\\Temp", "C:\\Windows", "E:\\KOVRANT\\"};
 
 TEST(CommandDelete, FolderGoesWithEverythingInsideItInAnyCaseAndTools2Stays) {
   EntryTable table = TableOf({
@@ -32,9 +25,10 @@ TEST(CommandDelete, FolderGoesWithEverythingInsideItInAnyCaseAndTools2Stays) {
       "Tools2\\Tools\\*c.exe**C**",
       "*notes.txt**Notes**",
   });
-  DeleteFromTable(table, "", Selected(1, "Tools", kVirtualFolder));
-  EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**",
-                                               "Tools2\\Tools\\*c.exe**C**", "*notes.txt**Notes**"}));
+  // The folder and the notes at once: the folder's three entries go with them.
+  EXPECT_EQ(DeleteEntries(table, {9, 1}, kDirs), 4);
+  EXPECT_EQ(LinesOf(table),
+            (std::vector<Text>{"*Tools2*1*Tools2**", "Tools2\\*b.exe**B**", "Tools2\\Tools\\*c.exe**C**"}));
 }
 
 TEST(CommandDelete, FolderAlsoTakesItsLinesBeyondTheCapacity) {
@@ -44,7 +38,7 @@ TEST(CommandDelete, FolderAlsoTakesItsLinesBeyondTheCapacity) {
   EntryTable table;
   LoadEntryText(file, table);
   ASSERT_EQ(table.Overflow().size(), 2u);
-  DeleteFromTable(table, "", Selected(1, "Tools", kVirtualFolder));
+  DeleteEntries(table, {1}, kDirs);
   EXPECT_EQ(table.Overflow(), std::vector<Text>{"*b.exe**B**"});
 }
 
@@ -58,7 +52,7 @@ TEST(CommandDelete, NestedFolderTakesOnlyItsOwnSubtree) {
       "Tools\\Network\\*z.exe**Z**",
       "Net\\*w.exe**W**",
   });
-  DeleteFromTable(table, "tools\\", Selected(2, "Net", kVirtualFolder));
+  DeleteEntries(table, {2}, kDirs);
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Tools*1*Tools**", "Tools\\*Network*1*Network**",
                                                "Tools\\Network\\*z.exe**Z**", "Net\\*w.exe**W**"}));
 }
@@ -66,18 +60,17 @@ TEST(CommandDelete, NestedFolderTakesOnlyItsOwnSubtree) {
 TEST(CommandDelete, ProgramOrDirectoryTakesOnlyItsOwnLine) {
   const std::vector<Text> lines = {"*a.exe**A**", "*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"};
   EntryTable table = TableOf(lines);
-  DeleteFromTable(table, "", Selected(1, "a.exe", kProgram));
+  DeleteEntries(table, {1}, kDirs);
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"*Apps*2*Apps**", "Apps\\*b.exe**B**", "*c.exe**C**"}));
   // A directory entry is no virtual folder: the entries of a folder of the same name stay.
-  DeleteFromTable(table, "", Selected(1, "Apps", kDirectory));
+  DeleteEntries(table, {1}, kDirs);
   EXPECT_EQ(LinesOf(table), (std::vector<Text>{"Apps\\*b.exe**B**", "*c.exe**C**"}));
 }
 
 TEST(CommandDelete, SlotOutsideTheTableChangesNothing) {
   const std::vector<Text> lines = {"*a.exe**A**", "*b.exe**B**"};
   EntryTable table = TableOf(lines);
-  DeleteFromTable(table, "", Selected(0, "a.exe", kProgram));
-  DeleteFromTable(table, "", Selected(3, "a.exe", kProgram));
+  EXPECT_EQ(DeleteEntries(table, {0, 3}, kDirs), 0);
   EXPECT_EQ(LinesOf(table), lines);
 }
 

@@ -14,6 +14,11 @@ TEST(StepWords, DoneAndUndoneNameTheSameThingAndTheKeyTakesItOrThemBack) {
   EXPECT_EQ(DoneSentence(StepWords{StepKind::Deleted, "Tools", "", 1}),
             "Deleted \"Tools\" and its 1 entry. Ctrl+Z brings them back.");
   EXPECT_EQ(DoneSentence(StepWords{StepKind::Deleted, "notes.txt"}), "Deleted \"notes.txt\". Ctrl+Z brings it back.");
+  EXPECT_EQ(DoneSentence(StepWords{StepKind::Deleted, "", "", 12}.Of(5)),
+            "Deleted 5 items and the 12 entries they held. Ctrl+Z brings them back.");
+  EXPECT_EQ(DoneSentence(StepWords{StepKind::MovedInto, "", "Games"}.Of(3)),
+            "Moved 3 items into \"Games\". Ctrl+Z moves them back.");
+  EXPECT_EQ(StepName(StepWords{StepKind::MovedInto, "A", ""}), "move of \"A\" into the top folder");
 
   const std::string greek = "\xCE\xA0\xCE\xB1\xCE\xB9\xCF\x87\xCE\xBD\xCE\xAF\xCE\xB4\xCE\xB9\xCE\xB1";  // Παιχνίδια
   const std::string cyrillic = "\xD0\x97\xD0\xB0\xD0\xBC\xD0\xB5\xD1\x82\xD0\xBA\xD0\xB8";  // Заметки

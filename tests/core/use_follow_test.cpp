@@ -29,13 +29,13 @@ TEST(FollowChanges, ScoresGoWithRenamedEntriesAndFoldersAndBackOnUndo) {
   UseScores scores;
   scores.CountStart("TOOLS\\NOTEPAD", 0);
   scores.CountStart("CALC", 0);
-  UndoStep rename = Recorded(table, scores, [&] { RenameEntry(table, "", "Tools", "Apps", kDirs); });
+  UndoStep rename = Recorded(table, scores, [&] { RenameEntry(table, "", 1, "Apps", kDirs); });
   EXPECT_EQ(scores.ScoreOf("APPS\\NOTEPAD", 0), 1.0);
   EXPECT_EQ(scores.ScoreOf("TOOLS\\NOTEPAD", 0), 0.0);
   table.Undo(rename.changes);
   FollowChanges(scores, rename.changes, true);
   EXPECT_EQ(scores.ScoreOf("TOOLS\\NOTEPAD", 0), 1.0);
-  Recorded(table, scores, [&] { DeleteFromTable(table, "", FindEntryByCaption(table, "", "Calc", kDirs)); });
+  Recorded(table, scores, [&] { DeleteEntries(table, {3}, kDirs); });
   EXPECT_EQ(scores.ScoreOf("CALC", 0), 0.0);
   EXPECT_EQ(scores.All().size(), 1u);
 }

@@ -49,45 +49,60 @@ TEST_F(CommandWindow, MenuDisablesFileItemsOverAFolderOnly) {
     grayed = GrayedItems(shown);
   };
   const auto id = [](Command command) { return CommandWindowId(command); };
+  EmptyTheClipboard();
   Select("Tools");
   {
     MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, look);
     RightClick();
     ASSERT_TRUE(watcher.Shown());
+    // Paste too, with nothing on the clipboard.
     EXPECT_EQ(grayed, (std::vector<int>{id(Command::RunAsAdministrator), id(Command::OpenFileLocation),
-                                         id(Command::Properties), id(Command::ExecutionParameters)}));
+                                         id(Command::Properties), id(Command::ExecutionParameters),
+                                         id(Command::Paste)}));
   }
-  ASSERT_EQ(GetMenuItemCount(menu), 7);
-  for (int position = 0; position < 7; ++position) {
+  ASSERT_EQ(GetMenuItemCount(menu), 12);
+  std::vector<int> pictured;
+  for (int position = 0; position < 12; ++position) {
     MENUITEMINFOA item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_BITMAP;
     ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item));
-    const bool pictured = item.hbmpItem != nullptr;
-    const bool parameters = static_cast<int>(item.wID) == id(Command::ExecutionParameters);
-    EXPECT_EQ(pictured, !parameters && !(item.fType & MFT_SEPARATOR)) << position;
+    if (item.hbmpItem) pictured.push_back(static_cast<int>(item.wID));
   }
+  EXPECT_EQ(pictured, (std::vector<int>{id(Command::Open), id(Command::RunAsAdministrator),
+                                         id(Command::OpenFileLocation), id(Command::Properties), id(Command::Delete)}));
+  // Each item shows its key, where menus show keys.
   char caption[64] = {};
   GetMenuStringA(menu, id(Command::RunAsAdministrator), caption, sizeof caption, MF_BYCOMMAND);
   EXPECT_STREQ(caption, "Run as Administrator");
+  GetMenuStringA(menu, id(Command::Rename), caption, sizeof caption, MF_BYCOMMAND);
+  EXPECT_STREQ(caption, "Rename\tF2");
+  GetMenuStringA(menu, id(Command::CopyAsPath), caption, sizeof caption, MF_BYCOMMAND);
+  EXPECT_STREQ(caption, "Copy as path\tCtrl+Shift+C");
   const HMENU first = menu;
   Select("Notes");
   {
     MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, look);
     RightClick();
     ASSERT_TRUE(watcher.Shown());
-    EXPECT_EQ(grayed, std::vector<int>{});
+    EXPECT_EQ(grayed, std::vector<int>{id(Command::Paste)});
   }
   EXPECT_EQ(menu, first);
   EXPECT_EQ(Lines().size(), 7u);
 }
 
-TEST_F(CommandWindow, NoMenuWithoutASelectedEntry) {
+TEST_F(CommandWindow, OverEmptySpaceTheMenuOffersOnlyPaste) {
   Start(kToolsAndNotes);
   SelectNothing();
-  MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE});
+  std::vector<int> items;
+  MenuAnswerer watcher(form_->hwnd(), {VK_ESCAPE}, [&](HMENU shown) {
+    for (int position = 0; position < GetMenuItemCount(shown); ++position) {
+      items.push_back(static_cast<int>(GetMenuItemID(shown, position)));
+    }
+  });
   RightClick();
-  EXPECT_FALSE(watcher.Shown());
+  ASSERT_TRUE(watcher.Shown());
+  EXPECT_EQ(items, std::vector<int>{CommandWindowId(Command::Paste)});
 }
 
 TEST_F(CommandWindow, OpenChosenFromTheMenuEntersTheFolder) {

@@ -5,7 +5,6 @@
 #include <shlobj.h>
 
 #include <cstring>
-
 #include <map>
 
 #include "util/dialog_form_win.h"
@@ -319,8 +318,61 @@ int IconImage(HWND listView, int index) {
   return item.iImage;
 }
 
+void EmptyTheClipboard() {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  CloseClipboard();
+}
+
+namespace {
+
+void PutOnClipboard(UINT format, const void* bytes, std::size_t size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  std::memcpy(GlobalLock(memory), bytes, size);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  SetClipboardData(format, memory);
+  CloseClipboard();
+}
+
+}  // namespace
+
+void PutFilesOnClipboard(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  std::vector<char> bytes(sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::memcpy(bytes.data(), &header, sizeof header);
+  std::memcpy(bytes.data() + sizeof header, list.data(), list.size() * sizeof(wchar_t));
+  PutOnClipboard(CF_HDROP, bytes.data(), bytes.size());
+}
+
+void PutUnicodeTextOnClipboard(const std::wstring& text) {
+  PutOnClipboard(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+std::wstring ClipboardUnicodeText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(memory))) {
+      text = wide;
+      GlobalUnlock(memory);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 void SelectIcon(HWND listView, int index) {
   LVITEMA item{};
+  // As a click selects it: alone.
+  item.stateMask = LVIS_SELECTED;
+  SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));

@@ -162,6 +162,13 @@ class OwnerWindow {
   WindowHandle window_;
 };
 
+// The clipboard as another program leaves it: empty, a list of files as Explorer's Copy
+// puts them (DROPFILES in UTF-16), or Unicode text; and its text read back.
+void EmptyTheClipboard();
+void PutFilesOnClipboard(const std::vector<std::wstring>& paths);
+void PutUnicodeTextOnClipboard(const std::wstring& text);
+std::wstring ClipboardUnicodeText();
+
 // List-view readers.
 int IconCount(HWND listView);
 std::string IconText(HWND listView, int index);
