@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "random_table.h"
-#include "ui/commands.h"
-#include "ui/folder_logic.h"
+#include "random_commands.h"
 
 namespace kov::fuzz {
 namespace {
-
-const DirectoryValues kDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
 bool BeginsIgnoringCase(std::string_view line, const std::string& prefix) {
   return UpperText(std::string(line.substr(0, prefix.size()))) == UpperText(prefix);
@@ -29,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const EntryTable before = TakeTable(input);
   const std::string folder = TakeFolder(input);
   const std::string caption = TakeName(input);
-  const SelectedEntry selected = FindEntryByCaption(before, folder, caption, kDirectories);
+  const SelectedEntry selected = EntryNamed(before, folder, caption);
 
   EntryTable after = before;
   DeleteFromTable(after, folder, selected);

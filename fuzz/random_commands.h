@@ -19,6 +19,12 @@ namespace kov::fuzz {
 
 inline const DirectoryValues kCommandDirectories{"C:\\WORK\\", "C:\\WINDOWS\\system32", "C:\\TEMP", "C:\\WINDOWS", "C:\\WORK\\"};
 
+// The entry a caption of the folder names, as the window selects it; slot 0 when none.
+inline SelectedEntry EntryNamed(const EntryTable& table, const std::string& folder, const std::string& caption) {
+  const int slot = FindCaptionInFolder(table, FolderPrefix(folder), UpperText(caption));
+  return slot == 0 ? SelectedEntry{} : SelectedEntryAt(table, slot, kCommandDirectories);
+}
+
 // Runs one command on the table; the folder and captions come from the input, so that
 // some name entries that exist and some do not.
 inline void RunOneCommand(FuzzInput& input, EntryTable& table) {
@@ -57,7 +63,7 @@ inline void RunOneCommand(FuzzInput& input, EntryTable& table) {
       MoveEntryUp(table, folder, caption, kCommandDirectories);
       break;
     case 7:
-      DeleteFromTable(table, folder, FindEntryByCaption(table, folder, caption, kCommandDirectories));
+      DeleteFromTable(table, folder, EntryNamed(table, folder, caption));
       break;
     default:
       if (input.TakeByte() % 2 == 0) {

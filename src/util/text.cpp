@@ -115,8 +115,6 @@ std::int32_t TextToInt(const Text& text) {
   return ClampToInt32(negative ? -value : value);
 }
 
-Text SpaceText(int count) { return count > 0 ? Text(static_cast<std::size_t>(count), ' ') : Text(); }
-
 namespace {
 
 // Whether pattern occurs in full at 0-based index at; the first character is compared first.

@@ -23,7 +23,6 @@ Text UpperText(const Text& text);
 Text LowerText(const Text& text);
 Text IntText(std::int64_t value);
 std::int32_t TextToInt(const Text& text);
-Text SpaceText(int count);
 int TextPos(const Text& text, const Text& pattern);
 int PosFrom(const Text& text, const Text& pattern, int start);
 int LastCharPos(const Text& text, char ch);

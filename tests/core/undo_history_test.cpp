@@ -39,7 +39,7 @@ TEST(UndoHistory, FolderDeleteComesBackWithItsOverflowAndANewStepDropsRedo) {
   UndoHistory history;
   UndoStep remove;
   table.RecordChangesIn(&remove.changes);
-  DeleteFromTable(table, "", FindEntryByCaption(table, "", "Tools", fuzz::kCommandDirectories));
+  DeleteFromTable(table, "", SelectedEntryAt(table, 1, fuzz::kCommandDirectories));
   table.RecordChangesIn(nullptr);
   EXPECT_EQ(EntryFileText(table), "*c.exe**C**\r\n");
   history.Add(std::move(remove));

@@ -35,7 +35,7 @@ TEST(FollowChanges, ScoresGoWithRenamedEntriesAndFoldersAndBackOnUndo) {
   table.Undo(rename.changes);
   FollowChanges(scores, rename.changes, true);
   EXPECT_EQ(scores.ScoreOf("TOOLS\\NOTEPAD", 0), 1.0);
-  Recorded(table, scores, [&] { DeleteFromTable(table, "", FindEntryByCaption(table, "", "Calc", kDirs)); });
+  Recorded(table, scores, [&] { DeleteFromTable(table, "", SelectedEntryAt(table, 3, kDirs)); });
   EXPECT_EQ(scores.ScoreOf("CALC", 0), 0.0);
   EXPECT_EQ(scores.All().size(), 1u);
 }
