@@ -65,6 +65,15 @@ Text LowerText(const Text& text) { return MapText(text, LowerUnitTable()); }
 
 Text IntText(std::int64_t value) { return std::to_string(value); }
 
+Text Quoted(std::string_view text) {
+  Text quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 namespace {
 
 int DigitValue(char c, int base) {
