@@ -3,7 +3,7 @@
 // same pixels would be too small for the tool bar.
 #pragma once
 
-#include "store/state_file.h"
+#include "store/window_place.h"
 
 namespace kov {
 

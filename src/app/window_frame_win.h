@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "app/window_fit.h"
-#include "store/state_file.h"
 
 namespace kov {
 

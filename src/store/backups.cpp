@@ -229,11 +229,6 @@ bool KeepBackup(const Text& settingsPath, const Text& bytes, const LocalTime& wh
   return true;
 }
 
-bool KeepBackupOfFile(const Text& settingsPath, const LocalTime& when) {
-  const FileRead read = ReadWholeFile(settingsPath);
-  return read.status == ReadStatus::Read && KeepBackup(settingsPath, read.bytes, when);
-}
-
 Text NewestBackup(const Text& settingsPath, const LocalTime& now) {
   const Text name = NewestBackupName(FileNamesIn(BackupFolderFor(settingsPath)), settingsPath, now);
   return name.empty() ? Text() : InBackupFolder(settingsPath, name);

@@ -48,10 +48,6 @@ Text NewestBackupQuestion(const Text& settingsPath, const Text& backupPath);
 // itself is never touched.
 [[nodiscard]] bool KeepBackup(const Text& settingsPath, const Text& bytes, const LocalTime& when);
 
-// Keeps the settings file's present bytes as a backup; false when the file is missing or
-// cannot be read, or the backup cannot be written.
-[[nodiscard]] bool KeepBackupOfFile(const Text& settingsPath, const LocalTime& when);
-
 // The full path of the settings file's newest backup, as NewestBackupName picks it; ""
 // when it has none.
 Text NewestBackup(const Text& settingsPath, const LocalTime& now);

@@ -110,10 +110,6 @@ LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patienc
   return {MenuSource::Unreadable, read.reason, read.problem};
 }
 
-bool SaveEntries(const Text& path, const EntryTable& table) { return SaveEntryText(path, EntryFileText(table)); }
-
-bool SaveEntryText(const Text& path, const Text& fileText) { return ReplaceFileKeepingAttributes(path, fileText); }
-
 ReplaceResult SaveEntryTextOver(const Text& path, const Text& fileText, const KnownFile& expected) {
   // The attributes go back to whichever file is there afterwards, the new one or another
   // program's.

@@ -54,17 +54,11 @@ Text SettingsTextAsUtf8(Text bytes);
 // are removed.
 LoadReport LoadEntries(const Text& path, EntryTable& table, ReadPatience patience = {});
 
-// Replaces the settings file with the table and its overflow, CR LF after every line.
-// The new file gets the old one's attributes (read-only, hidden, system). False when the
-// file could not be written; the old file is then left as it was, its attributes
-// included.
-[[nodiscard]] bool SaveEntries(const Text& path, const EntryTable& table);
-
-// The same for a table's file text already made (EntryFileText).
-[[nodiscard]] bool SaveEntryText(const Text& path, const Text& fileText);
-
-// The same, but only over the file Kovrant last read or wrote (ReplaceFileIfUnchanged):
-// a file another program has written meanwhile is left as it is.
+// Replaces the settings file with a table's file text (EntryFileText), but only over the
+// file Kovrant last read or wrote (ReplaceFileIfUnchanged): a file another program has
+// written meanwhile is left as it is. The new file gets the old one's attributes
+// (read-only, hidden, system); a file that could not be written is left as it was, its
+// attributes included.
 [[nodiscard]] ReplaceResult SaveEntryTextOver(const Text& path, const Text& fileText, const KnownFile& expected);
 
 }  // namespace kov

@@ -26,45 +26,14 @@
 #include <vector>
 
 #include "store/file_system.h"
+#include "store/hotkey_text.h"
 #include "store/use_scores.h"
+#include "store/window_place.h"
 
 namespace kov {
 
 // "kovrant.state" for "kovrant.ini": the settings path with its ".ini" replaced.
 Text StatePathFor(const Text& settingsPath);
-
-// Modifier bits and key codes as the system's hot-key calls take them.
-inline constexpr unsigned kModAlt = 0x1;
-inline constexpr unsigned kModControl = 0x2;
-inline constexpr unsigned kModShift = 0x4;
-inline constexpr unsigned kModWin = 0x8;
-inline constexpr unsigned kKeySpace = 0x20;
-
-struct Hotkey {
-  unsigned modifiers = kModControl | kModAlt;
-  unsigned virtualKey = kKeySpace;
-  bool operator==(const Hotkey&) const = default;
-};
-
-// A summon key read from the words a user types; problem says why it could not be
-// read, and is empty otherwise. "none" reads as no key.
-struct HotkeyReading {
-  std::optional<Hotkey> hotkey;
-  Text problem;
-};
-HotkeyReading ReadHotkey(std::string_view words);
-// The key in its usual spelling ("Ctrl+Alt+Space"), "none" for none.
-Text HotkeyText(const std::optional<Hotkey>& hotkey);
-
-struct WindowPlace {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool maximized = false;
-  int dpi = 0;  // the DPI the pixels were measured at; 0 when the file does not say
-  bool operator==(const WindowPlace&) const = default;
-};
 
 // One line of the file as it is written back: a line Kovrant does not know, as it
 // stands, or the place of an item. All use lines are written together, sorted by key,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace kov {
 
@@ -18,9 +17,6 @@ UseScore Combined(const UseScore& a, const UseScore& b) {
   const std::int64_t later = std::max(a.at, b.at);
   return {std::min(ScoreAt(a, later) + ScoreAt(b, later), kHighestUseScore), later};
 }
-
-// Whether the key lies in the folder: starts with its upper-cased path.
-bool IsInside(const Text& key, const Text& upperFolder) { return key.compare(0, upperFolder.size(), upperFolder) == 0; }
 
 }  // namespace
 
@@ -62,27 +58,6 @@ void UseScores::MoveKey(const Text& from, const Text& to) {
   Add(to, node.mapped());
 }
 
-void UseScores::MoveFolder(const Text& fromFolder, const Text& toFolder) {
-  const Text from = UpperText(fromFolder);
-  const Text to = UpperText(toFolder);
-  if (from.empty() || from == to) return;
-  // Taken out first, so that a folder moved into itself is not met again.
-  std::vector<std::pair<Text, UseScore>> moved;
-  auto at = scores_.lower_bound(from);
-  while (at != scores_.end() && IsInside(at->first, from)) {
-    moved.emplace_back(to + at->first.substr(from.size()), at->second);
-    at = scores_.erase(at);
-  }
-  for (const auto& [key, use] : moved) Add(key, use);
-}
-
 void UseScores::Remove(const Text& key) { scores_.erase(key); }
-
-void UseScores::RemoveFolder(const Text& folder) {
-  const Text upperFolder = UpperText(folder);
-  if (upperFolder.empty()) return;
-  auto at = scores_.lower_bound(upperFolder);
-  while (at != scores_.end() && IsInside(at->first, upperFolder)) at = scores_.erase(at);
-}
 
 }  // namespace kov

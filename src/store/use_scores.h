@@ -55,13 +55,7 @@ class UseScores {
   // The entry was renamed or moved: its score goes to the new key, added to any score
   // the new key has.
   void MoveKey(const Text& from, const Text& to);
-  // A folder was renamed or moved: the scores of every entry inside it, at any depth,
-  // go along. Folders as the entries inside them store them, ending in "\"; the
-  // folder's own entry is moved with MoveKey.
-  void MoveFolder(const Text& fromFolder, const Text& toFolder);
   void Remove(const Text& key);
-  // A folder was deleted: the scores of every entry inside it go.
-  void RemoveFolder(const Text& folder);
 
   // Every score as it last stood, by key, for saving.
   const Entries& All() const { return scores_; }

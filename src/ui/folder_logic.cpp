@@ -33,24 +33,6 @@ SelectedEntry SelectedEntryAt(const EntryTable& table, int slot, const Directory
   return selected;
 }
 
-SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, const Text& caption,
-                                 const DirectoryValues& dirs) {
-  const Text wanted = UpperText(caption);
-  const Text prefix = FolderPrefix(folder);
-  SelectedEntry selected;
-  int lastExamined = 0;
-  // Only the caption field is read until it matches; the whole line is read once.
-  for (int slot = 1; slot <= table.Count(); ++slot) {
-    if (!StartsWithIgnoringCase(table.Slot(slot), prefix)) continue;
-    lastExamined = slot;
-    if (CaptionKey(table.Slot(slot)) != wanted) continue;
-    return SelectedEntryAt(table, slot, dirs);
-  }
-  // As the lookup leaves it: the caption of the last entry of the folder it examined.
-  if (lastExamined != 0) selected.caption = ReadEntry(table.Slot(lastExamined)).caption;
-  return selected;
-}
-
 Text ParentFolder(const Text& folder) {
   if (folder.empty()) return Text();
   const Text trimmed = SlashMode(folder, 1);

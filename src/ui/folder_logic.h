@@ -32,10 +32,6 @@ std::vector<int> FolderSlots(const EntryTable& table, const Text& folder);
 // The entry in slot, read as the selection reads it.
 SelectedEntry SelectedEntryAt(const EntryTable& table, int slot, const DirectoryValues& dirs);
 
-// The first entry of the folder whose caption equals caption, ignoring case.
-SelectedEntry FindEntryByCaption(const EntryTable& table, const Text& folder, const Text& caption,
-                                 const DirectoryValues& dirs);
-
 // The folder one level up: "Tools\Net\" gives "Tools\", "Tools\" gives "", "" gives "".
 Text ParentFolder(const Text& folder);
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/state_file.h"
+#include "store/hotkey_text.h"
 
 namespace kov {
 

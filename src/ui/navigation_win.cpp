@@ -32,6 +32,12 @@ void OpenSelected(const LauncherParts& parts, bool elevated) {
   }
 }
 
+void StartFirstFound(const LauncherParts& parts) {
+  if (!parts.model.search || parts.model.search->found.empty()) return;
+  parts.view.SelectAndFocus(0);
+  OpenSelected(parts, false);
+}
+
 void GoBack(const LauncherParts& parts) {
   LauncherModel& model = parts.model;
   // Back from the found entries is back to the folder the search started in.

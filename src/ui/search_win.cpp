@@ -1,7 +1,5 @@
 #include "ui/search_win.h"
 
-#include "ui/navigation_win.h"
-
 #include <ctime>
 
 namespace kov {
@@ -22,12 +20,6 @@ void EndSearch(const LauncherParts& parts) {
   // The icon selected before the search, or the first: always one to act on.
   const int count = parts.view.Count();
   if (count > 0) parts.view.SelectAndFocus(selection >= 0 && selection < count ? selection : 0);
-}
-
-void StartFirstFound(const LauncherParts& parts) {
-  if (!parts.model.search || parts.model.search->found.empty()) return;
-  parts.view.SelectAndFocus(0);
-  OpenSelected(parts, false);
 }
 
 }  // namespace kov

@@ -1,5 +1,6 @@
 // Find as you type: the search field's text shows the entries of the whole menu whose
-// caption holds it; emptying the field, Esc or Back returns to the folder.
+// caption holds it; emptying the field, Esc or Back returns to the folder. Starting
+// what was found is opening, in ui/navigation_win.
 #pragma once
 
 #include "ui/launcher_parts_win.h"
@@ -12,8 +13,5 @@ void SearchTyped(const LauncherParts& parts, const Text& typed);
 // Shows the folder the search started in, with its selection; nothing when no search
 // is going on.
 void EndSearch(const LauncherParts& parts);
-
-// Enter in the field: starts the first entry found, as a double click would.
-void StartFirstFound(const LauncherParts& parts);
 
 }  // namespace kov

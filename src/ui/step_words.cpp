@@ -99,6 +99,4 @@ Text DoneSentence(const StepWords& words) {
   return Text();
 }
 
-Text Quoted(const Text& caption) { return "\"" + caption + "\""; }
-
 }  // namespace kov

@@ -52,7 +52,4 @@ Text StepName(const StepWords& words);
 // Deleted "Games" and its 2 entries. Ctrl+Z brings them back.
 Text DoneSentence(const StepWords& words);
 
-// A caption in quotes, as the status bar names an entry.
-Text Quoted(const Text& caption);
-
 }  // namespace kov

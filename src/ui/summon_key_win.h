@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "store/state_file.h"
+#include "store/hotkey_text.h"
 
 namespace kov {
 

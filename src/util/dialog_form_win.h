@@ -46,7 +46,6 @@ class DialogForm : public Window {
   static DialogForm* Current();
 
   bool IsBuilt() const { return hwnd() != nullptr; }
-  HWND Owner() const { return owner_; }
   // A length of 96-DPI layout scaled to the form's DPI.
   int Scale(int pixelsAt96) const;
   HFONT Font() const { return font_.get(); }
@@ -77,7 +76,6 @@ class DialogForm : public Window {
   int ShowModal(HWND focus, Placement placement = Placement::OverOwner);
   // The first non-zero result set ends the modal loop; later ones are ignored.
   void SetModalResult(int result);
-  int ModalResult() const { return modalResult_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

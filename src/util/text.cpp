@@ -65,6 +65,15 @@ Text LowerText(const Text& text) { return MapText(text, LowerUnitTable()); }
 
 Text IntText(std::int64_t value) { return std::to_string(value); }
 
+Text Quoted(std::string_view text) {
+  Text quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 namespace {
 
 int DigitValue(char c, int base) {
@@ -114,8 +123,6 @@ std::int32_t TextToInt(const Text& text) {
   if (!anyDigit) return 0;
   return ClampToInt32(negative ? -value : value);
 }
-
-Text SpaceText(int count) { return count > 0 ? Text(static_cast<std::size_t>(count), ' ') : Text(); }
 
 namespace {
 

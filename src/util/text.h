@@ -23,7 +23,6 @@ Text UpperText(const Text& text);
 Text LowerText(const Text& text);
 Text IntText(std::int64_t value);
 std::int32_t TextToInt(const Text& text);
-Text SpaceText(int count);
 int TextPos(const Text& text, const Text& pattern);
 int PosFrom(const Text& text, const Text& pattern, int start);
 int LastCharPos(const Text& text, char ch);
@@ -33,6 +32,8 @@ Text TailFrom(const Text& text, int position);
 int CountOccurrences(const Text& text, const Text& pattern);
 Text ReplaceAll(const Text& text, const Text& pattern, const Text& replacement);
 Text TrimText(const Text& text, int mode);
+// The text in double quotes, as messages name a caption or a word they refuse.
+Text Quoted(std::string_view text);
 
 // One code point's upper-case and lower-case partner, as UpperText and LowerText map it.
 char32_t UpperLetter(char32_t codePoint);

@@ -142,7 +142,7 @@ TEST_F(BackupsTest, BackupsKeepTheTenNewestAndLeaveOtherFilesAlone) {
 }
 
 TEST_F(BackupsTest, TwoBackupsInOneSecondAreBothKept) {
-  ASSERT_TRUE(KeepBackupOfFile(settings_, kMorning));
+  ASSERT_TRUE(KeepBackup(settings_, kMenu, kMorning));
   ASSERT_TRUE(KeepBackup(settings_, "*b.exe**B**\r\n", kMorning));
   EXPECT_EQ(Backups(), (std::vector<Text>{"kovrant 2026-12-08 11-47-03 (2).ini", "kovrant 2026-12-08 11-47-03.ini"}));
   EXPECT_EQ(ReadWholeFile(NewestBackup(settings_, kMorning)).bytes, "*b.exe**B**\r\n");
@@ -151,14 +151,8 @@ TEST_F(BackupsTest, TwoBackupsInOneSecondAreBothKept) {
 
 TEST_F(BackupsTest, BackupThatCannotBeWrittenLeavesTheSettingsFileAlone) {
   std::ofstream(BackupFolderFor(settings_)) << "a file where the folder belongs";
-  EXPECT_FALSE(KeepBackupOfFile(settings_, kMorning));
   EXPECT_FALSE(KeepBackup(settings_, "*b.exe**B**\r\n", kMorning));
   EXPECT_EQ(ReadWholeFile(settings_).bytes, kMenu);
-  EXPECT_EQ(NewestBackup(settings_, kMorning), "");
-  // Nor is a missing settings file backed up as an empty one.
-  fs::remove(BackupFolderFor(settings_));
-  fs::remove(settings_);
-  EXPECT_FALSE(KeepBackupOfFile(settings_, kMorning));
   EXPECT_EQ(NewestBackup(settings_, kMorning), "");
 }
 

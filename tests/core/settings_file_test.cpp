@@ -59,7 +59,7 @@ class SettingsFileTest : public testing::Test {
 TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameTable) {
   EntryTable table;
   SeedDefaults(table);
-  ASSERT_TRUE(SaveEntries(path_, table));
+  ASSERT_TRUE(ReplaceFileKeepingAttributes(path_, EntryFileText(table)));
   EXPECT_EQ(ReadWholeFile(path_).bytes, EntryFileText(table));
   EntryTable loaded;
   LoadEntries(path_, loaded);
@@ -163,7 +163,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsReplacedAndStaysReadOnly) {
   fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
   EntryTable table;
   ASSERT_TRUE(table.Append("*new**new**"));
-  ASSERT_TRUE(SaveEntries(path_, table));
+  ASSERT_TRUE(ReplaceFileKeepingAttributes(path_, EntryFileText(table)));
   EXPECT_EQ(ReadWholeFile(path_).bytes, "*new**new**\r\n");
   EXPECT_TRUE(IsReadOnly(path_));
 }
@@ -177,7 +177,7 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
     Write("*old**old**\r\n");
     fs::create_directory(blocked);
     fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_FALSE(SaveEntries(path_, table)) << blocked;
+    EXPECT_FALSE(ReplaceFileKeepingAttributes(path_, EntryFileText(table))) << blocked;
     EXPECT_EQ(ReadWholeFile(path_).bytes, "*old**old**\r\n") << blocked;
     // The file is left as it was, read-only included, and no temporary file stays.
     EXPECT_TRUE(IsReadOnly(path_)) << blocked;

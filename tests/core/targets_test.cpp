@@ -94,18 +94,21 @@ TEST(FolderView, FolderMembershipIsByUpperCasedPrefix) {
   EXPECT_TRUE(FolderSlots(table, "Empty\\").empty());
 }
 
-TEST(FolderView, FindSelectedTakesTheFirstCaptionMatchIgnoringCase) {
-  const EntryTable table = TableOf({"Tools\\* %windir%\\a.exe **A one* -p x *", "Other\\*b.exe**a one**",
+// A caption names the first entry of its folder that carries it, in any letter case;
+// the entry is read with its macros expanded and its fields trimmed.
+TEST(FolderView, ACaptionNamesTheFirstMatchOfItsFolderIgnoringCase) {
+  const EntryTable table = TableOf({"Other\\*b.exe**a one**", "Tools\\* %windir%\\a.exe **A one* -p x *",
                                     "Tools\\*c.exe**A ONE**", "Tools\\*d.exe**Last**"});
-  const SelectedEntry found = FindEntryByCaption(table, "tools\\", "a one", kDirs);
-  EXPECT_EQ(found.slot, 1);
+  const int slot = FindCaptionInFolder(table, FolderPrefix("tools\\"), UpperText("a one"));
+  EXPECT_EQ(slot, 2);
+  EXPECT_EQ(FindCaptionInFolder(table, FolderPrefix("Tools\\"), "NOTHING"), 0);
+  const SelectedEntry found = SelectedEntryAt(table, slot, kDirs);
+  EXPECT_EQ(found.slot, 2);
+  EXPECT_EQ(found.folder, "Tools\\");
   EXPECT_EQ(found.caption, "A one");
   EXPECT_EQ(found.target, "C:\\Windows\\a.exe");
   EXPECT_EQ(found.kind, kProgram);
   EXPECT_EQ(found.parameters, "-p x");
-  const SelectedEntry missing = FindEntryByCaption(table, "Tools\\", "nothing", kDirs);
-  EXPECT_EQ(missing.slot, 0);
-  EXPECT_EQ(missing.caption, "Last");
 }
 
 TEST(FolderView, BackGoesUpOneLevel) {

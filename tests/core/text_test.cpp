@@ -157,8 +157,6 @@ TEST(Copies, OutOfRangeGivesEmptyOrWholeText) {
   EXPECT_EQ(TailFrom("abc", 0), "abc");
   EXPECT_EQ(TailFrom("abc", 3), "c");
   EXPECT_EQ(TailFrom("abc", 4), "");
-  EXPECT_EQ(SpaceText(3), "   ");
-  EXPECT_EQ(SpaceText(-1), "");
   EXPECT_EQ(IntText(-9000000000LL), "-9000000000");
 }
 

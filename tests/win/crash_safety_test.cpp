@@ -55,7 +55,7 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewMenuWhole) {
   // The leftover temporary file of a killed save does not stand in the next save's way.
   EntryTable menu;
   ASSERT_TRUE(menu.Append("*after**after**"));
-  ASSERT_TRUE(SaveEntries(settings, menu));
+  ASSERT_TRUE(ReplaceFileKeepingAttributes(settings, EntryFileText(menu)));
   EXPECT_EQ(ReadBytes(settings), "*after**after**\r\n");
   EXPECT_FALSE(FileExists(TemporaryFileFor(settings)));
   std::printf("killed 25 saves: %d left the old menu, %d the new one\n", sawOld, sawNew);

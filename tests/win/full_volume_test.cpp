@@ -22,7 +22,7 @@ TEST(FullVolume, ASaveThatFindsNoRoomKeepsTheOldFileAndFreesTheSpace) {
   LoadEntries(settings, table);
   CompactEntries(table);
   for (int i = 0; i < 2000; ++i) ASSERT_TRUE(table.Append("*added" + std::to_string(i) + ".exe**Added**"));
-  EXPECT_FALSE(SaveEntries(settings, table));
+  EXPECT_FALSE(ReplaceFileKeepingAttributes(settings, EntryFileText(table)));
   EXPECT_EQ(ReadBytes(settings), old);
   EXPECT_FALSE(FileExists(TemporaryFileFor(settings)));
 }
@@ -35,7 +35,7 @@ TEST(ReadOnlyVolume, ASaveToAWriteProtectedDriveKeepsTheOldFile) {
   ASSERT_FALSE(old.empty());
   EntryTable table;
   ASSERT_TRUE(table.Append("*new.exe**New**"));
-  EXPECT_FALSE(SaveEntries(settings, table));
+  EXPECT_FALSE(ReplaceFileKeepingAttributes(settings, EntryFileText(table)));
   EXPECT_EQ(ReadBytes(settings), old);
 }
 
