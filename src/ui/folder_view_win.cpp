@@ -402,6 +402,8 @@ void FolderView::SelectAndFocus(int index) {
   ClearSelection();
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
   ListView_SetItemState(list_, index, both, both);
+  // Shift with an arrow or a click selects from here.
+  ListView_SetSelectionMark(list_, index);
   ListView_EnsureVisible(list_, index, FALSE);
 }
 
@@ -412,6 +414,7 @@ void FolderView::SelectSlots(const std::vector<int>& slots) {
     if (std::find(slots.begin(), slots.end(), SlotOf(index)) == slots.end()) continue;
     const UINT state = LVIS_SELECTED | (first ? LVIS_FOCUSED : 0u);
     ListView_SetItemState(list_, index, state, state);
+    if (first) ListView_SetSelectionMark(list_, index);
     if (first) ListView_EnsureVisible(list_, index, FALSE);
     first = false;
   }

@@ -376,6 +376,7 @@ void SelectIcon(HWND listView, int index) {
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SendMessageA(listView, LVM_SETSELECTIONMARK, 0, index);
 }
 
 void DoubleClickIcon(HWND listView, int index) {
