@@ -17,15 +17,17 @@ set(KOVRANT_RESOURCES ${PROJECT_SOURCE_DIR}/src/app/kovrant.rc)
 set_source_files_properties(${KOVRANT_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/app/kovrant.manifest;${PROJECT_SOURCE_DIR}/src/app/kovrant.ico;${PROJECT_SOURCE_DIR}/src/app/info.html;${PROJECT_SOURCE_DIR}/src/shell/catalogue.txt")
 
-add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp ${KOVRANT_RESOURCES})
+add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
+  ${PROJECT_SOURCE_DIR}/src/app/terminate_handler_win.cpp ${KOVRANT_RESOURCES})
 target_link_libraries(kovrant PRIVATE kovrant_lib)
 target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
 # The program carries no symbols and none of the code it never calls.
 # A launcher waits on the user and the shell, not on its own loops: its code is built
 # for size, but for the loops over the whole table at start-up and in every folder.
-target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-Os>)
+# It asks nothing of run-time type information (no dynamic_cast, no typeid).
+target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-Os> -fno-rtti)
 set_source_files_properties(
-  ${PROJECT_SOURCE_DIR}/src/store/entry_table.cpp ${PROJECT_SOURCE_DIR}/src/store/entry_line.cpp
+  ${PROJECT_SOURCE_DIR}/src/store/entry_table_text.cpp ${PROJECT_SOURCE_DIR}/src/store/entry_line.cpp
   ${PROJECT_SOURCE_DIR}/src/util/text.cpp ${PROJECT_SOURCE_DIR}/src/util/utf8.cpp ${PROJECT_SOURCE_DIR}/src/ui/folder_logic.cpp
   PROPERTIES COMPILE_OPTIONS $<$<CONFIG:Release>:-O2>)
 target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)

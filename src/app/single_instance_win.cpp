@@ -1,6 +1,6 @@
 #include "app/single_instance_win.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "util/wide_text_win.h"
 
@@ -55,6 +55,15 @@ unsigned long long KeyOf(const Text& settingsFile) {
   return hash.Value();
 }
 
+// "Local\Kovrant-" and the key as 16 hexadecimal digits. Written by hand rather than
+// with snprintf, which would bring the C library's whole formatter into the program.
+Text MutexName(unsigned long long key) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, key, 16).ptr;
+  const auto count = static_cast<size_t>(end - digits);
+  return "Local\\Kovrant-" + Text(sizeof digits - count, '0') + Text(digits, count);
+}
+
 struct WindowSearch {
   unsigned long long key;
   HWND found = nullptr;
@@ -71,9 +80,8 @@ BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM parameter) {
 }  // namespace
 
 SingleInstance::SingleInstance(const Text& settingsFile) : settingsFile_(settingsFile), key_(KeyOf(settingsFile) | 1) {
-  char name[64];
-  std::snprintf(name, sizeof name, "Local\\Kovrant-%016llx", key_);
-  mutex_.reset(CreateMutexA(nullptr, FALSE, name));
+  const Text name = MutexName(key_);
+  mutex_.reset(CreateMutexA(nullptr, FALSE, name.c_str()));
   anotherIsRunning_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 

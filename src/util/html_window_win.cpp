@@ -31,11 +31,11 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite)) {
+    if (IsEqualIID(iid, __uuidof(IUnknown)) || IsEqualIID(iid, __uuidof(IOleClientSite))) {
       *object = static_cast<IOleClientSite*>(this);
-    } else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite)) {
+    } else if (IsEqualIID(iid, __uuidof(IOleWindow)) || IsEqualIID(iid, __uuidof(IOleInPlaceSite))) {
       *object = static_cast<IOleInPlaceSite*>(this);
-    } else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame)) {
+    } else if (IsEqualIID(iid, __uuidof(IOleInPlaceUIWindow)) || IsEqualIID(iid, __uuidof(IOleInPlaceFrame))) {
       *object = static_cast<IOleInPlaceFrame*>(this);
     } else {
       *object = nullptr;
@@ -179,7 +179,7 @@ bool LoadHtmlText(IWebBrowser2& browser, const Text& html, DWORD waitMillisecond
   ComPtr<IDispatch> document;
   if (FAILED(browser.get_Document(document.put())) || !document) return false;
   ComPtr<IPersistStreamInit> persist;
-  if (FAILED(document->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(persist.put())))) {
+  if (FAILED(document->QueryInterface(__uuidof(IPersistStreamInit), reinterpret_cast<void**>(persist.put())))) {
     return false;
   }
   ComPtr<IStream> stream = PageStream(html);
@@ -225,7 +225,7 @@ HtmlWindow::HtmlWindow(HWND owner, const Text& caption) : DialogForm(owner) {
 
 bool HtmlWindow::EmbedBrowser() {
   *site_.put() = new BrowserSite(hwnd());
-  if (FAILED(CoCreateInstance(kWebBrowserClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+  if (FAILED(CoCreateInstance(kWebBrowserClassId, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IOleObject),
                               reinterpret_cast<void**>(browserObject_.put())))) {
     return false;
   }
@@ -233,7 +233,7 @@ bool HtmlWindow::EmbedBrowser() {
   RECT client{};
   GetClientRect(hwnd(), &client);
   if (FAILED(browserObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, hwnd(), &client))) return false;
-  return SUCCEEDED(browserObject_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(browser_.put())));
+  return SUCCEEDED(browserObject_->QueryInterface(__uuidof(IWebBrowser2), reinterpret_cast<void**>(browser_.put())));
 }
 
 void HtmlWindow::CloseBrowser() {
@@ -271,7 +271,7 @@ void HtmlWindow::OnClientResized(int width, int height) {
   if (plainText_) MoveWindow(plainText_, 0, 0, width, height, TRUE);
   if (!browserObject_) return;
   ComPtr<IOleInPlaceObject> inPlace;
-  if (SUCCEEDED(browserObject_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
+  if (SUCCEEDED(browserObject_->QueryInterface(__uuidof(IOleInPlaceObject), reinterpret_cast<void**>(inPlace.put())))) {
     inPlace->SetObjectRects(&client, &client);
   }
 }
