@@ -1,6 +1,6 @@
 // The icon view of the current virtual folder: the list view, its image lists and the
 // status text that names the folder. It draws what the model holds and reports which
-// icon is selected; the commands decide what changes.
+// icons are selected; the commands (ui/command_list.h) decide what changes.
 #pragma once
 
 #include <windows.h>
