@@ -143,6 +143,7 @@ void DragArrange::Drop(const Target& target, const std::vector<int>& dragged) {
   // folder, before which entry (0: after the last).
   Text destination = folder;
   int before = 0;
+  Text intoLine;  // the line of the folder dropped on, unchanged by the move
   StepWords words{StepKind::Moved, view.Caption(dragged.front())};
   switch (target.kind) {
     case Target::Before:
@@ -150,6 +151,7 @@ void DragArrange::Drop(const Target& target, const std::vector<int>& dragged) {
       break;
     case Target::Into:
       destination = ContentsPath(folder, view.EntryAt(target.index), model.dirs);
+      intoLine = Text(model.table.Slot(view.SlotOf(target.index)));
       words = StepWords{StepKind::MovedInto, words.caption, view.Caption(target.index)};
       break;
     case Target::Up:
@@ -167,10 +169,14 @@ void DragArrange::Drop(const Target& target, const std::vector<int>& dragged) {
     if (move.slots.size() == 1) words.caption = ReadEntry(model.table.Slot(move.slots.front())).caption;
     return {words, {folder, slots.front()}, {destination, move.slots.front()}};
   };
-  // The folder is drawn as the move left it, with what moved within it selected.
+  // The folder is drawn as the move left it, with what moved within it selected, or the
+  // folder they went into, whose slot the move may have shifted.
   RunChange(parts, change, [&] {
     view.ShowFolder(model);
-    if (destination == folder) view.SelectSlots(move.slots);
+    if (destination == folder) return view.SelectSlots(move.slots);
+    for (int index = 0; index < view.Count() && !intoLine.empty(); ++index) {
+      if (model.table.Slot(view.SlotOf(index)) == intoLine) return view.SelectAndFocus(index);
+    }
   });
   SayMoveRefusal(parts, move);
 }
