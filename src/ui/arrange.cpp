@@ -1,6 +1,7 @@
 #include "ui/arrange.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "ui/folder_logic.h"
 #include "ui/rename.h"
@@ -24,6 +25,17 @@ bool HoldsDestination(const EntryTable& table, const std::vector<int>& slots, co
     return entry.kind == kVirtualFolder &&
            StartsWithIgnoringCase(upperDestination, UpperText(ContentsPath(entry.folder, entry, dirs)));
   });
+}
+
+// The caption keys of the folder's entries, gathered in one pass over the table, so that a
+// move of many entries looks each up at once.
+std::unordered_set<Text> CaptionKeysIn(const EntryTable& table, const Text& folder) {
+  const Text prefix = FolderPrefix(folder);
+  std::unordered_set<Text> keys;
+  for (std::string_view line : table.Lines()) {
+    if (StartsWithIgnoringCase(line, prefix)) keys.insert(CaptionKey(line));
+  }
+  return keys;
 }
 
 // Rewrites the line in slot into destination: only its folder changes, and a virtual
@@ -66,11 +78,11 @@ EntriesMove MoveEntries(EntryTable& table, const std::vector<int>& slots, const 
     move.outcome = MoveOutcome::IntoItself;
     return move;
   }
-  const Text prefix = FolderPrefix(destination);
+  std::unordered_set<Text> captions = CaptionKeysIn(table, destination);
   std::vector<int> moved;
   for (int slot : slots) {
     if (!InFolder(table.Slot(slot), destination)) {
-      if (FindCaptionInFolder(table, prefix, CaptionKey(table.Slot(slot))) != 0) {
+      if (!captions.insert(CaptionKey(table.Slot(slot))).second) {
         move.refused.push_back(ReadEntry(table.Slot(slot)).caption);
         continue;
       }
