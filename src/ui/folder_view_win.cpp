@@ -407,11 +407,12 @@ void FolderView::SelectAndFocus(int index) {
   ListView_EnsureVisible(list_, index, FALSE);
 }
 
-void FolderView::SelectSlots(const std::vector<int>& slots) {
+void FolderView::SelectSlots(std::vector<int> slots) {
   ClearSelection();
+  std::sort(slots.begin(), slots.end());
   bool first = true;
   for (int index = 0; index < Count(); ++index) {
-    if (std::find(slots.begin(), slots.end(), SlotOf(index)) == slots.end()) continue;
+    if (!std::binary_search(slots.begin(), slots.end(), SlotOf(index))) continue;
     const UINT state = LVIS_SELECTED | (first ? LVIS_FOCUSED : 0u);
     ListView_SetItemState(list_, index, state, state);
     if (first) ListView_SetSelectionMark(list_, index);

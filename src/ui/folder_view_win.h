@@ -108,7 +108,7 @@ class FolderView {
   // go on from it.
   void SelectAndFocus(int index);
   // Selects the icons that show the slots, focusing the first of them.
-  void SelectSlots(const std::vector<int>& slots);
+  void SelectSlots(std::vector<int> slots);
   void SelectAll();
   // No icon selected; the focused one stays focused, for the arrow keys.
   void ClearSelection();
