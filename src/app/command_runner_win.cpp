@@ -7,6 +7,7 @@
 #include "ui/adding_win.h"
 #include "ui/clipboard_commands_win.h"
 #include "ui/entry_commands_win.h"
+#include "ui/icon_zoom_win.h"
 #include "ui/key_guide.h"
 #include "ui/menu_change_win.h"
 #include "ui/navigation_win.h"
@@ -99,6 +100,10 @@ void Dispatch(const CommandContext& context, Command command) {
       return UndoLastStep(parts);
     case Command::Redo:
       return RedoNextStep(parts);
+    case Command::ZoomIn:
+    case Command::ZoomOut:
+    case Command::ZoomReset:
+      return ZoomIcons(parts, command);
     case Command::None:
     case Command::Count:
       return;

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 
 #include "app/command_runner_win.h"
@@ -13,12 +14,15 @@
 #include "store/targets.h"
 #include "ui/adding_win.h"
 #include "ui/clipboard_commands_win.h"
+#include "ui/icon_sizes.h"
 #include "ui/menu_change_win.h"
 #include "ui/palette_win.h"
 #include "ui/rename_win.h"
 #include "ui/search_win.h"
 #include "ui/tab_order.h"
 #include "util/child_window_win.h"
+#include "util/dark_frame_win.h"
+#include "util/dialog_form_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
 
@@ -86,10 +90,13 @@ bool Form1::CreateChildren() {
   const FormPlaces places = PlacesFor(client, dpi);
   if (!toolBar_.Create(hwnd(), kToolBarLeftId, kToolBarRightId, kSearchFieldId, client.right, dpi) ||
       !spacer_.Create(hwnd(), kSpacerId, places.spacer) || !bar_.Create(hwnd(), kBarId, places.bar) ||
-      !view_.Create(hwnd(), kListViewId, bar_, *this, places.view) || !ApplyDpi(dpi)) {
+      !view_.Create(hwnd(), kListViewId, bar_, *this, places.view)) {
     return false;
   }
+  // A size kept by hand between two steps shows as the nearest.
+  view_.ChooseIconSize(IconSizeStep(keptState_.State().iconSize));
   ApplyPalette();
+  if (!ApplyDpi(dpi)) return false;
   std::vector<HWND> stops;
   for (int stop : kTabOrder) stops.push_back(TabStopWindow(stop));
   focus_.SetStops(std::move(stops), view_.hwnd());
@@ -111,10 +118,13 @@ void Form1::MoveFocus(bool backwards) {
 }
 
 void Form1::ApplyPalette() {
-  const Palette palette = CurrentPalette();
-  toolBar_.SetColors(palette.toolBar, palette.buttons);
+  const Palette palette = CurrentPalette(keptState_.State().theme);
+  toolBar_.SetColors(palette.toolBar, palette.buttons, palette.field, palette.fieldText);
   spacer_.SetColors(palette.spacer, palette.spacer);
   bar_.SetColors(palette.statusBar, palette.statusText);
+  view_.SetColors(palette);
+  UseDarkTitleBar(hwnd(), palette.dark);
+  FormLook() = {palette.dark, palette.page, palette.pageText, palette.field, palette.fieldText};
 }
 
 // The view's pictures are drawn over its background: they are drawn again over the new
@@ -125,6 +135,12 @@ void Form1::FollowTheme() {
   if (!ApplyDpi(dpi_)) return;
   view_.ShowFolder(model_);
   if (selected >= 0) view_.SelectAndFocus(selected);
+}
+
+// Windows names the app mode's setting "ImmersiveColorSet" when it changes.
+void Form1::OnSettingChange(WPARAM wParam, LPARAM lParam) {
+  const auto* area = reinterpret_cast<const char*>(lParam);
+  if (wParam == SPI_SETHIGHCONTRAST || (area && std::strcmp(area, "ImmersiveColorSet") == 0)) FollowTheme();
 }
 
 bool Form1::ApplyDpi(int dpi) {
@@ -187,7 +203,9 @@ void Form1::RegisterSummonKey() {
 
 // The window's place was kept up to date as it moved; the state file is written only
 // when anything changed.
-void Form1::KeepState() { keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_, dpi_)); }
+void Form1::KeepState() {
+  keptState_.Save(model_.scores, PlaceToKeep(hwnd(), normalPlace_, dpi_), view_.IconSize());
+}
 
 void Form1::FormClose() {
   if (!menuFile_.SaveOrAskToLeave(hwnd(), model_.table)) return;
@@ -283,7 +301,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FollowTheme();
       return 0;
     case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETHIGHCONTRAST) FollowTheme();
+      OnSettingChange(wParam, lParam);
       return Window::HandleMessage(message, wParam, lParam);
     case WM_CLIPBOARDUPDATE:
       ForgetStaleCut(Parts());

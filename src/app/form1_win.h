@@ -55,6 +55,8 @@ class Form1 : public Window, private ViewListener {
   [[nodiscard]] bool ApplyDpi(int dpi);
   void ApplyPalette();
   void FollowTheme();
+  // A change of the system's settings: the app mode or high contrast.
+  void OnSettingChange(WPARAM wParam, LPARAM lParam);
   void Layout();
   HWND TabStopWindow(int stop);
   void MoveFocus(bool backwards);

@@ -25,11 +25,12 @@ struct KeyName {
   unsigned key;
 };
 // Keys named by a word, the first name of a key its usual spelling.
-constexpr std::array<KeyName, 23> kKeyNames{
+constexpr std::array<KeyName, 28> kKeyNames{
     {{"Space", 0x20},     {"Enter", 0x0D}, {"Return", 0x0D}, {"Tab", 0x09},   {"Esc", 0x1B},      {"Escape", 0x1B},
      {"Backspace", 0x08}, {"Pause", 0x13}, {"Home", 0x24},   {"End", 0x23},   {"Insert", 0x2D},   {"Ins", 0x2D},
      {"Delete", 0x2E},    {"Del", 0x2E},   {"PageUp", 0x21}, {"PgUp", 0x21},  {"PageDown", 0x22}, {"PgDn", 0x22},
-     {"Up", 0x26},        {"Down", 0x28},  {"Left", 0x25},   {"Right", 0x27}, {"Apps", 0x5D}}};
+     {"Up", 0x26},        {"Down", 0x28},  {"Left", 0x25},   {"Right", 0x27}, {"Apps", 0x5D},
+     {"Plus", 0xBB},      {"Minus", 0xBD}, {"NumPlus", 0x6B}, {"NumMinus", 0x6D}, {"Num0", 0x60}}};
 
 constexpr unsigned kKeyF1 = 0x70;
 constexpr int kFunctionKeys = 24;

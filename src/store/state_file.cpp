@@ -75,6 +75,8 @@ class StateReader {
     if (equals != std::string_view::npos && SameWord(name, "hotkey")) return ReadHotkeyLine(line, value);
     if (equals != std::string_view::npos && SameWord(name, "window")) return ReadWindowLine(line, value);
     if (equals != std::string_view::npos && SameWord(name, "use")) return ReadUseLine(line, value);
+    if (equals != std::string_view::npos && SameWord(name, "theme")) return ReadThemeLine(line, value);
+    if (equals != std::string_view::npos && SameWord(name, "icons")) return ReadIconsLine(line, value);
     state_.lines.push_back({StateLine::Item::Kept, Text(line)});
   }
 
@@ -102,6 +104,20 @@ class StateReader {
     Place(StateLine::Item::Uses);
   }
 
+  void ReadThemeLine(std::string_view line, std::string_view value) {
+    const ThemeReading reading = ReadThemeChoice(value);
+    if (!reading.choice) return Refuse(line, reading.problem);
+    state_.theme = *reading.choice;
+    Place(StateLine::Item::Theme);
+  }
+
+  void ReadIconsLine(std::string_view line, std::string_view value) {
+    const IconSizeReading reading = ReadIconSize(value);
+    if (!reading.size) return Refuse(line, reading.problem);
+    state_.iconSize = *reading.size;
+    Place(StateLine::Item::Icons);
+  }
+
   // The item is written back where it first stood.
   void Place(StateLine::Item item) {
     bool& placed = placed_[static_cast<std::size_t>(item)];
@@ -122,7 +138,7 @@ class StateReader {
   StateFile state_;
   int lineNumber_ = 0;
   bool allUtf8_ = false;          // the whole text, so that its lines need no check of their own
-  std::array<bool, 4> placed_{};  // by item
+  std::array<bool, 6> placed_{};  // by item
 };
 
 bool Holds(const std::vector<StateLine>& lines, StateLine::Item item) {
@@ -132,6 +148,12 @@ bool Holds(const std::vector<StateLine>& lines, StateLine::Item item) {
 void AppendLine(Text& text, std::string_view line) {
   text += line;
   text += "\r\n";
+}
+
+Text IconsLine(int size) {
+  Text line = "icons=";
+  AppendDigits(line, size, 1);
+  return line;
 }
 
 }  // namespace
@@ -152,6 +174,12 @@ Text StateFileText(const StateFile& state) {
   if (state.place && !Holds(state.lines, StateLine::Item::Window)) {
     AppendLine(text, "window=" + WindowPlaceText(*state.place));
   }
+  if (state.theme != ThemeChoice::System && !Holds(state.lines, StateLine::Item::Theme)) {
+    AppendLine(text, "theme=" + ThemeChoiceText(state.theme));
+  }
+  if (state.iconSize != kSmallestIconSize && !Holds(state.lines, StateLine::Item::Icons)) {
+    AppendLine(text, IconsLine(state.iconSize));
+  }
   for (const StateLine& line : state.lines) {
     switch (line.item) {
       case StateLine::Item::Kept:
@@ -165,6 +193,12 @@ Text StateFileText(const StateFile& state) {
         break;
       case StateLine::Item::Uses:
         AppendUseLines(text, state.scores);
+        break;
+      case StateLine::Item::Theme:
+        AppendLine(text, "theme=" + ThemeChoiceText(state.theme));
+        break;
+      case StateLine::Item::Icons:
+        AppendLine(text, IconsLine(state.iconSize));
         break;
     }
   }

@@ -11,6 +11,10 @@
 //                                    it is taken as measured at the DPI of the day)
 //   window=120,80,661,525,maximized,dpi=96
 //                                    the same, for a maximized window
+//   theme=dark                       dark, light, or system (the system's app mode); no
+//                                    line means system
+//   icons=64                         the icons' size in pixels at 96 DPI, from 32 to 256;
+//                                    no line means 32
 //   use=3.25 2026-12-08T10:15:00Z TOOLS\NOTEPAD
 //                                    an entry's use score as it stood at that moment (UTC),
 //                                    halving every 30 days from then, and the entry's key:
@@ -27,6 +31,7 @@
 
 #include "store/file_system.h"
 #include "store/hotkey_text.h"
+#include "store/look_lines.h"
 #include "store/use_scores.h"
 #include "store/window_place.h"
 
@@ -39,7 +44,7 @@ Text StatePathFor(const Text& settingsPath);
 // stands, or the place of an item. All use lines are written together, sorted by key,
 // where the first of them stood.
 struct StateLine {
-  enum class Item { Kept, Hotkey, Window, Uses };
+  enum class Item { Kept, Hotkey, Window, Uses, Theme, Icons };
   Item item = Item::Kept;
   Text text;  // the kept line
   bool operator==(const StateLine&) const = default;
@@ -48,6 +53,8 @@ struct StateLine {
 struct StateFile {
   std::optional<Hotkey> hotkey = Hotkey{};
   std::optional<WindowPlace> place;
+  ThemeChoice theme = ThemeChoice::System;
+  int iconSize = kSmallestIconSize;
   UseScores scores;
   std::vector<StateLine> lines;
   // The lines that could not be read: where, what they held and why, for one notice.
@@ -62,8 +69,8 @@ Text UnreadableStateNotice(const Text& fileName, const Text& reason, ReadProblem
 // and every other line is read.
 StateFile ReadStateText(std::string_view text);
 // The file's text for a state: the lines it was read from in their order with the items
-// as they are now; items it did not have yet come first (the key, the window) or after
-// the rest (the scores).
+// as they are now; items it did not have yet come first (the key, the window, a theme
+// or an icon size other than the default) or after the rest (the scores).
 Text StateFileText(const StateFile& state);
 
 }  // namespace kov

@@ -40,6 +40,9 @@ enum class Command : int {
   ClearSelection,
   Undo,
   Redo,
+  ZoomIn,
+  ZoomOut,
+  ZoomReset,
   Count,  // the end of the list: every lookup stops here
 };
 
@@ -56,6 +59,11 @@ inline constexpr unsigned kKeyDown = 0x28;
 inline constexpr unsigned kKeyDelete = 0x2E;
 inline constexpr unsigned kKeyF1 = 0x70;
 inline constexpr unsigned kKeyF2 = 0x71;
+inline constexpr unsigned kKeyNumPad0 = 0x60;
+inline constexpr unsigned kKeyNumPlus = 0x6B;
+inline constexpr unsigned kKeyNumMinus = 0x6D;
+inline constexpr unsigned kKeyPlus = 0xBB;  // the "=" key that "+" shares
+inline constexpr unsigned kKeyMinus = 0xBD;
 
 // A key with the modifiers held with it; key 0 is no key.
 struct KeyChord {
@@ -150,6 +158,14 @@ inline constexpr CommandEntry kCommandList[] = {
      .guide = "Clear the selection and what was cut"},
     {.command = Command::Undo, .keys = {{'Z', true}}, .guide = "Undo the last change"},
     {.command = Command::Redo, .keys = {{'Y', true}, {'Z', true, true}}, .guide = "Redo what was undone"},
+    // Ctrl with the mouse wheel reaches the view as WM_MOUSEWHEEL, named in the guide.
+    {.command = Command::ZoomIn,
+     .keys = {{kKeyPlus, true}, {kKeyNumPlus, true}},
+     .guide = "Larger icons, as Ctrl with the mouse wheel turned up"},
+    {.command = Command::ZoomOut,
+     .keys = {{kKeyMinus, true}, {kKeyNumMinus, true}},
+     .guide = "Smaller icons, as Ctrl with the mouse wheel turned down"},
+    {.command = Command::ZoomReset, .keys = {{'0', true}, {kKeyNumPad0, true}}, .guide = "Icons at their usual size"},
 };
 
 // The list holds every command once, in the order of their numbers, so that a command's

@@ -8,6 +8,7 @@
 #include "ui/command_list.h"
 #include "ui/window_keys_win.h"
 #include "util/child_window_win.h"
+#include "util/dark_frame_win.h"
 #include "util/dpi_win.h"
 #include "util/tab_key_win.h"
 #include "util/utf8.h"
@@ -19,14 +20,14 @@ namespace {
 constexpr UINT_PTR kWindowKeysSubclass = 1;
 
 // An empty folder says faintly how it fills.
-void DrawEmptyFolderHint(HWND view) {
+void DrawEmptyFolderHint(HWND view, COLORREF color) {
   HDC dc = GetDC(view);
   RECT area{};
   GetClientRect(view, &area);
   area.top += Scaled(24, DpiOf(view));
   SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(view, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  SetTextColor(dc, color);
   DrawTextW(dc, L"Drop files here", -1, &area, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   ReleaseDC(view, dc);
 }
@@ -51,10 +52,15 @@ LRESULT CALLBACK TakeWindowKeys(HWND view, UINT message, WPARAM wParam, LPARAM l
     // Shift+F10 or the menu key: the menu opens at the selected icon.
     SendKeyCommand(view, Command::ContextMenu);
     return 0;
+  } else if (message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)) {
+    // Ctrl with the wheel makes the icons larger or smaller, as in the system's folders.
+    const auto [command, times] = reinterpret_cast<FolderView*>(data)->ZoomOfWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    for (int time = 0; time < times; ++time) SendCommand(view, command);
+    return 0;
   } else if (message == WM_PAINT && ListView_GetItemCount(view) == 0 &&
              !reinterpret_cast<const FolderView*>(data)->ShowsResults()) {
     const LRESULT painted = DefSubclassProc(view, message, wParam, lParam);
-    DrawEmptyFolderHint(view);
+    DrawEmptyFolderHint(view, reinterpret_cast<const FolderView*>(data)->FaintText());
     return painted;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(view, TakeWindowKeys, kWindowKeysSubclass);
@@ -80,13 +86,71 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
 }
 
 bool FolderView::SetDpi(int dpi, HFONT font) {
-  if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
-  ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
-  ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
-  ListView_SetTextBkColor(list_, GetSysColor(COLOR_WINDOW));
-  ListView_SetTextColor(list_, GetSysColor(COLOR_WINDOWTEXT));
+  dpi_ = dpi;
+  if (!ApplyIconSize()) return false;
+  ListView_SetBkColor(list_, colors_.view);
+  ListView_SetTextBkColor(list_, colors_.view);
+  ListView_SetTextColor(list_, colors_.viewText);
+  UseDarkScrollBars(list_, colors_.dark);
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return true;
+}
+
+// Every icon's image is looked up again, in the new list, when it is next drawn.
+bool FolderView::ApplyIconSize() {
+  if (!images_.Reset(Scaled(iconSize_, dpi_), colors_.view)) return false;
+  for (Icon& icon : icons_) icon.image = -1;
+  ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
+  const IconSpacing spacing = SpacingFor(iconSize_);
+  ListView_SetIconSpacing(list_, Scaled(spacing.across, dpi_), Scaled(spacing.down, dpi_));
+  return true;
+}
+
+bool FolderView::ShowIconSize(int size) {
+  if (size == iconSize_) return true;
+  const int top = FirstIconInSight();
+  const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+  const bool focusedInSight = focused >= 0 && ListView_IsItemVisible(list_, focused);
+  iconSize_ = size;
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  const bool applied = ApplyIconSize();
+  ListView_Arrange(list_, LVA_DEFAULT);
+  if (applied && top < Count()) {
+    // The row of the icon that was at the top comes to the top again.
+    RECT bounds{};
+    ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
+    RECT client{};
+    GetClientRect(list_, &client);
+    ListView_Scroll(list_, 0, bounds.top - client.top);
+    if (focusedInSight) ListView_EnsureVisible(list_, focused, FALSE);
+  }
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, TRUE);
+  return applied;
+}
+
+// Icons stand in rows in their order, so the rows' bottoms rise with the index.
+int FolderView::FirstIconInSight() const {
+  int low = 0;
+  int high = Count();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    RECT bounds{};
+    ListView_GetItemRect(list_, middle, &bounds, LVIR_BOUNDS);
+    if (bounds.bottom > 0) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+std::pair<Command, int> FolderView::ZoomOfWheel(int delta) {
+  wheelDelta_ += delta;
+  const int notches = wheelDelta_ / WHEEL_DELTA;
+  wheelDelta_ -= notches * WHEEL_DELTA;
+  return {notches > 0 ? Command::ZoomIn : Command::ZoomOut, notches > 0 ? notches : -notches};
 }
 
 void FolderView::ShowFolder(const LauncherModel& model) {
@@ -362,23 +426,28 @@ void FolderView::SwapIcons(int first, int second) {
 // would drop into is drawn here, its caption and its bounds in the selection's colours.
 // A cut icon's caption is drawn in the colour of unavailable text.
 LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
-  if (dropTarget_ < 0 && cutSlots_.empty()) return CDRF_DODEFAULT;
+  // The light look leaves a selection to the view, which draws it in the system's colours.
+  if (dropTarget_ < 0 && cutSlots_.empty() && !colors_.dark) return CDRF_DODEFAULT;
   const auto index = static_cast<int>(draw.nmcd.dwItemSpec);
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
       if (index != dropTarget_) {
-        if (IsCut(index)) draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+        if (IsCut(index)) draw.clrText = colors_.faintText;
+        if (draw.nmcd.uItemState & CDIS_SELECTED) {
+          draw.clrText = colors_.selectionText;
+          draw.clrTextBk = colors_.selection;
+        }
         return CDRF_DODEFAULT;
       }
-      draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-      draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+      draw.clrText = colors_.selectionText;
+      draw.clrTextBk = colors_.selection;
       return CDRF_NOTIFYPOSTPAINT;
     case CDDS_ITEMPOSTPAINT: {
       RECT bounds{};
       ListView_GetItemRect(list_, index, &bounds, LVIR_BOUNDS);
-      BrushHandle edge(CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT)));
+      BrushHandle edge(CreateSolidBrush(colors_.selection));
       for (int ring = 0; ring < Scaled(2, DpiOf(list_)); ++ring) {
         FrameRect(draw.nmcd.hdc, &bounds, edge.get());
         InflateRect(&bounds, -1, -1);

@@ -7,10 +7,15 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "ui/command_list.h"
 #include "ui/launcher_model.h"
+#include "ui/palette.h"
+#include "ui/icon_sizes.h"
 #include "ui/view_image_list_win.h"
+#include "util/dpi.h"
 #include "util/handles_win.h"
 #include "ui/status_line_win.h"
 
@@ -47,6 +52,19 @@ class FolderView {
   // Images and font for the DPI of the view's monitor, colours for the theme in force;
   // the icons are drawn again by the next ShowFolder.
   [[nodiscard]] bool SetDpi(int dpi, HFONT font);
+  // The colours SetDpi gives the view, its icons' background and its captions.
+  void SetColors(const Palette& palette) { colors_ = palette; }
+  // The icons' size in pixels at 96 DPI, one of kIconSizes; before the view is shown,
+  // or SetDpi, the size it starts with.
+  void ChooseIconSize(int size) { iconSize_ = size; }
+  int IconSize() const { return iconSize_; }
+  // Shows the icons at another size, their captions as wide as the size needs, with
+  // the same icons selected and the same icon at the top of the view.
+  [[nodiscard]] bool ShowIconSize(int size);
+  // The command of turning the mouse wheel by delta with Ctrl held, and how many
+  // times it runs: one per notch turned, halves of a notch added up.
+  std::pair<Command, int> ZoomOfWheel(int delta);
+  Rgb FaintText() const { return colors_.faintText; }
 
   HWND hwnd() const { return list_; }
   HIMAGELIST Images() const { return images_.List(); }
@@ -136,11 +154,19 @@ class FolderView {
   void ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs);
   // Tells the view how many icons there are and places them.
   void PlaceIcons(const DirectoryValues& dirs);
+  // The image list and the icons' spacing for the size and the DPI.
+  [[nodiscard]] bool ApplyIconSize();
+  // The first icon whose row shows at the top of the view; 0 when none does.
+  int FirstIconInSight() const;
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   StatusLine* statusBar_ = nullptr;
   ViewListener* listener_ = nullptr;
   ViewImageList images_;
+  Palette colors_;
+  int dpi_ = kBaseDpi;
+  int iconSize_ = kDefaultIconSize;
+  int wheelDelta_ = 0;  // a turn of the wheel not yet a whole notch
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.
   mutable std::vector<Icon> icons_;

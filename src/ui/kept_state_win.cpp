@@ -41,12 +41,13 @@ Text KeptState::Problems() {
   return told;
 }
 
-void KeptState::Save(const UseScores& scores, const std::optional<WindowPlace>& place) {
+void KeptState::Save(const UseScores& scores, const std::optional<WindowPlace>& place, int iconSize) {
   StateFile& state = State();
   // A file that could not be read is not replaced by what little is known without it.
   if (!read_->failure.empty()) return;
   state.scores = scores;
   if (place) state.place = place;
+  state.iconSize = iconSize;
   const Text text = StateFileText(state);
   if (text == read_->text) return;
   if (ReplaceFileKeepingAttributes(path_, text)) read_->text = text;

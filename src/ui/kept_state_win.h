@@ -20,9 +20,9 @@ class KeptState {
   // "" when there is nothing to tell.
   Text Problems();
 
-  // Writes the state with these scores and this place, when it differs from what the
-  // file holds. A file that cannot be written is left as it was.
-  void Save(const UseScores& scores, const std::optional<WindowPlace>& place);
+  // Writes the state with these scores, this place and this icon size, when it differs
+  // from what the file holds. A file that cannot be written is left as it was.
+  void Save(const UseScores& scores, const std::optional<WindowPlace>& place, int iconSize);
 
  private:
   struct Read {

@@ -120,8 +120,9 @@ void ToolBar::AddTip(HWND part, const Text& tip) {
   SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons) {
+void ToolBar::SetColors(COLORREF bar, const ButtonColors& buttons, COLORREF field, COLORREF fieldText) {
   left_.SetColors(bar, bar);
+  left_.SetFieldColors(field, fieldText);
   right_.SetColors(bar, bar);
   for (const auto& button : buttons_) button->SetColors(buttons);
 }

@@ -28,8 +28,8 @@ class ToolBar {
   // window has been painted: the first paint does not need them, and their window costs
   // start-up time.
   void AddTips(const Text& searchTip);
-  // The bar's colour and its buttons' colours.
-  void SetColors(COLORREF bar, const ButtonColors& buttons);
+  // The bar's colour, its buttons' colours and the search field's.
+  void SetColors(COLORREF bar, const ButtonColors& buttons, COLORREF field, COLORREF fieldText);
   // Places the bar across the top of a client area width wide; its height at the DPI.
   // Parts are repainted only when asked (the window is on screen). Parts the width has
   // no room for are hidden.

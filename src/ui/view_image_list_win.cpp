@@ -29,6 +29,23 @@ Text IconKey(const Text& path, bool isDirectory) {
   return HasIconOfItsOwn(extension) ? upper : "*" + extension;
 }
 
+// The shell's large (32 pixels at 96 DPI), extra-large (48) and jumbo (256) icons: the
+// first whose icons are at least size pixels, else the largest the system has.
+ComPtr<IImageList> ShellListFor(int size, int& listSize) {
+  ComPtr<IImageList> chosen;
+  for (int which : {SHIL_LARGE, SHIL_EXTRALARGE, SHIL_JUMBO}) {
+    ComPtr<IImageList> list;
+    if (FAILED(SHGetImageList(which, __uuidof(IImageList), reinterpret_cast<void**>(list.put()))) || !list) continue;
+    int width = 0;
+    int height = 0;
+    if (!ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(list.get()), &width, &height)) continue;
+    chosen = std::move(list);
+    listSize = width;
+    if (width >= size) break;
+  }
+  return chosen;
+}
+
 }  // namespace
 
 bool ViewImageList::Reset(int size, COLORREF background) {
@@ -39,6 +56,7 @@ bool ViewImageList::Reset(int size, COLORREF background) {
   canvas_ = MakePixelBitmap(size);
   artImages_.clear();
   shellImages_.clear();
+  shellList_ = ShellListFor(size, shellSize_);
   return list_ && dc_ && canvas_.bitmap;
 }
 
@@ -57,8 +75,17 @@ int ViewImageList::AppendDrawn(const Draw& draw) {
   return ImageList_Add(list_.get(), canvas_.bitmap.get(), nullptr);
 }
 
-int ViewImageList::AppendCopy(HIMAGELIST source, int index) {
-  return AppendDrawn([&](HDC dc) { ImageList_Draw(source, index, dc, 0, 0, ILD_NORMAL); });
+// A larger icon is drawn smaller, which keeps it sharp; an icon smaller than the size
+// shown (the system has none so large) is centred at its own size, never blown up.
+int ViewImageList::AppendShellIcon(int index) {
+  const auto source = reinterpret_cast<HIMAGELIST>(shellList_.get());
+  if (shellSize_ <= size_) {
+    const int offset = (size_ - shellSize_) / 2;
+    return AppendDrawn([&](HDC dc) { ImageList_Draw(source, index, dc, offset, offset, ILD_NORMAL); });
+  }
+  const IconHandle icon(ImageList_GetIcon(source, index, ILD_NORMAL));
+  if (!icon) return -1;
+  return AppendDrawn([&](HDC dc) { DrawIconEx(dc, 0, 0, icon.get(), size_, size_, 0, nullptr, DI_NORMAL); });
 }
 
 int ViewImageList::AppendBitmap(HBITMAP bitmap) {
@@ -82,13 +109,15 @@ int ViewImageList::ShellImage(const Text& path, bool isDirectory) {
   const Text key = IconKey(path, isDirectory);
   const auto known = shellImages_.find(key);
   if (known != shellImages_.end()) return known->second;
+  if (!shellList_) return -1;
+  // The index of the icon is the same in the shell's lists of every size.
   SHFILEINFOA info{};
   const bool byType = key[0] == '*';
-  const auto shellList = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoA(byType ? key.substr(1).c_str() : path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                     SHGFI_SYSICONINDEX | SHGFI_LARGEICON | (byType ? SHGFI_USEFILEATTRIBUTES : 0)));
-  if (shellList == nullptr) return -1;
-  const int image = AppendCopy(shellList, info.iIcon);
+  if (!SHGetFileInfoA(byType ? key.substr(1).c_str() : path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                      SHGFI_SYSICONINDEX | (byType ? SHGFI_USEFILEATTRIBUTES : 0))) {
+    return -1;
+  }
+  const int image = AppendShellIcon(info.iIcon);
   if (image >= 0) shellImages_.emplace(key, image);
   return image;
 }

@@ -5,6 +5,10 @@
 // a bitmap is many times faster than adding icons one by one.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+#include <commoncontrols.h>
+
 #include <map>
 #include <unordered_map>
 
@@ -23,16 +27,20 @@ class ViewImageList {
 
   // The image of a picture drawn in code, keyed by id; drawn on first use.
   int ArtImage(int id, const GlyphArt& art);
-  // The image of the shell's large icon for an existing path; -1 when the shell has none.
+  // The image of the shell's icon for an existing path, from the shell's images of the
+  // size shown or the next larger ones; -1 when the shell has none.
   int ShellImage(const Text& path, bool isDirectory);
 
  private:
-  int AppendCopy(HIMAGELIST source, int index);
+  int AppendShellIcon(int index);
   int AppendBitmap(HBITMAP bitmap);
   template <typename Draw>
   int AppendDrawn(const Draw& draw);
 
   ImageListHandle list_;
+  // The shell's images of the size shown, or the nearest larger, or its largest.
+  ComPtr<IImageList> shellList_;
+  int shellSize_ = 0;
   MemoryDcHandle dc_;
   PixelBitmap canvas_;
   int size_ = 0;

@@ -13,7 +13,6 @@ namespace {
 
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using CreateStdAccessibleObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
-using LibraryHandle = UniqueHandle<HMODULE, NullTraits<HMODULE, FreeLibrary>>;
 
 // The system's accessibility library, loaded from the system folder when a client
 // first asks: most runs never need it, and a copy beside the program is never used.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "util/child_window_win.h"
+#include "util/dark_frame_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
 #include "util/wide_text_win.h"
@@ -34,6 +35,11 @@ RECT WorkAreaNear(HWND window) {
 
 }  // namespace
 
+FormColors& FormLook() {
+  static FormColors look;
+  return look;
+}
+
 Text& CloseKeys() {
   static Text closeKeys;
   return closeKeys;
@@ -55,6 +61,11 @@ DialogForm::DialogForm(HWND owner) : owner_(owner), previousCurrent_(currentForm
   if (!RegisterClassOnce(kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) return;
   if (!CreateBound(kFixedFrameExStyle, kFormClassName, "", kFixedFrameStyle, RECT{}, owner, nullptr)) return;
   dpi_ = DpiOf(hwnd());
+  if (colors_.dark) {
+    faceBrush_.reset(CreateSolidBrush(colors_.face));
+    fieldBrush_.reset(CreateSolidBrush(colors_.field));
+    UseDarkTitleBar(hwnd(), true);
+  }
   font_ = MakeFont(kDialogFontFace, 11, dpi_);
   SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
@@ -209,8 +220,30 @@ void DialogForm::OnActivate(bool active) {
   }
 }
 
+LRESULT DialogForm::DarkColors(UINT message, HDC dc) {
+  if (!colors_.dark || !faceBrush_ || !fieldBrush_) return 0;
+  const bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+  SetTextColor(dc, field ? colors_.fieldText : colors_.text);
+  SetBkColor(dc, field ? colors_.field : colors_.face);
+  return reinterpret_cast<LRESULT>(field ? fieldBrush_.get() : faceBrush_.get());
+}
+
 LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (const LRESULT brush = DarkColors(message, reinterpret_cast<HDC>(wParam))) return brush;
+      return Window::HandleMessage(message, wParam, lParam);
+    case WM_ERASEBKGND:
+      if (!faceBrush_) return Window::HandleMessage(message, wParam, lParam);
+      {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, faceBrush_.get());
+      }
+      return 1;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;

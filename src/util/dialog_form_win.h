@@ -30,6 +30,18 @@ inline constexpr char kDialogFontFace[] = "MS Sans Serif";
 // commas (",27," is Esc). Emptied whenever a DialogForm is built.
 Text& CloseKeys();
 
+// The colours of the program's own dialogs while the window is dark; a light window
+// leaves them as the system draws them.
+struct FormColors {
+  bool dark = false;
+  COLORREF face = 0;
+  COLORREF text = 0;
+  COLORREF field = 0;
+  COLORREF fieldText = 0;
+};
+// The colours every DialogForm built from now on takes, as the window's look sets them.
+FormColors& FormLook();
+
 // Width and height in pixels of one line of text drawn in font, measured on an
 // off-screen device context made for the call.
 SIZE MeasureText(const Text& text, HFONT font);
@@ -82,6 +94,8 @@ class DialogForm : public Window {
   virtual void OnClientResized(int /*width*/, int /*height*/) {}
 
  private:
+  // The dark look's colours for a control or the form, or 0 to leave them to the system.
+  LRESULT DarkColors(UINT message, HDC dc);
   void PreviewKey(WPARAM key);
   bool BelongsToForm(HWND window) const;
   void OnCommand(int id);
@@ -93,6 +107,9 @@ class DialogForm : public Window {
   HWND owner_;
   DialogForm* previousCurrent_;
   FontHandle font_;
+  FormColors colors_ = FormLook();
+  BrushHandle faceBrush_;
+  BrushHandle fieldBrush_;
   int dpi_ = 96;
   int modalResult_ = kResultNone;
   int cancelResult_ = kResultNone;

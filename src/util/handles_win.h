@@ -71,6 +71,7 @@ using BrushHandle = UniqueHandle<HBRUSH, NullTraits<HBRUSH, DeleteObject>>;
 using PenHandle = UniqueHandle<HPEN, NullTraits<HPEN, DeleteObject>>;
 using MemoryDcHandle = UniqueHandle<HDC, NullTraits<HDC, DeleteDC>>;
 using DropHandle = UniqueHandle<HDROP, NullTraits<HDROP, DragFinish>>;
+using LibraryHandle = UniqueHandle<HMODULE, NullTraits<HMODULE, FreeLibrary>>;
 
 // Selects a GDI object into a DC for one scope.
 class SelectedObject {

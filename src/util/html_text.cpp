@@ -245,4 +245,29 @@ Text HtmlToPlainText(const Text& html) {
   return writer.Finish();
 }
 
+namespace {
+
+// "#RRGGBB" for a colour kept as 0x00BBGGRR.
+Text CssColor(std::uint32_t color) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  Text css = "#";
+  for (int channel = 0; channel < 3; ++channel) {
+    const unsigned value = (color >> (8 * channel)) & 0xFF;
+    css += kDigits[value >> 4];
+    css += kDigits[value & 0xF];
+  }
+  return css;
+}
+
+}  // namespace
+
+// A style element before the body wins over the page's own style sheet with
+// !important, and over the body's own style attribute too.
+Text PageInColors(const Text& html, std::uint32_t background, std::uint32_t text) {
+  const Text style = "<style type=\"text/css\">body,td,table{background-color:" + CssColor(background) +
+                     " !important;color:" + CssColor(text) + " !important}</style>\r\n";
+  const std::size_t body = html.find("<body");
+  return body == Text::npos ? style + html : html.substr(0, body) + style + html.substr(body);
+}
+
 }  // namespace kov

@@ -2,6 +2,8 @@
 // readable plain-text form of a page for when no browser can show it.
 #pragma once
 
+#include <cstdint>
+
 #include "util/text.h"
 
 namespace kov {
@@ -18,5 +20,9 @@ Text JoinLinesWithCrLf(const Text& text);
 // Anything that is not well-formed markup (a lone "<", an unknown "&name;") is kept
 // as it stands, so no text is lost.
 Text HtmlToPlainText(const Text& html);
+
+// The page with its background and text in these colours (0x00BBGGRR), whatever colours
+// its own style gives them.
+Text PageInColors(const Text& html, std::uint32_t background, std::uint32_t text);
 
 }  // namespace kov

@@ -277,7 +277,11 @@ void HtmlWindow::OnClientResized(int width, int height) {
 }
 
 LRESULT HtmlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The read-only text keeps the page's near-white background instead of grey.
+  // The read-only text keeps the page's near-white background instead of grey, or the
+  // dark look's colours.
+  if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == plainText_ && FormLook().dark) {
+    return DialogForm::HandleMessage(WM_CTLCOLOREDIT, wParam, lParam);
+  }
   if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == plainText_ && pageBackground_) {
     HDC dc = reinterpret_cast<HDC>(wParam);
     SetTextColor(dc, RGB(0, 0, 0));
@@ -294,7 +298,9 @@ void ShowHtmlWindow(HWND owner, const Text& caption, const Text& html) {
   if (!window.IsBuilt()) return;
   // The wait for the page pumps messages: the owner must not take input meanwhile.
   window.BlockOwnerInput();
-  if (!window.ShowPage(html)) window.ShowPlainText(html);
+  const FormColors& look = FormLook();
+  const Text shown = look.dark ? PageInColors(html, look.field, look.fieldText) : html;
+  if (!window.ShowPage(shown)) window.ShowPlainText(shown);
   window.ShowModal(window.FocusTarget());
 }
 

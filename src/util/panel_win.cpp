@@ -24,6 +24,13 @@ void Panel::SetColors(COLORREF background, COLORREF text) {
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+void Panel::SetFieldColors(COLORREF background, COLORREF text) {
+  fieldBrush_.reset(CreateSolidBrush(background));
+  fieldBack_ = background;
+  fieldText_ = text;
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Panel::SetText(const std::string& text) {
   // Converted here, once: GDI's 8-bit calls read bytes in a code page of their own (the
   // font's, under Wine), not as UTF-8, and would paint "Café" as "CafÃ©".
@@ -56,6 +63,11 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_CTLCOLOREDIT:
+      if (!fieldBrush_) return Window::HandleMessage(message, wParam, lParam);
+      SetTextColor(reinterpret_cast<HDC>(wParam), fieldText_);
+      SetBkColor(reinterpret_cast<HDC>(wParam), fieldBack_);
+      return reinterpret_cast<LRESULT>(fieldBrush_.get());
     case WM_COMMAND:
     case WM_NOTIFY:
       return SendMessageA(GetParent(hwnd()), message, wParam, lParam);

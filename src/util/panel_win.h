@@ -19,6 +19,8 @@ class Panel : public Window {
 
   [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
   void SetColors(COLORREF background, COLORREF text);
+  // The colours of the edit boxes the panel holds.
+  void SetFieldColors(COLORREF background, COLORREF text);
   // text is UTF-8, as every text of the program.
   void SetText(const std::string& text);
   void SetFont(HFONT font) { font_ = font; }
@@ -29,6 +31,9 @@ class Panel : public Window {
  private:
   void OnPaint();
   BrushHandle brush_;
+  BrushHandle fieldBrush_;
+  COLORREF fieldBack_ = 0;
+  COLORREF fieldText_ = 0;
   COLORREF textColor_ = 0;
   HFONT font_ = nullptr;
   std::wstring text_;

@@ -75,5 +75,14 @@ TEST(InfoPage, HasItsThirtyOneCrLfLinesAndReadsWellAsPlainText) {
   EXPECT_EQ(TextPos(plain, "<"), 0);
 }
 
+TEST(HtmlText, APageInOtherColoursHasThemBeforeItsBodyOverItsOwnStyle) {
+  const Text page = "<html><style>body{color:black}</style><body style=\"color:black\">Hi</body></html>";
+  const Text dark = PageInColors(page, 0x202020, 0xF0E0D0);
+  EXPECT_EQ(dark.find("<style type=\"text/css\">body,td,table{background-color:#202020 !important;color:#D0E0F0 "
+                      "!important}</style>"),
+            page.find("<body"));
+  EXPECT_EQ(dark.substr(dark.find("<body")), page.substr(page.find("<body")));
+}
+
 }  // namespace
 }  // namespace kov

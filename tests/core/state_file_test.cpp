@@ -72,6 +72,26 @@ TEST(StateFile, WrittenAndReadAgainGivesTheSameStateAndKeepsUnknownLinesInTheirP
   EXPECT_EQ(StateFileText(ReadStateText("")), "hotkey=Ctrl+Alt+Space\r\n");
 }
 
+TEST(StateFile, ThemeAndIconSizeAreWrittenWhenChosenAndKeepTheirPlacesWhenEdited) {
+  StateFile state = ReadStateText("");
+  state.theme = ThemeChoice::Dark;
+  state.iconSize = 96;
+  EXPECT_EQ(StateFileText(state), "hotkey=Ctrl+Alt+Space\r\ntheme=dark\r\nicons=96\r\n");
+  StateFile edited = ReadStateText("; mine\r\n ICONS = 64 \r\nTheme=Light\r\nhotkey=none\r\n");
+  EXPECT_TRUE(edited.problems.empty());
+  EXPECT_EQ(edited.iconSize, 64);
+  EXPECT_EQ(edited.theme, ThemeChoice::Light);
+  edited.iconSize = 32;
+  edited.theme = ThemeChoice::System;
+  EXPECT_EQ(StateFileText(edited), "; mine\r\nicons=32\r\ntheme=system\r\nhotkey=none\r\n");
+  const StateFile refused = ReadStateText("theme=blue\r\nicons=512\r\nicons=big\r\n");
+  ASSERT_EQ(refused.problems.size(), 3u);
+  EXPECT_EQ(refused.problems[0], "line 1 \"theme=blue\": \"blue\" is not a theme: dark, light or system");
+  EXPECT_EQ(refused.problems[1], "line 2 \"icons=512\": the icons' size is a number of pixels from 32 to 256");
+  EXPECT_EQ(refused.theme, ThemeChoice::System);
+  EXPECT_EQ(refused.iconSize, 32);
+}
+
 // A key listed twice, by hand, adds its scores, never beyond the highest a file may hold:
 // what is written is read back the same.
 TEST(StateFile, AKeyListedTwiceAddsUpToTheHighestScore) {
