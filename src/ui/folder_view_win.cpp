@@ -106,11 +106,24 @@ bool FolderView::ApplyIconSize() {
   return true;
 }
 
+namespace {
+
+// Whether any of the icon shows in the view.
+bool InSight(HWND view, int index) {
+  RECT bounds{};
+  RECT client{};
+  RECT both{};
+  GetClientRect(view, &client);
+  return ListView_GetItemRect(view, index, &bounds, LVIR_BOUNDS) && IntersectRect(&both, &bounds, &client);
+}
+
+}  // namespace
+
 bool FolderView::ShowIconSize(int size) {
   if (size == iconSize_) return true;
   const int top = FirstIconInSight();
   const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
-  const bool focusedInSight = focused >= 0 && ListView_IsItemVisible(list_, focused);
+  const bool focusedInSight = focused >= 0 && InSight(list_, focused);
   iconSize_ = size;
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   const bool applied = ApplyIconSize();
@@ -435,7 +448,10 @@ LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_ITEMPREPAINT:
       if (index != dropTarget_) {
         if (IsCut(index)) draw.clrText = colors_.faintText;
-        if (draw.nmcd.uItemState & CDIS_SELECTED) {
+        // The view puts the system's colours over those of a selected icon: it is
+        // drawn as not selected, in the selection's colours.
+        if (colors_.dark && (draw.nmcd.uItemState & CDIS_SELECTED)) {
+          draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
           draw.clrText = colors_.selectionText;
           draw.clrTextBk = colors_.selection;
         }

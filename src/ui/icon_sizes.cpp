@@ -9,8 +9,8 @@ namespace kov {
 namespace {
 
 // The 32-pixel icon's room is the system's own at 96 DPI (75 pixels square); a larger
-// icon's caption widens by a quarter of what the icon gained, so that a long name
-// needs fewer lines.
+// icon keeps the same margins, so its caption, as wide as the room, widens with it and
+// two 256-pixel icons fit side by side in the window's first width.
 constexpr int kMarginAcross = 43;
 constexpr int kCaptionLines = 43;
 
@@ -40,7 +40,7 @@ int IconSizeStep(int size) {
 }
 
 IconSpacing SpacingFor(int size) {
-  return {size + kMarginAcross + (size - kIconSizes[0]) / 4, size + kCaptionLines};
+  return {size + kMarginAcross, size + kCaptionLines};
 }
 
 }  // namespace kov

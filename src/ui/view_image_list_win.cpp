@@ -57,6 +57,7 @@ bool ViewImageList::Reset(int size, COLORREF background) {
   artImages_.clear();
   shellImages_.clear();
   shellList_ = ShellListFor(size, shellSize_);
+  shellCanvas_ = shellSize_ > size ? MakePixelBitmap(shellSize_) : PixelBitmap{};
   return list_ && dc_ && canvas_.bitmap;
 }
 
@@ -75,13 +76,44 @@ int ViewImageList::AppendDrawn(const Draw& draw) {
   return ImageList_Add(list_.get(), canvas_.bitmap.get(), nullptr);
 }
 
+RECT ViewImageList::ShellIconInk(int index) {
+  RECT ink{0, 0, shellSize_, shellSize_};
+  if (!shellCanvas_.bitmap) return ink;
+  std::fill(shellCanvas_.pixels, shellCanvas_.pixels + shellSize_ * shellSize_, 0u);
+  {
+    SelectedObject selected(dc_.get(), shellCanvas_.bitmap.get());
+    ImageList_Draw(reinterpret_cast<HIMAGELIST>(shellList_.get()), index, dc_.get(), 0, 0, ILD_NORMAL);
+    GdiFlush();
+  }
+  // Drawn over nothing, the icon's pixels are the only ones with any opacity.
+  ink = {shellSize_, shellSize_, 0, 0};
+  for (int y = 0; y < shellSize_; ++y) {
+    for (int x = 0; x < shellSize_; ++x) {
+      if ((shellCanvas_.pixels[y * shellSize_ + x] >> 24) == 0) continue;
+      ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+             std::max<LONG>(ink.bottom, y + 1)};
+    }
+  }
+  return ink.right > ink.left ? ink : RECT{0, 0, shellSize_, shellSize_};
+}
+
 // A larger icon is drawn smaller, which keeps it sharp; an icon smaller than the size
-// shown (the system has none so large) is centred at its own size, never blown up.
+// shown (the system, or the target, has none so large) is centred at its own size,
+// never blown up.
 int ViewImageList::AppendShellIcon(int index) {
   const auto source = reinterpret_cast<HIMAGELIST>(shellList_.get());
   if (shellSize_ <= size_) {
     const int offset = (size_ - shellSize_) / 2;
     return AppendDrawn([&](HDC dc) { ImageList_Draw(source, index, dc, offset, offset, ILD_NORMAL); });
+  }
+  const RECT ink = ShellIconInk(index);
+  const int inkWidth = ink.right - ink.left;
+  const int inkHeight = ink.bottom - ink.top;
+  const bool inACorner = 2 * inkWidth <= shellSize_ && 2 * inkHeight <= shellSize_;
+  if (inACorner && inkWidth <= size_ && inkHeight <= size_) {
+    const int left = (size_ - inkWidth) / 2 - ink.left;
+    const int top = (size_ - inkHeight) / 2 - ink.top;
+    return AppendDrawn([&](HDC dc) { ImageList_Draw(source, index, dc, left, top, ILD_NORMAL); });
   }
   const IconHandle icon(ImageList_GetIcon(source, index, ILD_NORMAL));
   if (!icon) return -1;

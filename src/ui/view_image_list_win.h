@@ -33,6 +33,9 @@ class ViewImageList {
 
  private:
   int AppendShellIcon(int index);
+  // Where the shell's image of a size larger than shown holds its icon: all of it, or
+  // for a target that has no icon so large, the corner the system drew a smaller one in.
+  RECT ShellIconInk(int index);
   int AppendBitmap(HBITMAP bitmap);
   template <typename Draw>
   int AppendDrawn(const Draw& draw);
@@ -41,6 +44,7 @@ class ViewImageList {
   // The shell's images of the size shown, or the nearest larger, or its largest.
   ComPtr<IImageList> shellList_;
   int shellSize_ = 0;
+  PixelBitmap shellCanvas_;  // one of the shell's images, to see where it holds its icon
   MemoryDcHandle dc_;
   PixelBitmap canvas_;
   int size_ = 0;

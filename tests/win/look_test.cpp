@@ -52,12 +52,12 @@ class LookTest : public Form1Session {
 
 TEST_F(LookTest, DarkInTheDarkAppModeRepaintedWhenItChangesAndTheStateFileChoiceComesFirst) {
   mode_.Set(false);
-  Start({"1|Notes|C:\\windows\\notepad.exe"});
+  Start({"*C:\\windows\\notepad.exe**Notes**", "*Tools*1*Tools**"});
   EXPECT_TRUE(LooksDark());
   mode_.Set(true);
   ChangeSetting(L"ImmersiveColorSet");
   EXPECT_TRUE(LooksLight());
-  EXPECT_EQ(IconCount(View()), 1);
+  EXPECT_EQ(IconCount(View()), 2);
 
   // The user's choice holds whatever the system's mode.
   CloseWindow();
@@ -79,7 +79,7 @@ int IconSizeShown(HIMAGELIST images) {
 
 TEST_F(LookTest, CtrlWheelAndKeysStepTheIconSizeKeepingTheSelectionAndTheSizeIsKeptAfterARestart) {
   std::vector<std::string> lines;
-  for (int entry = 0; entry < 30; ++entry) lines.push_back("1|Entry " + std::to_string(entry) + "|C:\\windows\\notepad.exe");
+  for (int entry = 0; entry < 30; ++entry) lines.push_back("*C:\\windows\\notepad.exe**Entry " + std::to_string(entry) + "**");
   Start(lines);
   const int dpi = DpiOf(View());
   const auto spacingFor = [dpi](int size) {
@@ -97,7 +97,10 @@ TEST_F(LookTest, CtrlWheelAndKeysStepTheIconSizeKeepingTheSelectionAndTheSizeIsK
   EXPECT_EQ(ListView_GetItemSpacing(View(), FALSE), static_cast<DWORD>(spacingFor(48)));
   EXPECT_EQ(IconSizeShown(form_->View().Images()), Scaled(48, dpi));
   EXPECT_EQ(form_->View().SelectedIndices(), std::vector<int>{12});
-  EXPECT_TRUE(ListView_IsItemVisible(View(), 12));
+  RECT shown{};
+  RECT client = ClientOf(View());
+  ListView_GetItemRect(View(), 12, &shown, LVIR_BOUNDS);
+  EXPECT_TRUE(IntersectRect(&shown, &shown, &client)) << "the selected icon went out of sight";
   wheel(2 * WHEEL_DELTA);
   EXPECT_EQ(form_->View().IconSize(), 96);
   PressChord({VK_CONTROL, VK_OEM_MINUS});
