@@ -129,13 +129,18 @@ bool FolderView::ShowIconSize(int size) {
   const bool applied = ApplyIconSize();
   ListView_Arrange(list_, LVA_DEFAULT);
   if (applied && top < Count()) {
-    // The row of the icon that was at the top comes to the top again.
+    // The row of the icon that was at the top comes to where the first row stands
+    // when the view is not scrolled; a scroll of nothing is not asked for, as it
+    // costs a scroll of the window.
+    RECT first{};
     RECT bounds{};
+    POINT origin{};
+    ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS);
     ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
-    RECT client{};
-    GetClientRect(list_, &client);
-    ListView_Scroll(list_, 0, bounds.top - client.top);
-    if (focusedInSight) ListView_EnsureVisible(list_, focused, FALSE);
+    ListView_GetOrigin(list_, &origin);
+    const int down = bounds.top - (first.top + origin.y);
+    if (down != 0) ListView_Scroll(list_, 0, down);
+    if (focusedInSight && !InSight(list_, focused)) ListView_EnsureVisible(list_, focused, FALSE);
   }
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
