@@ -123,7 +123,9 @@ void Form1::ApplyPalette() {
   spacer_.SetColors(palette.spacer, palette.spacer);
   bar_.SetColors(palette.statusBar, palette.statusText);
   view_.SetColors(palette);
-  UseDarkTitleBar(hwnd(), palette.dark);
+  // Asked only of a change, so that a light window never loads the library it takes.
+  if (palette.dark != darkTitleBar_) UseDarkTitleBar(hwnd(), palette.dark);
+  darkTitleBar_ = palette.dark;
   FormLook() = {palette.dark, palette.page, palette.pageText, palette.field, palette.fieldText};
 }
 

@@ -91,6 +91,7 @@ class Form1 : public Window, private ViewListener {
   FontHandle viewFont_;
   FontHandle barFont_;
   int dpi_ = 96;
+  bool darkTitleBar_ = false;
   bool quitWhenDestroyed_ = false;
 };
 

@@ -91,7 +91,9 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
   ListView_SetBkColor(list_, colors_.view);
   ListView_SetTextBkColor(list_, colors_.view);
   ListView_SetTextColor(list_, colors_.viewText);
-  UseDarkScrollBars(list_, colors_.dark);
+  // Asked only of a change, so that a light window never loads the library it takes.
+  if (colors_.dark != darkScrollBars_) UseDarkScrollBars(list_, colors_.dark);
+  darkScrollBars_ = colors_.dark;
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return true;
 }

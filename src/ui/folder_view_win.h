@@ -167,6 +167,7 @@ class FolderView {
   int dpi_ = kBaseDpi;
   int iconSize_ = kDefaultIconSize;
   int wheelDelta_ = 0;  // a turn of the wheel not yet a whole notch
+  bool darkScrollBars_ = false;
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.
   mutable std::vector<Icon> icons_;

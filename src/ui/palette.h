@@ -24,7 +24,7 @@ struct ThemeColors {
 };
 
 struct Palette {
-  // The system draws the title bar, the scroll bars and the menus dark.
+  // The system is asked to draw the title bar and the scroll bars dark.
   bool dark = false;
   Rgb toolBar = 0;
   ButtonColors buttons;
