@@ -29,6 +29,7 @@ target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $
 set_source_files_properties(
   ${PROJECT_SOURCE_DIR}/src/store/entry_table_text.cpp ${PROJECT_SOURCE_DIR}/src/store/entry_line.cpp
   ${PROJECT_SOURCE_DIR}/src/util/text.cpp ${PROJECT_SOURCE_DIR}/src/util/utf8.cpp ${PROJECT_SOURCE_DIR}/src/ui/folder_logic.cpp
+  ${PROJECT_SOURCE_DIR}/src/ui/search.cpp
   PROPERTIES COMPILE_OPTIONS $<$<CONFIG:Release>:-O2>)
 target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)
 include(${PROJECT_SOURCE_DIR}/cmake/delay_load.cmake)

@@ -80,6 +80,7 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
 }
 
 bool FolderView::SetDpi(int dpi, HFONT font) {
+  targetImages_.clear();
   if (!images_.Reset(Scaled(32, dpi), GetSysColor(COLOR_WINDOW))) return false;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
   ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
@@ -134,36 +135,41 @@ bool FolderView::TargetMissing(int index) const {
 
 void FolderView::RedrawImage(int index) {
   if (index < 0 || index >= Count()) return;
+  const EntryView entry = EntryAt(index);
+  if (entry.kind != kVirtualFolder) targetImages_.erase(TargetPath(entry.target, dirs_));
   IconAt(index).image = -1;
   ListView_RedrawItems(list_, index, index);
 }
 
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
-  ListView_DeleteAllItems(list_);
   icons_.clear();
   dropTarget_ = -1;
   linesText_ = table.LoadedText();
   icons_.reserve(slots.size());
   for (int slot : slots) icons_.push_back({slot, table.StoredSlot(slot), false, Text(), -1});
-  PlaceIcons(dirs);
+  PlaceIcons(dirs, true);
 }
 
 void FolderView::AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs) {
   icons_.reserve(icons_.size() + lines.size());
   int slot = firstSlot;
   for (Text& line : lines) icons_.push_back({slot++, StoredLine(std::move(line)), false, Text(), -1});
-  PlaceIcons(dirs);
+  PlaceIcons(dirs, false);
 }
 
-void FolderView::PlaceIcons(const DirectoryValues& dirs) {
+void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
   dirs_ = dirs;
   // Drawn once at the end: while the view places the icons it would otherwise mark each
   // one's place for drawing.
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  // The count is set over the icons shown before rather than after emptying the view:
+  // an empty view hides its scroll bar and the next count shows it again, a change of
+  // the frame and a paint of it at every keystroke of a search.
   ListView_SetItemCountEx(list_, static_cast<int>(icons_.size()), LVSICF_NOSCROLL);
   // Places the icons in rows; a view of this kind does not do that by itself when the
   // number changes, and the icons would lie on one another.
   ListView_Arrange(list_, LVA_DEFAULT);
+  if (anew) StartAtFirstIcon();
   // The view always has a focused icon, so that the arrow keys work after any command.
   if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
     ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
@@ -172,9 +178,32 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs) {
   InvalidateRect(list_, nullptr, TRUE);
 }
 
+// New icons are seen from the top with the first focused, and selected among found
+// entries, so that Enter and the other keys act on the best at once; the others' selection
+// is cleared without visiting every icon.
+void FolderView::StartAtFirstIcon() {
+  ClearSelection();
+  ListView_SetSelectionMark(list_, -1);
+  if (Count() == 0) return;
+  const UINT state = LVIS_FOCUSED | (showsResults_ ? LVIS_SELECTED : 0u);
+  ListView_SetItemState(list_, 0, state, state);
+  if (showsResults_) ListView_SetSelectionMark(list_, 0);
+  ListView_EnsureVisible(list_, 0, FALSE);
+}
+
 int FolderView::ImageOf(const EntryView& entry) {
   if (entry.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
-  const Text path = TargetPath(entry.target, dirs_);
+  Text path = TargetPath(entry.target, dirs_);
+  if (showsResults_) {
+    const auto known = targetImages_.find(path);
+    if (known != targetImages_.end()) return known->second;
+  }
+  const int image = LookUpImage(path);
+  targetImages_.insert_or_assign(std::move(path), image);
+  return image;
+}
+
+int FolderView::LookUpImage(const Text& path) {
   const PathKind found = PathKindOf(path);
   const int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
   return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
@@ -423,7 +452,7 @@ void FolderView::SelectSlots(std::vector<int> slots) {
 
 void FolderView::SelectAll() { ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED); }
 
-void FolderView::ClearSelection() { ListView_SetItemState(list_, -1, 0, LVIS_SELECTED); }
+void FolderView::ClearSelection() { ClearIconSelection(list_); }
 
 void FolderView::MarkCut(std::vector<int> slots) {
   std::sort(slots.begin(), slots.end());

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/launcher_model.h"
@@ -60,7 +61,8 @@ class FolderView {
   void ShowSelection(const LauncherModel& model, int index);
   // True when the icon's entry leads to a file or directory that is not there.
   bool TargetMissing(int index) const;
-  // Looks up the icon's image again and draws it, as when a start found its target gone.
+  // Looks up the icon's target and image again and draws it, as when a start found its
+  // target gone or the entry was given a new target.
   void RedrawImage(int index);
   // Appends one icon per line after the icons on show; the lines are the table's last
   // ones, the first of them in firstSlot.
@@ -131,16 +133,24 @@ class FolderView {
   };
   Icon& IconAt(int index) { return icons_[static_cast<std::size_t>(index)]; }
   const Text& CaptionOf(int index) const;
+  // The icon's image: looked up when it is first drawn in a folder shown anew, else the
+  // one its target had last, so that each keystroke of a search checks no file again.
   int ImageOf(const EntryView& entry);
+  int LookUpImage(const Text& path);
   // Starts a new set of icons from table slots; their lines are not copied.
   void ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs);
-  // Tells the view how many icons there are and places them.
-  void PlaceIcons(const DirectoryValues& dirs);
+  // Tells the view how many icons there are and places them; anew for a new set of
+  // icons rather than more of the same.
+  void PlaceIcons(const DirectoryValues& dirs, bool anew);
+  void StartAtFirstIcon();
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
   StatusLine* statusBar_ = nullptr;
   ViewListener* listener_ = nullptr;
   ViewImageList images_;
+  // The image last found for each target path, which says what was learned of the
+  // target: gone, a directory, a file of a type or with an icon of its own.
+  std::unordered_map<Text, int> targetImages_;
   DirectoryValues dirs_;
   // The icons on show, in order. Mutable: captions are read from the lines on demand.
   mutable std::vector<Icon> icons_;
