@@ -18,7 +18,8 @@ set_source_files_properties(${KOVRANT_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/app/kovrant.manifest;${PROJECT_SOURCE_DIR}/src/app/kovrant.ico;${PROJECT_SOURCE_DIR}/src/app/info.html;${PROJECT_SOURCE_DIR}/src/shell/catalogue.txt")
 
 add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
-  ${PROJECT_SOURCE_DIR}/src/app/terminate_handler_win.cpp ${KOVRANT_RESOURCES})
+  ${PROJECT_SOURCE_DIR}/src/app/terminate_handler_win.cpp ${PROJECT_SOURCE_DIR}/src/app/library_faults_win.cpp
+  ${KOVRANT_RESOURCES})
 target_link_libraries(kovrant PRIVATE kovrant_lib)
 target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
 # The program carries no symbols and none of the code it never calls.
