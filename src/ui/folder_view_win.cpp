@@ -111,6 +111,8 @@ void FolderView::ShowResults(const LauncherModel& model) {
   statusBar_->Show(MatchCount(found.size()));
   ShowSlots(model.table, found, model.dirs);
   MarkCut(model.cut ? CutSlots(model.table, *model.cut) : std::vector<int>());
+  // The first, selected, may be another entry in the same icon.
+  ShowSelection(model, SelectedIndex());
 }
 
 void FolderView::ShowSelection(const LauncherModel& model, int index) {
@@ -142,18 +144,18 @@ void FolderView::RedrawImage(int index) {
 }
 
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
+  table_ = &table;
   icons_.clear();
+  captions_.clear();
   dropTarget_ = -1;
-  linesText_ = table.LoadedText();
   icons_.reserve(slots.size());
-  for (int slot : slots) icons_.push_back({slot, table.StoredSlot(slot), false, Text(), -1});
+  for (int slot : slots) icons_.push_back({slot});
   PlaceIcons(dirs, true);
 }
 
-void FolderView::AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs) {
-  icons_.reserve(icons_.size() + lines.size());
-  int slot = firstSlot;
-  for (Text& line : lines) icons_.push_back({slot++, StoredLine(std::move(line)), false, Text(), -1});
+void FolderView::AppendIcons(const EntryTable& table, int firstSlot, const DirectoryValues& dirs) {
+  table_ = &table;
+  for (int slot = firstSlot; slot <= table.Count(); ++slot) icons_.push_back({slot});
   PlaceIcons(dirs, false);
 }
 
@@ -182,12 +184,14 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
 // entries, so that Enter and the other keys act on the best at once; the others' selection
 // is cleared without visiting every icon.
 void FolderView::StartAtFirstIcon() {
-  ClearSelection();
-  ListView_SetSelectionMark(list_, -1);
+  const bool selectFirst = showsResults_ && Count() > 0;
+  // The first found entry, selected at the keystroke before, stays so: a change of its
+  // state would tell the window of it twice.
+  ClearIconSelection(list_, selectFirst ? 0 : -1);
+  ListView_SetSelectionMark(list_, selectFirst ? 0 : -1);
   if (Count() == 0) return;
-  const UINT state = LVIS_FOCUSED | (showsResults_ ? LVIS_SELECTED : 0u);
+  const UINT state = LVIS_FOCUSED | (selectFirst ? LVIS_SELECTED : 0u);
   ListView_SetItemState(list_, 0, state, state);
-  if (showsResults_) ListView_SetSelectionMark(list_, 0);
   ListView_EnsureVisible(list_, 0, FALSE);
 }
 
@@ -209,13 +213,15 @@ int FolderView::LookUpImage(const Text& path) {
   return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
 }
 
+std::string_view FolderView::LineOf(int index) const {
+  const int slot = SlotOf(index);
+  return table_ && slot >= 1 && slot <= table_->Count() ? table_->Slot(slot) : std::string_view();
+}
+
 const Text& FolderView::CaptionOf(int index) const {
-  Icon& icon = icons_[static_cast<std::size_t>(index)];
-  if (!icon.captionRead) {
-    icon.caption = ReadEntry(icon.line.View()).caption;
-    icon.captionRead = true;
-  }
-  return icon.caption;
+  const auto [caption, added] = captions_.try_emplace(index);
+  if (added) caption->second = ReadEntry(LineOf(index)).caption;
+  return caption->second;
 }
 
 void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
@@ -233,7 +239,7 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   if (item.mask & LVIF_IMAGE) {
     Icon& icon = IconAt(item.iItem);
     // Found once, when the icon is first drawn.
-    if (icon.image < 0) icon.image = ImageOf(ReadEntry(icon.line.View()));
+    if (icon.image < 0) icon.image = ImageOf(ReadEntry(LineOf(item.iItem)));
     item.iImage = icon.image;
   }
 }
@@ -288,7 +294,7 @@ int FolderView::FindIcon(const NMHDR& request) const {
 
 void FolderView::OnGetInfoTip(NMLVGETINFOTIPA& request) const {
   if (request.iItem < 0 || request.iItem >= Count() || request.cchTextMax <= 0) return;
-  const EntryView entry = ReadEntry(icons_[static_cast<std::size_t>(request.iItem)].line.View());
+  const EntryView entry = ReadEntry(LineOf(request.iItem));
   // The full caption, and where the entry leads; a folder is only a caption.
   Text tip = entry.caption;
   if (entry.kind != kVirtualFolder) tip += "\r\n" + TargetPath(entry.target, dirs_);
@@ -305,7 +311,7 @@ int FolderView::IconAtPoint(POINT inView) const {
 }
 
 EntryView FolderView::EntryAt(int index) const {
-  return index >= 0 && index < Count() ? ReadEntry(icons_[static_cast<std::size_t>(index)].line.View()) : EntryView();
+  return index >= 0 && index < Count() ? ReadEntry(LineOf(index)) : EntryView();
 }
 
 int FolderView::Count() const { return static_cast<int>(icons_.size()); }
@@ -375,15 +381,15 @@ LRESULT FolderView::OnEditLabel(const NMHDR& header) {
 }
 
 void FolderView::SetCaption(int index, const Text& caption) {
-  Icon& icon = IconAt(index);
-  icon.caption = caption;
-  icon.captionRead = true;
+  captions_[index] = caption;
   ListView_RedrawItems(list_, index, index);
 }
 
 void FolderView::SwapIcons(int first, int second) {
-  std::swap(IconAt(first), IconAt(second));
-  std::swap(IconAt(first).slot, IconAt(second).slot);
+  std::swap(IconAt(first).image, IconAt(second).image);
+  // Read again from the lines the move exchanged.
+  captions_.erase(first);
+  captions_.erase(second);
   ListView_RedrawItems(list_, std::min(first, second), std::max(first, second));
 }
 

@@ -29,7 +29,7 @@ std::vector<int> SelectedIconIndices(HWND listView) {
   return indices;
 }
 
-void ClearIconSelection(HWND listView) {
+void ClearIconSelection(HWND listView, int keep) {
   // One call for all answers a view that has none selected at once, but visits every
   // icon when any is; a few are unselected one by one.
   constexpr UINT kFewestForOneCall = 64;
@@ -38,7 +38,9 @@ void ClearIconSelection(HWND listView) {
     ListView_SetItemState(listView, -1, 0, LVIS_SELECTED);
     return;
   }
-  for (int index : SelectedIconIndices(listView)) ListView_SetItemState(listView, index, 0, LVIS_SELECTED);
+  for (int index : SelectedIconIndices(listView)) {
+    if (index != keep) ListView_SetItemState(listView, index, 0, LVIS_SELECTED);
+  }
 }
 
 }  // namespace kov
