@@ -154,7 +154,6 @@ void Form1::Layout() {
 void Form1::FormCreate() {
   model_.dirs = ReadRunDirectories();
   menuFile_.Load(model_.table);
-  model_.scores = std::move(keptState_.State().scores);
   menuFile_.Attach(hwnd(), bar_);
   view_.ShowFolder(model_);
   // Done once the window is on screen and painted.
@@ -162,6 +161,9 @@ void Form1::FormCreate() {
 }
 
 void Form1::AfterFirstPaint() {
+  // Read on a thread while the window was made and shown: only a search, a start, a
+  // change or the close needs them, none of which comes before this.
+  model_.scores = keptState_.TakeUses();
   RegisterSummonKey();
   if (menuFile_.ReportLoad(hwnd(), model_.table)) {
     TableChanged(model_, std::time(nullptr));
