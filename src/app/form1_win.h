@@ -64,6 +64,10 @@ class Form1 : public Window, private ViewListener {
   void FormClose();
   void AfterFirstPaint();
   void RegisterSummonKey();
+  // The state file's use scores into the model, once; waits for them when they are not
+  // read yet.
+  void TakeUses();
+  void TakeUsesFor(UINT message, LPARAM lParam);
   void KeepState();
 
   // What the user did to the icons, as the view tells it.
@@ -90,6 +94,8 @@ class Form1 : public Window, private ViewListener {
   FontHandle barFont_;
   int dpi_ = 96;
   bool quitWhenDestroyed_ = false;
+  bool usesTaken_ = false;
+  Text summonRefused_;  // why the summon key could not be had, said with the state's problems
 };
 
 }  // namespace kov

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "store/state_words.h"
@@ -40,12 +41,16 @@ Text Excerpt(std::string_view line) {
   return at < line.size() ? shown + "..." : shown;
 }
 
-// Where the line starting at start ends: at a CR, an LF or the end of the text. A plain
-// loop, several times faster here than a search for either of two characters.
+// Where the line starting at start ends: at a CR, an LF or the end of the text. The LF
+// is looked for first and then a CR before it, each with the library's search for one
+// byte, several times faster than a loop over the bytes.
 std::size_t LineEnd(std::string_view text, std::size_t start) {
-  const auto end = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
-                                [](char c) { return c == '\r' || c == '\n'; });
-  return static_cast<std::size_t>(end - text.begin());
+  const char* const first = text.data() + start;
+  const std::size_t rest = text.size() - start;
+  const auto* lf = static_cast<const char*>(std::memchr(first, '\n', rest));
+  const std::size_t length = lf ? static_cast<std::size_t>(lf - first) : rest;
+  const auto* cr = static_cast<const char*>(std::memchr(first, '\r', length));
+  return start + (cr ? static_cast<std::size_t>(cr - first) : length);
 }
 
 // The name of an item's line, before its "="; empty for a line without one.

@@ -28,14 +28,21 @@ KeptState::Read KeptState::ReadFile(const Text& path) {
 }
 
 StateFile& KeptState::State() {
-  if (read_) return read_->state;
-  read_ = reading_.Take();
-  const std::string_view text = read_->text;
-  readingUses_.emplace([text] { return ReadStateUses(text); }, text.size() >= kSmallestUsesWorthAThread);
+  if (!read_) read_ = reading_.Take();
   return read_->state;
 }
 
+void KeptState::StartReadingUses() {
+  if (readingUses_) return;
+  State();
+  const std::string_view text = read_->text;
+  readingUses_.emplace([text] { return ReadStateUses(text); }, text.size() >= kSmallestUsesWorthAThread);
+}
+
+bool KeptState::UsesReady() const { return readingUses_ && readingUses_->Done(); }
+
 StateFile& KeptState::WithUses() {
+  StartReadingUses();
   StateFile& state = State();
   if (usesRead_) return state;
   usesRead_ = true;

@@ -1,6 +1,6 @@
 // The state file over a run of the window: read at start-up (a large one on a thread of
-// its own while the window is made), its use lines on a thread of their own while the
-// window is made and shown, written at close with the same crash-safe save as the menu,
+// its own while the window is made), its use lines on a thread of their own once the
+// window is on screen, written at close with the same crash-safe save as the menu,
 // and only when it changed. It is never needed: a missing, unreadable or
 // damaged state file costs at most what it held, and one message in the status bar.
 #pragma once
@@ -17,7 +17,11 @@ class KeptState {
 
   // What the file holds but the use scores; waits for the reading the first time.
   StateFile& State();
-  // The use scores the file holds, once: waits for their reading.
+  // Starts reading the use lines on a thread of their own, once.
+  void StartReadingUses();
+  // True once they have been read, without waiting.
+  bool UsesReady() const;
+  // The use scores the file holds, once: waits for their reading, started if it was not.
   UseScores TakeUses();
   // What to tell the user of a file that could not be read, or of its damaged lines;
   // "" when there is nothing to tell. Waits for the use lines.
@@ -41,7 +45,7 @@ class KeptState {
   Text path_;
   BackgroundWork<Read> reading_;
   std::optional<Read> read_;
-  // Started once the rest is read; reads the text read_ holds, so it goes first.
+  // Reads the text read_ holds, so it goes first.
   std::optional<BackgroundWork<StateFile>> readingUses_;
   bool usesRead_ = false;
   bool usesTaken_ = false;
