@@ -5,8 +5,10 @@
 # an empty window, and for one that also loads the common controls and OLE and fills its
 # window with an empty list view (the floor of any program built on them); interleaved
 # over several runs, then the medians and their ratios to both floors. A start that
-# shows no window within the limit counts as the limit.
-# Usage: bench/startup.sh [runs [limit-seconds]]
+# shows no window within the limit counts as the limit. The case 99999-state is the menu
+# of 99,999 entries beside a kovrant.state of 99,999 use lines, and its ratio to the same
+# start without it is printed last. CASES="99999 99999-state" limits the run to those.
+# Usage: [CASES="..."] bench/startup.sh [runs [limit-seconds]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
 runs="${1:-5}"
@@ -28,6 +30,10 @@ spread 1000 >"$folder/1000.ini"
 spread 10000 >"$folder/10000.ini"
 spread 99999 >"$folder/99999.ini"
 sed 's/^Projects\\Group [0-9]*\\//' "$folder/99999.ini" >"$folder/top-99999.ini"
+# A use score for every entry of the menu of 99,999, as years of use leave them.
+awk 'BEGIN { for (i = 1; i <= 99999; i++)
+  printf "use=%d.5 2026-12-%02dT10:15:00Z PROJECTS\\GROUP %d\\APPLICATION %d\r\n", i % 40, 1 + i % 28, i % 100, i }' \
+  >"$folder/99999.state"
 cd "$folder"
 wineserver -p >/dev/null 2>&1 || true  # keep the Wine server up between runs
 
@@ -54,7 +60,7 @@ time_to_window() {  # program, window name pattern
 
 
 wine "$folder/empty_window.exe" --close-when-shown  # warm the prefix and the file cache
-cases=(none 1000 10000 99999 top-99999)
+read -r -a cases <<<"${CASES:-none 1000 10000 99999 top-99999 99999-state}"
 declare -A times
 printf 'run  empty window (ms)  controls'
 printf '  %10s' "${cases[@]}"
@@ -66,8 +72,9 @@ for run in $(seq 1 "$runs"); do
   times[controls]+="$controls "
   printf '%3d  %17d  %8d' "$run" "$empty" "$controls"
   for case in "${cases[@]}"; do
-    rm -f kovrant.ini
-    [ "$case" = none ] || cp "$case.ini" kovrant.ini
+    rm -f kovrant.ini kovrant.state
+    [ "$case" = none ] || cp "${case%-state}.ini" kovrant.ini
+    [ "$case" = "${case%-state}" ] || cp "${case%-state}.state" kovrant.state
     took=$(time_to_window kovrant.exe '^Kovrant 2024')
     times[$case]+="$took "
     printf '  %10d' "$took"
@@ -85,3 +92,7 @@ for floor in empty controls; do
   done
 done
 printf '\n'
+if [ -n "${times[99999-state]:-}" ] && [ -n "${times[99999]:-}" ]; then
+  echo "$(echo "${times[99999-state]}" | median) $(echo "${times[99999]}" | median)" |
+    awk '{ printf "with the state file of 99,999 use lines / without: %.2fx\n", $1 / $2 }'
+fi

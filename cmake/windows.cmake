@@ -18,7 +18,8 @@ set_source_files_properties(${KOVRANT_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/app/kovrant.manifest;${PROJECT_SOURCE_DIR}/src/app/kovrant.ico;${PROJECT_SOURCE_DIR}/src/app/info.html;${PROJECT_SOURCE_DIR}/src/shell/catalogue.txt")
 
 add_executable(kovrant WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
-  ${PROJECT_SOURCE_DIR}/src/app/terminate_handler_win.cpp ${KOVRANT_RESOURCES})
+  ${PROJECT_SOURCE_DIR}/src/app/terminate_handler_win.cpp ${PROJECT_SOURCE_DIR}/src/app/library_faults_win.cpp
+  ${KOVRANT_RESOURCES})
 target_link_libraries(kovrant PRIVATE kovrant_lib)
 target_compile_options(kovrant PRIVATE ${KOVRANT_WARNINGS})
 # The program carries no symbols and none of the code it never calls.
@@ -29,6 +30,7 @@ target_compile_options(kovrant_lib PRIVATE -ffunction-sections -fdata-sections $
 set_source_files_properties(
   ${PROJECT_SOURCE_DIR}/src/store/entry_table_text.cpp ${PROJECT_SOURCE_DIR}/src/store/entry_line.cpp
   ${PROJECT_SOURCE_DIR}/src/util/text.cpp ${PROJECT_SOURCE_DIR}/src/util/utf8.cpp ${PROJECT_SOURCE_DIR}/src/ui/folder_logic.cpp
+  ${PROJECT_SOURCE_DIR}/src/ui/search.cpp
   PROPERTIES COMPILE_OPTIONS $<$<CONFIG:Release>:-O2>)
 target_link_options(kovrant PRIVATE -s -Wl,--gc-sections)
 include(${PROJECT_SOURCE_DIR}/cmake/delay_load.cmake)

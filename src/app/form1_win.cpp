@@ -37,6 +37,9 @@ constexpr int kBarId = 13;
 constexpr int kListViewId = 14;
 constexpr int kSearchFieldId = 15;
 constexpr UINT kAfterFirstPaintMessage = WM_APP + 1;
+// Looks whether the use lines have been read, a few times a second until they have.
+constexpr UINT_PTR kUsesTimer = 0x5553;
+constexpr UINT kUsesMilliseconds = 40;
 
 // Where the window's own parts go in a client area at the DPI; the tool bar places its
 // parts itself.
@@ -172,7 +175,6 @@ void Form1::Layout() {
 void Form1::FormCreate() {
   model_.dirs = ReadRunDirectories();
   menuFile_.Load(model_.table);
-  model_.scores = std::move(keptState_.State().scores);
   menuFile_.Attach(hwnd(), bar_);
   view_.ShowFolder(model_);
   // Done once the window is on screen and painted.
@@ -180,6 +182,10 @@ void Form1::FormCreate() {
 }
 
 void Form1::AfterFirstPaint() {
+  // Read on a thread from now on, so that they take nothing from the start; taken when
+  // they are read, or at once by what needs them (TakeUsesFor).
+  keptState_.StartReadingUses();
+  SetTimer(hwnd(), kUsesTimer, kUsesMilliseconds, nullptr);
   RegisterSummonKey();
   if (menuFile_.ReportLoad(hwnd(), model_.table)) {
     TableChanged(model_, std::time(nullptr));
@@ -193,14 +199,44 @@ void Form1::AfterFirstPaint() {
 }
 
 // The summon key, named in the search field's tip; one word in the status bar when it
-// cannot be had, or when the state file held lines that could not be read.
+// cannot be had, or when the state file held lines that could not be read, said once the
+// use lines are read.
 void Form1::RegisterSummonKey() {
-  const Text problems = keptState_.Problems();
-  const Text refused =
+  summonRefused_ =
       summonKey_.Register(hwnd(), keptState_.State().hotkey, FileNamePart(StatePathFor(menuFile_.Path())));
   toolBar_.AddTips(summonKey_.SearchTip());
-  const Text told = problems.empty() || refused.empty() ? problems + refused : problems + "  " + refused;
+}
+
+void Form1::TakeUses() {
+  if (usesTaken_) return;
+  usesTaken_ = true;
+  KillTimer(hwnd(), kUsesTimer);
+  model_.scores = keptState_.TakeUses();
+  const Text problems = keptState_.Problems();
+  const Text told =
+      problems.empty() || summonRefused_.empty() ? problems + summonRefused_ : problems + "  " + summonRefused_;
   if (!told.empty()) bar_.Say(told);
+}
+
+// What the user does, a reload of the menu and the close may use or change the scores.
+void Form1::TakeUsesFor(UINT message, LPARAM lParam) {
+  if (usesTaken_) return;
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CONTEXTMENU:
+    case WM_DROPFILES:
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+    case WM_TIMER:
+      return TakeUses();
+    case WM_NOTIFY: {
+      const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
+      if (code == LVN_BEGINLABELEDITA || code == LVN_BEGINDRAG) TakeUses();
+      return;
+    }
+    default:
+      return;
+  }
 }
 
 // The window's place was kept up to date as it moved; the state file is written only
@@ -243,6 +279,11 @@ void Form1::OnDragStarted(int index) {
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && wParam == kUsesTimer) {
+    if (keptState_.UsesReady()) TakeUses();
+    return 0;
+  }
+  TakeUsesFor(message, lParam);
   switch (message) {
     case WM_CREATE:
       if (!CreateChildren()) return -1;

@@ -66,6 +66,10 @@ class Form1 : public Window, private ViewListener {
   void FormClose();
   void AfterFirstPaint();
   void RegisterSummonKey();
+  // The state file's use scores into the model, once; waits for them when they are not
+  // read yet.
+  void TakeUses();
+  void TakeUsesFor(UINT message, LPARAM lParam);
   void KeepState();
 
   // What the user did to the icons, as the view tells it.
@@ -93,6 +97,8 @@ class Form1 : public Window, private ViewListener {
   int dpi_ = 96;
   bool darkTitleBar_ = false;
   bool quitWhenDestroyed_ = false;
+  bool usesTaken_ = false;
+  Text summonRefused_;  // why the summon key could not be had, said with the state's problems
 };
 
 }  // namespace kov

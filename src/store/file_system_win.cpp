@@ -81,8 +81,9 @@ FileRead ReadWholeFile(const std::string& path) {
     return {ReadStatus::Unreadable, std::string(), kFileTooLarge, ReadProblem::TooLarge};
   }
   FileRead read{ReadStatus::Read, std::string(static_cast<std::size_t>(size.QuadPart), '\0'), {}};
-  const DWORD error = ReadInto(file.get(), read.bytes);
-  return error == ERROR_SUCCESS ? read : Unreadable(path, error);
+  // Returned as it is, not copied: a state file of years is megabytes.
+  if (const DWORD error = ReadInto(file.get(), read.bytes); error != ERROR_SUCCESS) return Unreadable(path, error);
+  return read;
 }
 
 void PauseBriefly(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }

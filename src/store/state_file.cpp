@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <iterator>
 
 #include "store/state_words.h"
 #include "store/use_lines.h"
@@ -39,18 +41,35 @@ Text Excerpt(std::string_view line) {
   return at < line.size() ? shown + "..." : shown;
 }
 
-// Where the line starting at start ends: at a CR, an LF or the end of the text. A plain
-// loop, several times faster here than a search for either of two characters.
+// Where the line starting at start ends: at a CR, an LF or the end of the text. The LF
+// is looked for first and then a CR before it, each with the library's search for one
+// byte, several times faster than a loop over the bytes.
 std::size_t LineEnd(std::string_view text, std::size_t start) {
-  const auto end = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
-                                [](char c) { return c == '\r' || c == '\n'; });
-  return static_cast<std::size_t>(end - text.begin());
+  const char* const first = text.data() + start;
+  const std::size_t rest = text.size() - start;
+  const auto* lf = static_cast<const char*>(std::memchr(first, '\n', rest));
+  const std::size_t length = lf ? static_cast<std::size_t>(lf - first) : rest;
+  const auto* cr = static_cast<const char*>(std::memchr(first, '\r', length));
+  return start + (cr ? static_cast<std::size_t>(cr - first) : length);
 }
+
+// The name of an item's line, before its "="; empty for a line without one.
+std::string_view ItemName(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  return equals == std::string_view::npos ? std::string_view() : Trimmed(line.substr(0, equals));
+}
+
+// Which lines a reading reads: all, all but the use lines, or only those.
+enum class LinesRead { All, Items, Uses };
 
 class StateReader {
  public:
+  explicit StateReader(LinesRead read) : read_(read) {}
+
   StateFile Read(std::string_view text) {
-    allUtf8_ = IsValidUtf8(Text(text));
+    // The use lines are checked one by one when only they are read; the others, few,
+    // when they are read without them.
+    allUtf8_ = read_ == LinesRead::All && IsValidUtf8(Text(text));
     for (std::size_t start = 0; start < text.size();) {
       const std::size_t end = LineEnd(text, start);
       ++lineNumber_;
@@ -66,6 +85,12 @@ class StateReader {
     // file pasted into another.
     static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     while (line.substr(0, kByteOrderMark.size()) == kByteOrderMark) line.remove_prefix(kByteOrderMark.size());
+    if (read_ != LinesRead::All) {
+      const bool useLine = SameWord(ItemName(line), "use");
+      // The use lines are written back where the first of them stood, read or not yet.
+      if (useLine && read_ == LinesRead::Items) return Place(StateLine::Item::Uses);
+      if (useLine != (read_ == LinesRead::Uses)) return;
+    }
     if (line.size() > kLongestLine) return Refuse(line, "it is longer than a line of this file can be");
     if (line.find('\0') != std::string_view::npos) return Refuse(line, "it holds a NUL byte");
     if (!allUtf8_ && !IsValidUtf8(Text(line))) return Refuse(line, "it is not UTF-8 text");
@@ -135,6 +160,7 @@ class StateReader {
     state_.problems.push_back(std::move(problem));
   }
 
+  LinesRead read_;
   StateFile state_;
   int lineNumber_ = 0;
   bool allUtf8_ = false;          // the whole text, so that its lines need no check of their own
@@ -165,7 +191,22 @@ Text UnreadableStateNotice(const Text& fileName, const Text& reason, ReadProblem
   return "Kovrant could not read " + fileName + " (" + reason + ") and starts without it.";
 }
 
-StateFile ReadStateText(std::string_view text) { return StateReader().Read(text); }
+StateFile ReadStateText(std::string_view text) { return StateReader(LinesRead::All).Read(text); }
+
+StateFile ReadStateItems(std::string_view text) { return StateReader(LinesRead::Items).Read(text); }
+
+StateFile ReadStateUses(std::string_view text) { return StateReader(LinesRead::Uses).Read(text); }
+
+void AddStateUses(StateFile& state, StateFile uses) {
+  state.scores = std::move(uses.scores);
+  state.problems.insert(state.problems.end(), std::make_move_iterator(uses.problems.begin()),
+                        std::make_move_iterator(uses.problems.end()));
+  // Use lines none of which could be read leave no place for the scores, as when the
+  // whole file is read at once.
+  if (!Holds(uses.lines, StateLine::Item::Uses)) {
+    std::erase_if(state.lines, [](const StateLine& line) { return line.item == StateLine::Item::Uses; });
+  }
+}
 
 Text StateFileText(const StateFile& state) {
   Text text;

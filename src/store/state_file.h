@@ -68,6 +68,13 @@ Text UnreadableStateNotice(const Text& fileName, const Text& reason, ReadProblem
 // Reads a state file's text; a damaged line is left out and listed among the problems,
 // and every other line is read.
 StateFile ReadStateText(std::string_view text);
+// The same in two parts, so that the window need not wait for the use lines, which a
+// file holds by the thousand and only a search, a start or a save needs: the items but
+// the use lines, then the use lines alone, added to the state the items were read into.
+// The problems of the use lines come after the others'.
+StateFile ReadStateItems(std::string_view text);
+StateFile ReadStateUses(std::string_view text);
+void AddStateUses(StateFile& state, StateFile uses);
 // The file's text for a state: the lines it was read from in their order with the items
 // as they are now; items it did not have yet come first (the key, the window, a theme
 // or an icon size other than the default) or after the rest (the scores).

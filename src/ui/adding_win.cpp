@@ -103,7 +103,7 @@ int AddToFolder(const LauncherParts& parts, const std::vector<NewEntry>& entries
   };
   RunChange(parts, change, [&] {
     const int first = parts.view.Count();
-    parts.view.AppendIcons(result.lines, firstAdded, model.dirs);
+    parts.view.AppendIcons(model.table, firstAdded, model.dirs);
     parts.view.SelectAndFocus(first);
   });
   const auto skipped = static_cast<int>(entries.size() - result.lines.size()) - result.refused;

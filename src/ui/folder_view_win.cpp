@@ -101,6 +101,8 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
 // Every icon's image is looked up again, in the new list, when it is next drawn.
 bool FolderView::ApplyIconSize() {
   if (!images_.Reset(Scaled(iconSize_, dpi_), colors_.view)) return false;
+  // The images found so far were of the old size and background.
+  targetImages_.clear();
   for (Icon& icon : icons_) icon.image = -1;
   ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
   const IconSpacing spacing = SpacingFor(iconSize_);
@@ -194,6 +196,8 @@ void FolderView::ShowResults(const LauncherModel& model) {
   statusBar_->Show(MatchCount(found.size()));
   ShowSlots(model.table, found, model.dirs);
   MarkCut(model.cut ? CutSlots(model.table, *model.cut) : std::vector<int>());
+  // The first, selected, may be another entry in the same icon.
+  ShowSelection(model, SelectedIndex());
 }
 
 void FolderView::ShowSelection(const LauncherModel& model, int index) {
@@ -218,36 +222,41 @@ bool FolderView::TargetMissing(int index) const {
 
 void FolderView::RedrawImage(int index) {
   if (index < 0 || index >= Count()) return;
+  const EntryView entry = EntryAt(index);
+  if (entry.kind != kVirtualFolder) targetImages_.erase(TargetPath(entry.target, dirs_));
   IconAt(index).image = -1;
   ListView_RedrawItems(list_, index, index);
 }
 
 void FolderView::ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs) {
-  ListView_DeleteAllItems(list_);
+  table_ = &table;
   icons_.clear();
+  captions_.clear();
   dropTarget_ = -1;
-  linesText_ = table.LoadedText();
   icons_.reserve(slots.size());
-  for (int slot : slots) icons_.push_back({slot, table.StoredSlot(slot), false, Text(), -1});
-  PlaceIcons(dirs);
+  for (int slot : slots) icons_.push_back({slot});
+  PlaceIcons(dirs, true);
 }
 
-void FolderView::AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs) {
-  icons_.reserve(icons_.size() + lines.size());
-  int slot = firstSlot;
-  for (Text& line : lines) icons_.push_back({slot++, StoredLine(std::move(line)), false, Text(), -1});
-  PlaceIcons(dirs);
+void FolderView::AppendIcons(const EntryTable& table, int firstSlot, const DirectoryValues& dirs) {
+  table_ = &table;
+  for (int slot = firstSlot; slot <= table.Count(); ++slot) icons_.push_back({slot});
+  PlaceIcons(dirs, false);
 }
 
-void FolderView::PlaceIcons(const DirectoryValues& dirs) {
+void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
   dirs_ = dirs;
   // Drawn once at the end: while the view places the icons it would otherwise mark each
   // one's place for drawing.
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  // The count is set over the icons shown before rather than after emptying the view:
+  // an empty view hides its scroll bar and the next count shows it again, a change of
+  // the frame and a paint of it at every keystroke of a search.
   ListView_SetItemCountEx(list_, static_cast<int>(icons_.size()), LVSICF_NOSCROLL);
   // Places the icons in rows; a view of this kind does not do that by itself when the
   // number changes, and the icons would lie on one another.
   ListView_Arrange(list_, LVA_DEFAULT);
+  if (anew) StartAtFirstIcon();
   // The view always has a focused icon, so that the arrow keys work after any command.
   if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
     ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
@@ -256,21 +265,48 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs) {
   InvalidateRect(list_, nullptr, TRUE);
 }
 
+// New icons are seen from the top with the first focused, and selected among found
+// entries, so that Enter and the other keys act on the best at once; the others' selection
+// is cleared without visiting every icon.
+void FolderView::StartAtFirstIcon() {
+  const bool selectFirst = showsResults_ && Count() > 0;
+  // The first found entry, selected at the keystroke before, stays so: a change of its
+  // state would tell the window of it twice.
+  ClearIconSelection(list_, selectFirst ? 0 : -1);
+  ListView_SetSelectionMark(list_, selectFirst ? 0 : -1);
+  if (Count() == 0) return;
+  const UINT state = LVIS_FOCUSED | (selectFirst ? LVIS_SELECTED : 0u);
+  ListView_SetItemState(list_, 0, state, state);
+  ListView_EnsureVisible(list_, 0, FALSE);
+}
+
 int FolderView::ImageOf(const EntryView& entry) {
   if (entry.kind == kVirtualFolder) return images_.ArtImage(kStockVirtualFolder, StockImageArt(kStockVirtualFolder));
-  const Text path = TargetPath(entry.target, dirs_);
+  Text path = TargetPath(entry.target, dirs_);
+  if (showsResults_) {
+    const auto known = targetImages_.find(path);
+    if (known != targetImages_.end()) return known->second;
+  }
+  const int image = LookUpImage(path);
+  targetImages_.insert_or_assign(std::move(path), image);
+  return image;
+}
+
+int FolderView::LookUpImage(const Text& path) {
   const PathKind found = PathKindOf(path);
   const int image = found == PathKind::Missing ? -1 : images_.ShellImage(path, found == PathKind::Directory);
   return image >= 0 ? image : images_.ArtImage(kStockMissingTarget, StockImageArt(kStockMissingTarget));
 }
 
+std::string_view FolderView::LineOf(int index) const {
+  const int slot = SlotOf(index);
+  return table_ && slot >= 1 && slot <= table_->Count() ? table_->Slot(slot) : std::string_view();
+}
+
 const Text& FolderView::CaptionOf(int index) const {
-  Icon& icon = icons_[static_cast<std::size_t>(index)];
-  if (!icon.captionRead) {
-    icon.caption = ReadEntry(icon.line.View()).caption;
-    icon.captionRead = true;
-  }
-  return icon.caption;
+  const auto [caption, added] = captions_.try_emplace(index);
+  if (added) caption->second = ReadEntry(LineOf(index)).caption;
+  return caption->second;
 }
 
 void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
@@ -288,7 +324,7 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
   if (item.mask & LVIF_IMAGE) {
     Icon& icon = IconAt(item.iItem);
     // Found once, when the icon is first drawn.
-    if (icon.image < 0) icon.image = ImageOf(ReadEntry(icon.line.View()));
+    if (icon.image < 0) icon.image = ImageOf(ReadEntry(LineOf(item.iItem)));
     item.iImage = icon.image;
   }
 }
@@ -343,7 +379,7 @@ int FolderView::FindIcon(const NMHDR& request) const {
 
 void FolderView::OnGetInfoTip(NMLVGETINFOTIPA& request) const {
   if (request.iItem < 0 || request.iItem >= Count() || request.cchTextMax <= 0) return;
-  const EntryView entry = ReadEntry(icons_[static_cast<std::size_t>(request.iItem)].line.View());
+  const EntryView entry = ReadEntry(LineOf(request.iItem));
   // The full caption, and where the entry leads; a folder is only a caption.
   Text tip = entry.caption;
   if (entry.kind != kVirtualFolder) tip += "\r\n" + TargetPath(entry.target, dirs_);
@@ -360,7 +396,7 @@ int FolderView::IconAtPoint(POINT inView) const {
 }
 
 EntryView FolderView::EntryAt(int index) const {
-  return index >= 0 && index < Count() ? ReadEntry(icons_[static_cast<std::size_t>(index)].line.View()) : EntryView();
+  return index >= 0 && index < Count() ? ReadEntry(LineOf(index)) : EntryView();
 }
 
 int FolderView::Count() const { return static_cast<int>(icons_.size()); }
@@ -430,15 +466,15 @@ LRESULT FolderView::OnEditLabel(const NMHDR& header) {
 }
 
 void FolderView::SetCaption(int index, const Text& caption) {
-  Icon& icon = IconAt(index);
-  icon.caption = caption;
-  icon.captionRead = true;
+  captions_[index] = caption;
   ListView_RedrawItems(list_, index, index);
 }
 
 void FolderView::SwapIcons(int first, int second) {
-  std::swap(IconAt(first), IconAt(second));
-  std::swap(IconAt(first).slot, IconAt(second).slot);
+  std::swap(IconAt(first).image, IconAt(second).image);
+  // Read again from the lines the move exchanged.
+  captions_.erase(first);
+  captions_.erase(second);
   ListView_RedrawItems(list_, std::min(first, second), std::max(first, second));
 }
 
@@ -515,7 +551,7 @@ void FolderView::SelectSlots(std::vector<int> slots) {
 
 void FolderView::SelectAll() { ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED); }
 
-void FolderView::ClearSelection() { ListView_SetItemState(list_, -1, 0, LVIS_SELECTED); }
+void FolderView::ClearSelection() { ClearIconSelection(list_); }
 
 void FolderView::MarkCut(std::vector<int> slots) {
   std::sort(slots.begin(), slots.end());

@@ -7,6 +7,8 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -78,11 +80,12 @@ class FolderView {
   void ShowSelection(const LauncherModel& model, int index);
   // True when the icon's entry leads to a file or directory that is not there.
   bool TargetMissing(int index) const;
-  // Looks up the icon's image again and draws it, as when a start found its target gone.
+  // Looks up the icon's target and image again and draws it, as when a start found its
+  // target gone or the entry was given a new target.
   void RedrawImage(int index);
-  // Appends one icon per line after the icons on show; the lines are the table's last
-  // ones, the first of them in firstSlot.
-  void AppendIcons(std::vector<Text> lines, int firstSlot, const DirectoryValues& dirs);
+  // Appends an icon for each of the table's slots from firstSlot on after the icons on
+  // show: the table's last ones, just added.
+  void AppendIcons(const EntryTable& table, int firstSlot, const DirectoryValues& dirs);
 
   // Says briefly in the status bar what just happened.
   void Say(const Text& message) { statusBar_->Say(message); }
@@ -139,21 +142,26 @@ class FolderView {
   bool ShowsResults() const { return showsResults_; }
 
  private:
-  // An icon: the entry line it was made from, and what has been read from it so far.
+  // An icon: the table slot it shows, and its image, -1 until the icon is first drawn.
+  // Small, so that a search's tens of thousands of icons are set up in no time; its
+  // line is read from the table, which every change shows again, when it is drawn.
   struct Icon {
     int slot;
-    StoredLine line;
-    bool captionRead = false;
-    Text caption;
-    int image = -1;  // -1 until the icon is first drawn
+    int image = -1;
   };
   Icon& IconAt(int index) { return icons_[static_cast<std::size_t>(index)]; }
+  std::string_view LineOf(int index) const;
   const Text& CaptionOf(int index) const;
+  // The icon's image: looked up when it is first drawn in a folder shown anew, else the
+  // one its target had last, so that each keystroke of a search checks no file again.
   int ImageOf(const EntryView& entry);
+  int LookUpImage(const Text& path);
   // Starts a new set of icons from table slots; their lines are not copied.
   void ShowSlots(const EntryTable& table, const std::vector<int>& slots, const DirectoryValues& dirs);
-  // Tells the view how many icons there are and places them.
-  void PlaceIcons(const DirectoryValues& dirs);
+  // Tells the view how many icons there are and places them; anew for a new set of
+  // icons rather than more of the same.
+  void PlaceIcons(const DirectoryValues& dirs, bool anew);
+  void StartAtFirstIcon();
   // The image list and the icons' spacing for the size and the DPI.
   [[nodiscard]] bool ApplyIconSize();
   // The first icon whose row shows at the top of the view; 0 when none does.
@@ -168,11 +176,16 @@ class FolderView {
   int iconSize_ = kDefaultIconSize;
   int wheelDelta_ = 0;  // a turn of the wheel not yet a whole notch
   bool darkScrollBars_ = false;
+  // The image last found for each target path, which says what was learned of the
+  // target: gone, a directory, a file of a type or with an icon of its own.
+  std::unordered_map<Text, int> targetImages_;
   DirectoryValues dirs_;
-  // The icons on show, in order. Mutable: captions are read from the lines on demand.
-  mutable std::vector<Icon> icons_;
-  // The loaded settings text that icons' lines may be pieces of, held while they are shown.
-  std::shared_ptr<const Text> linesText_;
+  // The table the icons show slots of: the model's, which outlives the view.
+  const EntryTable* table_ = nullptr;
+  // The icons on show, in order.
+  std::vector<Icon> icons_;
+  // The captions of icons drawn or named so far, by index; read from the lines on demand.
+  mutable std::unordered_map<int, Text> captions_;
   bool showsResults_ = false;
   int dropTarget_ = -1;
   std::vector<int> cutSlots_;  // sorted

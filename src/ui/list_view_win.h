@@ -15,4 +15,7 @@ int SelectedIconIndex(HWND listView);
 // Every selected icon, in the view's order.
 std::vector<int> SelectedIconIndices(HWND listView);
 
+// No icon selected but keep (-1 for none), at the cost of the icons that were.
+void ClearIconSelection(HWND listView, int keep = -1);
+
 }  // namespace kov

@@ -25,7 +25,11 @@ void Relink(const LauncherParts& parts, int index, const Text& path) {
     const StepPlace place{entry.folder, slot};
     return StepNote{StepWords{StepKind::NewTarget, entry.caption}, place, place};
   };
-  RunChange(parts, change, [&] { ShowAgain(parts, index); });
+  RunChange(parts, change, [&] {
+    ShowAgain(parts, index);
+    // What the view knew of the new target may be from before it was there.
+    parts.view.RedrawImage(index);
+  });
 }
 
 }  // namespace

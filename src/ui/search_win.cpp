@@ -6,8 +6,10 @@ namespace kov {
 
 void SearchTyped(const LauncherParts& parts, const Text& typed) {
   if (TrimText(typed, kTrimField).empty()) return EndSearch(parts);
-  // The selection is the folder's only when the search starts; later it is a result's.
-  SearchFor(parts.model, typed, parts.view.SelectedIndex(), std::time(nullptr));
+  // The selection is the folder's only when the search starts; later it is a result's,
+  // and not asked for: a view with none selected would look at every icon.
+  const int folderSelection = parts.model.search ? -1 : parts.view.SelectedIndex();
+  SearchFor(parts.model, typed, folderSelection, std::time(nullptr));
   parts.view.ShowResults(parts.model);
 }
 

@@ -137,6 +137,31 @@ TEST(StateFile, ADamagedLineCostsOnlyItselfAndIsListedWithWhy) {
             "note\r\nhotkey=Ctrl+Alt+Space\r\nuse=1 2026-12-08T10:15:00Z KEPT\r\nwindow=5,6,7,8\r\n");
 }
 
+// The window reads the items first and the use lines later, on a thread: the two parts
+// together give what one reading gives, the problems of the use lines last.
+TEST(StateFile, ReadInTwoPartsGivesWhatOneReadingGives) {
+  const Text text =
+      "note\r\nuse=-1 2026-12-08T10:15:00Z A\r\nwindow=1,2,0,4\r\nuse=1 2026-12-08T10:15:00Z B\r\n"
+      "hotkey=Alt+K\r\nwindow=5,6,7,8\r\nuse=2 2026-12-08T10:15:00Z C\r\n";
+  const StateFile whole = ReadStateText(text);
+  StateFile parts = ReadStateItems(text);
+  EXPECT_TRUE(parts.scores.All().empty());
+  EXPECT_EQ(parts.place, whole.place);
+  EXPECT_EQ(parts.hotkey, whole.hotkey);
+  AddStateUses(parts, ReadStateUses(text));
+  EXPECT_EQ(parts.scores.All(), whole.scores.All());
+  EXPECT_EQ(StateFileText(parts), StateFileText(whole));
+  EXPECT_EQ(parts.problems, (std::vector<Text>{whole.problems[1], whole.problems[0]}));
+
+  // Use lines none of which can be read leave no place behind: the scores go last.
+  const Text unread = "use=x\r\nnote\r\n";
+  StateFile noUses = ReadStateItems(unread);
+  AddStateUses(noUses, ReadStateUses(unread));
+  noUses.scores.Add("NEW", {1, kMoment});
+  EXPECT_EQ(StateFileText(noUses), "hotkey=Ctrl+Alt+Space\r\nnote\r\nuse=1 2026-12-08T10:15:00Z NEW\r\n");
+  EXPECT_EQ(noUses.lines, ReadStateText(unread).lines);
+}
+
 // A folder in the file's place is told as the menu's own notice tells it, not in the
 // system's "Access denied."
 TEST(StateFile, AnUnreadableFileIsToldByWhatStandsInItsPlace) {

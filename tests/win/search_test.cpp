@@ -16,12 +16,16 @@ TEST_F(SearchTest, TypedTextFindsEntriesOfEveryFolderAndEachActsOnItsOwnEntry) {
   SetForegroundWindow(form_->hwnd());
   SetFocus(View());
   SelectIcon(View(), 2);
+  ListView_SetItemState(View(), 3, LVIS_SELECTED, LVIS_SELECTED);
 
   PressChord({VK_CONTROL, 'F'});
   for (WORD key : {'N', 'O', 'T', 'E'}) PressChord({key});
   // Captions that start with the text first, then those that hold it, in table order.
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Notes", "Notes", "Old notes"}));
   EXPECT_NE(Bar().find("3 entries match"), std::string::npos) << Bar();
+  // The first found is selected and focused alone, so that the keys act on it.
+  EXPECT_EQ(ListView_GetSelectedCount(View()), 1u);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED | LVNI_FOCUSED), 0);
 
   // Into the found entries; Delete removes the entry the icon stands for, not the other
   // of the same caption.
@@ -40,6 +44,7 @@ TEST_F(SearchTest, TypedTextFindsEntriesOfEveryFolderAndEachActsOnItsOwnEntry) {
   PressChord({VK_ESCAPE});
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "Notes", "Sub", "Calc"}));
   EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED), 2);
+  EXPECT_EQ(ListView_GetSelectedCount(View()), 1u);
 }
 
 }  // namespace
