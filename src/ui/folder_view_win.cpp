@@ -98,83 +98,6 @@ bool FolderView::SetDpi(int dpi, HFONT font) {
   return true;
 }
 
-// Every icon's image is looked up again, in the new list, when it is next drawn.
-bool FolderView::ApplyIconSize() {
-  if (!images_.Reset(Scaled(iconSize_, dpi_), colors_.view)) return false;
-  // The images found so far were of the old size and background.
-  targetImages_.clear();
-  for (Icon& icon : icons_) icon.image = -1;
-  ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
-  const IconSpacing spacing = SpacingFor(iconSize_);
-  ListView_SetIconSpacing(list_, Scaled(spacing.across, dpi_), Scaled(spacing.down, dpi_));
-  return true;
-}
-
-namespace {
-
-// Whether any of the icon shows in the view.
-bool InSight(HWND view, int index) {
-  RECT bounds{};
-  RECT client{};
-  RECT both{};
-  GetClientRect(view, &client);
-  return ListView_GetItemRect(view, index, &bounds, LVIR_BOUNDS) && IntersectRect(&both, &bounds, &client);
-}
-
-}  // namespace
-
-bool FolderView::ShowIconSize(int size) {
-  if (size == iconSize_) return true;
-  const int top = FirstIconInSight();
-  const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
-  const bool focusedInSight = focused >= 0 && InSight(list_, focused);
-  iconSize_ = size;
-  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  const bool applied = ApplyIconSize();
-  ListView_Arrange(list_, LVA_DEFAULT);
-  if (applied && top < Count()) {
-    // The row of the icon that was at the top comes to where the first row stands
-    // when the view is not scrolled; a scroll of nothing is not asked for, as it
-    // costs a scroll of the window.
-    RECT first{};
-    RECT bounds{};
-    POINT origin{};
-    ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS);
-    ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
-    ListView_GetOrigin(list_, &origin);
-    const int down = bounds.top - (first.top + origin.y);
-    if (down != 0) ListView_Scroll(list_, 0, down);
-    if (focusedInSight && !InSight(list_, focused)) ListView_EnsureVisible(list_, focused, FALSE);
-  }
-  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list_, nullptr, TRUE);
-  return applied;
-}
-
-// Icons stand in rows in their order, so the rows' bottoms rise with the index.
-int FolderView::FirstIconInSight() const {
-  int low = 0;
-  int high = Count();
-  while (low < high) {
-    const int middle = low + (high - low) / 2;
-    RECT bounds{};
-    ListView_GetItemRect(list_, middle, &bounds, LVIR_BOUNDS);
-    if (bounds.bottom > 0) {
-      high = middle;
-    } else {
-      low = middle + 1;
-    }
-  }
-  return low;
-}
-
-std::pair<Command, int> FolderView::ZoomOfWheel(int delta) {
-  wheelDelta_ += delta;
-  const int notches = wheelDelta_ / WHEEL_DELTA;
-  wheelDelta_ -= notches * WHEEL_DELTA;
-  return {notches > 0 ? Command::ZoomIn : Command::ZoomOut, notches > 0 ? notches : -notches};
-}
-
 void FolderView::ShowFolder(const LauncherModel& model) {
   showsResults_ = false;
   statusBar_->Show(model.currentFolder);
@@ -401,18 +324,6 @@ EntryView FolderView::EntryAt(int index) const {
 
 int FolderView::Count() const { return static_cast<int>(icons_.size()); }
 
-int FolderView::SelectedIndex() const { return SelectedIconIndex(list_); }
-
-std::vector<int> FolderView::SelectedIndices() const { return SelectedIconIndices(list_); }
-
-std::vector<int> FolderView::SelectedSlots() const {
-  std::vector<int> slots;
-  for (int index : SelectedIndices()) slots.push_back(SlotOf(index));
-  return slots;
-}
-
-int FolderView::SelectedCount() const { return static_cast<int>(ListView_GetSelectedCount(list_)); }
-
 Text FolderView::Caption(int index) const { return index >= 0 && index < Count() ? CaptionOf(index) : Text(); }
 
 int FolderView::SlotOf(int index) const {
@@ -476,92 +387,6 @@ void FolderView::SwapIcons(int first, int second) {
   captions_.erase(first);
   captions_.erase(second);
   ListView_RedrawItems(list_, std::min(first, second), std::max(first, second));
-}
-
-// A view without icons of its own keeps no drop-target state for them: the icon a drag
-// would drop into is drawn here, its caption and its bounds in the selection's colours.
-// A cut icon's caption is drawn in the colour of unavailable text.
-LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
-  // The light look leaves a selection to the view, which draws it in the system's colours.
-  if (dropTarget_ < 0 && cutSlots_.empty() && !colors_.dark) return CDRF_DODEFAULT;
-  const auto index = static_cast<int>(draw.nmcd.dwItemSpec);
-  switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT:
-      if (index != dropTarget_) {
-        if (IsCut(index)) draw.clrText = colors_.faintText;
-        // The view puts the system's colours over those of a selected icon: it is
-        // drawn as not selected, in the selection's colours.
-        if (colors_.dark && (draw.nmcd.uItemState & CDIS_SELECTED)) {
-          draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
-          draw.clrText = colors_.selectionText;
-          draw.clrTextBk = colors_.selection;
-        }
-        return CDRF_DODEFAULT;
-      }
-      draw.clrText = colors_.selectionText;
-      draw.clrTextBk = colors_.selection;
-      return CDRF_NOTIFYPOSTPAINT;
-    case CDDS_ITEMPOSTPAINT: {
-      RECT bounds{};
-      ListView_GetItemRect(list_, index, &bounds, LVIR_BOUNDS);
-      BrushHandle edge(CreateSolidBrush(colors_.selection));
-      for (int ring = 0; ring < Scaled(2, DpiOf(list_)); ++ring) {
-        FrameRect(draw.nmcd.hdc, &bounds, edge.get());
-        InflateRect(&bounds, -1, -1);
-      }
-      return CDRF_DODEFAULT;
-    }
-    default:
-      return CDRF_DODEFAULT;
-  }
-}
-
-void FolderView::ShowDropTarget(int index) {
-  if (index == dropTarget_) return;
-  const int before = dropTarget_;
-  dropTarget_ = index;
-  if (before >= 0) ListView_RedrawItems(list_, before, before);
-  if (index >= 0) ListView_RedrawItems(list_, index, index);
-}
-
-void FolderView::SelectAndFocus(int index) {
-  ClearSelection();
-  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
-  ListView_SetItemState(list_, index, both, both);
-  // Shift with an arrow or a click selects from here.
-  ListView_SetSelectionMark(list_, index);
-  ListView_EnsureVisible(list_, index, FALSE);
-}
-
-void FolderView::SelectSlots(std::vector<int> slots) {
-  ClearSelection();
-  std::sort(slots.begin(), slots.end());
-  bool first = true;
-  for (int index = 0; index < Count(); ++index) {
-    if (!std::binary_search(slots.begin(), slots.end(), SlotOf(index))) continue;
-    const UINT state = LVIS_SELECTED | (first ? LVIS_FOCUSED : 0u);
-    ListView_SetItemState(list_, index, state, state);
-    if (first) ListView_SetSelectionMark(list_, index);
-    if (first) ListView_EnsureVisible(list_, index, FALSE);
-    first = false;
-  }
-}
-
-void FolderView::SelectAll() { ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED); }
-
-void FolderView::ClearSelection() { ClearIconSelection(list_); }
-
-void FolderView::MarkCut(std::vector<int> slots) {
-  std::sort(slots.begin(), slots.end());
-  if (slots.empty() && cutSlots_.empty()) return;
-  cutSlots_ = std::move(slots);
-  InvalidateRect(list_, nullptr, FALSE);
-}
-
-bool FolderView::IsCut(int index) const {
-  return !cutSlots_.empty() && std::binary_search(cutSlots_.begin(), cutSlots_.end(), SlotOf(index));
 }
 
 }  // namespace kov

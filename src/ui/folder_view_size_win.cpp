@@ -1,0 +1,89 @@
+// The icon view at each size of its icons: the image list, the spacing, and what stays
+// in sight when the size steps.
+#include "ui/folder_view_win.h"
+
+#include <algorithm>
+
+#include "ui/list_view_win.h"
+#include "util/dpi_win.h"
+
+namespace kov {
+
+// Every icon's image is looked up again, in the new list, when it is next drawn.
+bool FolderView::ApplyIconSize() {
+  if (!images_.Reset(Scaled(iconSize_, dpi_), colors_.view)) return false;
+  // The images found so far were of the old size and background.
+  targetImages_.clear();
+  for (Icon& icon : icons_) icon.image = -1;
+  ListView_SetImageList(list_, images_.List(), LVSIL_NORMAL);
+  const IconSpacing spacing = SpacingFor(iconSize_);
+  ListView_SetIconSpacing(list_, Scaled(spacing.across, dpi_), Scaled(spacing.down, dpi_));
+  return true;
+}
+
+namespace {
+
+// Whether any of the icon shows in the view.
+bool InSight(HWND view, int index) {
+  RECT bounds{};
+  RECT client{};
+  RECT both{};
+  GetClientRect(view, &client);
+  return ListView_GetItemRect(view, index, &bounds, LVIR_BOUNDS) && IntersectRect(&both, &bounds, &client);
+}
+
+}  // namespace
+
+bool FolderView::ShowIconSize(int size) {
+  if (size == iconSize_) return true;
+  const int top = FirstIconInSight();
+  const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+  const bool focusedInSight = focused >= 0 && InSight(list_, focused);
+  iconSize_ = size;
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  const bool applied = ApplyIconSize();
+  ListView_Arrange(list_, LVA_DEFAULT);
+  if (applied && top < Count()) {
+    // The row of the icon that was at the top comes to where the first row stands
+    // when the view is not scrolled; a scroll of nothing is not asked for, as it
+    // costs a scroll of the window.
+    RECT first{};
+    RECT bounds{};
+    POINT origin{};
+    ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS);
+    ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
+    ListView_GetOrigin(list_, &origin);
+    const int down = bounds.top - (first.top + origin.y);
+    if (down != 0) ListView_Scroll(list_, 0, down);
+    if (focusedInSight && !InSight(list_, focused)) ListView_EnsureVisible(list_, focused, FALSE);
+  }
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, TRUE);
+  return applied;
+}
+
+// Icons stand in rows in their order, so the rows' bottoms rise with the index.
+int FolderView::FirstIconInSight() const {
+  int low = 0;
+  int high = Count();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    RECT bounds{};
+    ListView_GetItemRect(list_, middle, &bounds, LVIR_BOUNDS);
+    if (bounds.bottom > 0) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+std::pair<Command, int> FolderView::ZoomOfWheel(int delta) {
+  wheelDelta_ += delta;
+  const int notches = wheelDelta_ / WHEEL_DELTA;
+  wheelDelta_ -= notches * WHEEL_DELTA;
+  return {notches > 0 ? Command::ZoomIn : Command::ZoomOut, notches > 0 ? notches : -notches};
+}
+
+}  // namespace kov
