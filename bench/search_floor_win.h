@@ -43,7 +43,7 @@ class SearchFloorWindow {
                             0, 32, client.right, client.bottom - 32 - 22, window_, nullptr, nullptr, nullptr);
     if (!field_ || !view_) return false;
     ListView_SetExtendedListViewStyle(view_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
-    images_ = ImageList_Create(iconSize, iconSize, ILC_COLOR24, 1, 1);
+    images_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32, 1, 1);
     HDC screen = GetDC(nullptr);
     HBITMAP picture = CreateCompatibleBitmap(screen, iconSize, iconSize);
     ReleaseDC(nullptr, screen);

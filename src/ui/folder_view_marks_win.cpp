@@ -21,9 +21,27 @@ std::vector<int> FolderView::SelectedSlots() const {
 
 int FolderView::SelectedCount() const { return static_cast<int>(ListView_GetSelectedCount(list_)); }
 
+namespace {
+
+// Veils the icon's picture in the view's colour, as a cut icon looks until the paste; the
+// same in every look, whatever kind of image the picture is.
+void VeilPicture(HWND view, HDC dc, int index, COLORREF color) {
+  RECT picture{};
+  ListView_GetItemRect(view, index, &picture, LVIR_ICON);
+  MemoryDcHandle source(CreateCompatibleDC(dc));
+  BitmapHandle pixel(CreateCompatibleBitmap(dc, 1, 1));
+  SelectedObject chosen(source.get(), pixel.get());
+  SetPixel(source.get(), 0, 0, color);
+  const BLENDFUNCTION veil{AC_SRC_OVER, 0, 150, 0};
+  GdiAlphaBlend(dc, picture.left, picture.top, picture.right - picture.left, picture.bottom - picture.top,
+                source.get(), 0, 0, 1, 1, veil);
+}
+
+}  // namespace
+
 // A view without icons of its own keeps no drop-target state for them: the icon a drag
 // would drop into is drawn here, its caption and its bounds in the selection's colours.
-// A cut icon's caption is drawn in the colour of unavailable text.
+// A cut icon's caption is drawn in the colour of unavailable text, its picture veiled.
 LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
   // The light look leaves a selection to the view, which draws it in the system's colours.
   if (dropTarget_ < 0 && cutSlots_.empty() && !colors_.dark) return CDRF_DODEFAULT;
@@ -41,12 +59,16 @@ LRESULT FolderView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
           draw.clrText = colors_.selectionText;
           draw.clrTextBk = colors_.selection;
         }
-        return CDRF_DODEFAULT;
+        return IsCut(index) ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
       }
       draw.clrText = colors_.selectionText;
       draw.clrTextBk = colors_.selection;
       return CDRF_NOTIFYPOSTPAINT;
     case CDDS_ITEMPOSTPAINT: {
+      if (index != dropTarget_) {
+        VeilPicture(list_, draw.nmcd.hdc, index, colors_.view);
+        return CDRF_DODEFAULT;
+      }
       RECT bounds{};
       ListView_GetItemRect(list_, index, &bounds, LVIR_BOUNDS);
       BrushHandle edge(CreateSolidBrush(colors_.selection));

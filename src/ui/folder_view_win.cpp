@@ -79,9 +79,6 @@ bool FolderView::Create(HWND parent, int id, StatusLine& statusBar, ViewListener
                             bounds, nullptr);
   if (!list_) return false;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
-  // The view keeps no state of its icons but selection and focus: it asks whether an icon
-  // is cut when it draws it.
-  ListView_SetCallbackMask(list_, LVIS_CUT);
   return SetWindowSubclass(list_, TakeWindowKeys, kWindowKeysSubclass, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
@@ -240,9 +237,6 @@ void FolderView::OnGetDisplayInfo(NMLVDISPINFOA& request) {
     const Text shown = CutAtCharacter(CaptionOf(item.iItem), static_cast<std::size_t>(item.cchTextMax - 1));
     std::copy(shown.begin(), shown.end(), item.pszText);
     item.pszText[shown.size()] = '\0';
-  }
-  if (item.mask & LVIF_STATE) {
-    item.state = (item.state & ~LVIS_CUT) | (IsCut(item.iItem) ? LVIS_CUT : 0u);
   }
   if (item.mask & LVIF_IMAGE) {
     Icon& icon = IconAt(item.iItem);

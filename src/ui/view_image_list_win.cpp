@@ -51,9 +51,9 @@ ComPtr<IImageList> ShellListFor(int size, int& listSize) {
 bool ViewImageList::Reset(int size, COLORREF background) {
   size_ = size;
   background_ = background;
-  // Without an alpha channel: every picture is opaque, standing on the view's background,
-  // and is copied as it is where an image with one would be blended pixel by pixel.
-  list_.reset(ImageList_Create(size, size, ILC_COLOR24, kInitialImages, kImagesPerGrowth));
+  // With an alpha channel, though every picture is opaque on the view's background: the
+  // view tints a selected picture smoothly only then, and dithers one without.
+  list_.reset(ImageList_Create(size, size, ILC_COLOR32, kInitialImages, kImagesPerGrowth));
   dc_.reset(CreateCompatibleDC(nullptr));
   canvas_ = MakePixelBitmap(size);
   artImages_.clear();
@@ -71,6 +71,9 @@ int ViewImageList::AppendDrawn(const Draw& draw) {
     RECT all{0, 0, size_, size_};
     FillRect(dc_.get(), &all, backgroundBrush.get());
     draw(dc_.get());
+    GdiFlush();
+    // Every pixel is opaque: the picture already stands on the view's background.
+    std::for_each(canvas_.pixels, canvas_.pixels + size_ * size_, [](std::uint32_t& pixel) { pixel |= 0xFF000000u; });
   }
   return ImageList_Add(list_.get(), canvas_.bitmap.get(), nullptr);
 }
