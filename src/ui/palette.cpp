@@ -17,6 +17,19 @@ constexpr Rgb kDarkText = MakeRgb(240, 240, 240);
 constexpr Rgb kDarkFaintText = MakeRgb(160, 160, 160);
 constexpr Rgb kDarkSelection = MakeRgb(0, 84, 153);
 
+// The view, the search field, the dialogs and the pages in the theme's own colours.
+void TakeThemeSurfaces(Palette& palette, const ThemeColors& theme) {
+  palette.view = theme.window;
+  palette.viewText = theme.windowText;
+  palette.faintText = theme.grayText;
+  palette.selection = theme.highlight;
+  palette.selectionText = theme.highlightText;
+  palette.field = theme.window;
+  palette.fieldText = theme.windowText;
+  palette.page = theme.buttonFace;
+  palette.pageText = theme.buttonText;
+}
+
 // The light look keeps the system's colours for the view and the dialogs.
 Palette LightLook(const ThemeColors& theme) {
   Palette palette;
@@ -28,15 +41,7 @@ Palette LightLook(const ThemeColors& theme) {
   palette.spacer = kWhite;
   palette.statusBar = kPaleBlue;
   palette.statusText = theme.windowText;
-  palette.view = theme.window;
-  palette.viewText = theme.windowText;
-  palette.faintText = theme.grayText;
-  palette.selection = theme.highlight;
-  palette.selectionText = theme.highlightText;
-  palette.field = theme.window;
-  palette.fieldText = theme.windowText;
-  palette.page = theme.buttonFace;
-  palette.pageText = theme.buttonText;
+  TakeThemeSurfaces(palette, theme);
   return palette;
 }
 
@@ -78,15 +83,7 @@ Palette ThemeLook(const ThemeColors& theme) {
   palette.spacer = theme.window;
   palette.statusBar = theme.buttonFace;
   palette.statusText = theme.buttonText;
-  palette.view = theme.window;
-  palette.viewText = theme.windowText;
-  palette.faintText = theme.grayText;
-  palette.selection = theme.highlight;
-  palette.selectionText = theme.highlightText;
-  palette.field = theme.window;
-  palette.fieldText = theme.windowText;
-  palette.page = theme.buttonFace;
-  palette.pageText = theme.buttonText;
+  TakeThemeSurfaces(palette, theme);
   return palette;
 }
 
