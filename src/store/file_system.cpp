@@ -19,6 +19,16 @@ bool ReplaceFileKeepingAttributes(const std::string& path, const std::string& by
   return replaced;
 }
 
+ReplaceOutcome SettleSetAsideFile(const std::string& path, const KnownFile& expected) {
+  const FileRead aside = ReadWholeFile(SetAsideFileFor(path));
+  if (aside.status == ReadStatus::Missing) return ReplaceOutcome::Replaced;
+  if (aside.status == ReadStatus::Read && ContentHash(aside.bytes) == expected.hash) {
+    RemoveFile(SetAsideFileFor(path));
+    return ReplaceOutcome::Replaced;
+  }
+  return PutSetAsideFileBack(path) ? ReplaceOutcome::FileChanged : ReplaceOutcome::Replaced;
+}
+
 ReplaceResult ReplaceFileIfUnchanged(const std::string& path, const std::string& bytes, const KnownFile& expected) {
   ReplaceResult result;
   if (!WriteFinishedTemporaryFile(path, bytes, result.written)) return result;
@@ -36,6 +46,7 @@ ReplaceResult ReplaceFileIfUnchanged(const std::string& path, const std::string&
       break;
     case SetAside::Moved:
       result.outcome = MoveIntoEmptyPlace(path, true);
+      if (result.outcome == ReplaceOutcome::Replaced) result.outcome = SettleSetAsideFile(path, expected);
       break;
   }
   return result;

@@ -99,7 +99,9 @@ struct ReplaceResult {
 // only where nothing has appeared meanwhile. No write of another program can land between
 // the comparison and the replace: it is either seen by the comparison, refused while the
 // file is held, or finds the new file in place afterwards (and changes its stamp or, within
-// a write-time step, its contents).
+// a write-time step, its contents). A writer that ignores the hold and writes into the
+// file while it is moved aside is found when the file aside is checked once more: its
+// file is put back over the new one (FileChanged).
 [[nodiscard]] ReplaceResult ReplaceFileIfUnchanged(const std::string& path, const std::string& bytes,
                                                    const KnownFile& expected);
 

@@ -164,7 +164,6 @@ ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside) {
   const std::string aside = SetAsideFileFor(path);
   if (link(finished.c_str(), path.c_str()) == 0) {
     unlink(finished.c_str());
-    if (setAside) unlink(aside.c_str());
     return ReplaceOutcome::Replaced;
   }
   const bool taken = errno == EEXIST;
@@ -176,6 +175,10 @@ ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside) {
   if (!taken) return ReplaceOutcome::Failed;
   unlink(finished.c_str());
   return ReplaceOutcome::FileChanged;
+}
+
+bool PutSetAsideFileBack(const std::string& path) {
+  return std::rename(SetAsideFileFor(path).c_str(), path.c_str()) == 0;
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {

@@ -218,10 +218,7 @@ SetAside SetAsideIfUnchanged(const std::string& path, const KnownFile& expected)
 ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside) {
   const std::string finished = FinishedTemporaryFileFor(path);
   const std::string aside = SetAsideFileFor(path);
-  if (MoveFileExA(finished.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
-    if (setAside) DeleteFileA(aside.c_str());
-    return ReplaceOutcome::Replaced;
-  }
+  if (MoveFileExA(finished.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) return ReplaceOutcome::Replaced;
   const DWORD error = GetLastError();
   const bool taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
   if (setAside && taken) {
@@ -234,6 +231,8 @@ ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside) {
   DeleteFileA(finished.c_str());
   return ReplaceOutcome::FileChanged;
 }
+
+bool PutSetAsideFileBack(const std::string& path) { return MoveOnto(SetAsideFileFor(path), path); }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
   FileStamp written;

@@ -19,9 +19,20 @@ enum class SetAside { Moved, NothingThere, Changed, Failed };
 SetAside SetAsideIfUnchanged(const std::string& path, const KnownFile& expected);
 
 // Moves the finished temporary file into path, which the old file has left, never over a
-// file another program has put there meanwhile (FileChanged). The old file, when it was
-// set aside, is removed once the new one is in place, and put back when the move failed.
+// file another program has put there meanwhile (FileChanged, the old file removed). The
+// old file, when it was set aside, stays aside once the new one is in place, for the
+// caller to settle, and is put back when the move failed.
 ReplaceOutcome MoveIntoEmptyPlace(const std::string& path, bool setAside);
+
+// Moves the file set aside back onto path, over the new file; false when it could not.
+bool PutSetAsideFileBack(const std::string& path);
+
+// Once the new file is in place: a writer that does not honour the hold (a POSIX program
+// writing through Wine, another client of a network share) may have written into the old
+// file while it was compared and moved aside. Its edit goes back in place of the new file
+// (FileChanged), as if the comparison had seen it; the file aside that is still the one
+// expected is removed (Replaced).
+ReplaceOutcome SettleSetAsideFile(const std::string& path, const KnownFile& expected);
 
 // Removes the finished temporary file of a save that is not to land.
 void DropFinishedTemporaryFile(const std::string& path);

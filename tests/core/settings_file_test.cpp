@@ -7,6 +7,7 @@
 #include "table_of.h"
 #include "store/file_system.h"
 #include "store/load_notice.h"
+#include "store/replace_steps.h"
 #include "store/settings_file.h"
 
 namespace kov {
@@ -253,6 +254,25 @@ TEST_F(SettingsFileTest, ASaveReplacesOnlyTheFileItKnows) {
   EXPECT_EQ(SaveEntryTextOver(path_, ours, KnownFile{}).outcome, ReplaceOutcome::FileChanged);
   EXPECT_EQ(contents(), edited);
   EXPECT_FALSE(leftovers());
+}
+
+// A writer that ignores the hold (a POSIX program under Wine) writes into the old file
+// after it was compared and while it is moved aside: once the new file is in place the
+// edit is found, put back in the file's place, and the save reports the change.
+TEST_F(SettingsFileTest, AnEditWrittenIntoTheFileSetAsideGoesBackInPlace) {
+  const Text ours = "*Slot 000*1*Slot 000**\r\n";
+  const Text edited = "*EDITED!!*1*EDITED!!**\r\n";
+  Write(ours);
+  const KnownFile known{FileStampOf(path_), ContentHash(ours), 0};
+  FileStamp written;
+  ASSERT_TRUE(WriteFinishedTemporaryFile(path_, "*Slot 001*1*Slot 001**\r\n", written));
+  ASSERT_EQ(SetAsideIfUnchanged(path_, known), SetAside::Moved);
+  std::ofstream(SetAsideFileFor(path_), std::ios::binary | std::ios::trunc) << edited;
+  ASSERT_EQ(MoveIntoEmptyPlace(path_, true), ReplaceOutcome::Replaced);
+
+  EXPECT_EQ(SettleSetAsideFile(path_, known), ReplaceOutcome::FileChanged);
+  EXPECT_EQ(ReadWholeFile(path_).bytes, edited);
+  EXPECT_FALSE(FileExists(SetAsideFileFor(path_)));
 }
 
 // A menu taken from an interrupted save names the file it came from; whether that menu
