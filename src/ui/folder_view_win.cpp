@@ -113,18 +113,24 @@ Text MatchCount(std::size_t count) {
 void FolderView::ShowResults(const LauncherModel& model) {
   const std::vector<int>& found = model.search->found;
   showsResults_ = true;
-  statusBar_->Show(MatchCount(found.size()));
+  // A message said before gives way to the count, which ShowSelection writes.
+  statusBar_->StopSaying();
   ShowSlots(model.table, found, model.dirs);
   MarkCut(model.cut ? CutSlots(model.table, *model.cut) : std::vector<int>());
   // The first, selected, may be another entry in the same icon.
+  if (firstAloneSelected_) return ShowSelection(model, 0, 1);
   ShowSelection(model, SelectedIndex());
 }
 
 void FolderView::ShowSelection(const LauncherModel& model, int index) {
+  ShowSelection(model, index, index < 0 ? 0 : SelectedCount());
+}
+
+void FolderView::ShowSelection(const LauncherModel& model, int index, int selected) {
   Text base = model.currentFolder;
   if (model.search) base = MatchCount(model.search->found.size());
   if (index < 0 || index >= Count()) return statusBar_->Keep(base);
-  if (const int selected = SelectedCount(); selected > 1) {
+  if (selected > 1) {
     return statusBar_->Keep((base.empty() ? Text() : base + "    ") + IntText(selected) + " selected");
   }
   const EntryView entry = EntryAt(index);
@@ -178,7 +184,7 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
   ListView_Arrange(list_, LVA_DEFAULT);
   if (anew) StartAtFirstIcon();
   // The view always has a focused icon, so that the arrow keys work after any command.
-  if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
+  if (!anew && Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
     ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
   }
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
@@ -190,14 +196,25 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
 // is cleared without visiting every icon.
 void FolderView::StartAtFirstIcon() {
   const bool selectFirst = showsResults_ && Count() > 0;
-  // The first found entry, selected at the keystroke before, stays so: a change of its
-  // state would tell the window of it twice.
-  ClearIconSelection(list_, selectFirst ? 0 : -1);
-  ListView_SetSelectionMark(list_, selectFirst ? 0 : -1);
-  if (Count() == 0) return;
-  const UINT state = LVIS_FOCUSED | (selectFirst ? LVIS_SELECTED : 0u);
-  ListView_SetItemState(list_, 0, state, state);
-  ListView_EnsureVisible(list_, 0, FALSE);
+  // After the keystroke before, the first found entry is selected and focused alone
+  // already; the view is asked only whether a new count has taken that from it.
+  constexpr UINT kFirstAlone = LVIS_FOCUSED | LVIS_SELECTED;
+  const bool keepsFirstAlone =
+      selectFirst && firstAloneSelected_ && ListView_GetItemState(list_, 0, kFirstAlone) == kFirstAlone;
+  if (!keepsFirstAlone) {
+    ClearIconSelection(list_, selectFirst ? 0 : -1);
+    ListView_SetSelectionMark(list_, selectFirst ? 0 : -1);
+    if (Count() > 0) {
+      const UINT state = LVIS_FOCUSED | (selectFirst ? LVIS_SELECTED : 0u);
+      ListView_SetItemState(list_, 0, state, state);
+    }
+  }
+  // Set after the calls above, whose notifications clear it.
+  firstAloneSelected_ = selectFirst;
+  // The first icon is in sight unless the view was scrolled: asking the scroll bars is
+  // cheaper than a call into the view.
+  const bool scrolled = GetScrollPos(list_, SB_VERT) != 0 || GetScrollPos(list_, SB_HORZ) != 0;
+  if (Count() > 0 && scrolled) ListView_EnsureVisible(list_, 0, FALSE);
 }
 
 int FolderView::ImageOf(const EntryView& entry) {
@@ -351,10 +368,12 @@ LRESULT FolderView::OnNotify(const NMHDR& header) {
     case NM_CUSTOMDRAW:
       return OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(mutableHeader));
     case LVN_ITEMCHANGED:
+      firstAloneSelected_ = false;
       listener_->OnIconChanged(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
       return 0;
     case LVN_ODSTATECHANGED:
       // A range of icons selected at once: Shift with a click or an arrow, or a rectangle.
+      firstAloneSelected_ = false;
       listener_->OnIconChanged(-1);
       return 0;
     default:

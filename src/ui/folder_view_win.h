@@ -78,6 +78,7 @@ class FolderView {
   // Names in the status bar what the icon at index leads to, so that two entries of
   // the same caption can be told apart: among found entries also the folder it lies in.
   void ShowSelection(const LauncherModel& model, int index);
+  void ShowSelection(const LauncherModel& model, int index, int selectedCount);
   // True when the icon's entry leads to a file or directory that is not there.
   bool TargetMissing(int index) const;
   // Looks up the icon's target and image again and draws it, as when a start found its
@@ -187,6 +188,11 @@ class FolderView {
   // The captions of icons drawn or named so far, by index; read from the lines on demand.
   mutable std::unordered_map<int, Text> captions_;
   bool showsResults_ = false;
+  // The first icon alone is selected and focused, as each keystroke of a search leaves
+  // it, and no change of a selection was told since: the next keystroke need not ask the
+  // view for the selection nor set it again (each is a call into the view, and setting it
+  // tells the window of it).
+  bool firstAloneSelected_ = false;
   int dropTarget_ = -1;
   std::vector<int> cutSlots_;  // sorted
   bool IsCut(int index) const;

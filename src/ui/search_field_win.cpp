@@ -28,8 +28,14 @@ Command CommandOfFieldKey(HWND field, WPARAM key, bool control, bool shift) {
       return shift || control || IsEmpty(field) ? Command::None : Command::SearchResults;
     case VK_ESCAPE:
       return Command::SearchCancel;
-    default:
-      return CommandOfKeyIn(KeyPart::TypeBox, PressedChord(key), !IsEmpty(field));
+    default: {
+      // The field's text is asked for only by a key whose command depends on it: not by
+      // the letters typed into it.
+      const KeyChord chord = PressedChord(key);
+      const Command withText = CommandOfKeyIn(KeyPart::TypeBox, chord, true);
+      if (withText == CommandOfKeyIn(KeyPart::TypeBox, chord, false)) return withText;
+      return CommandOfKeyIn(KeyPart::TypeBox, chord, !IsEmpty(field));
+    }
   }
 }
 
@@ -42,9 +48,9 @@ bool IsTakenCharacter(HWND field, WPARAM character) {
 // The field's own keys go to the window as commands; Tab goes into the found entries
 // while there are any, and on to the next part otherwise.
 LRESULT CALLBACK TakeSearchKeys(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-  const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
   if (message == WM_KEYDOWN) {
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     if (const Command command = CommandOfFieldKey(field, wParam, control, shift); command != Command::None) {
       SendKeyCommand(field, command);
       return 0;

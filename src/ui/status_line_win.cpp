@@ -10,9 +10,14 @@ constexpr UINT kMessageMilliseconds = 4000;
 }  // namespace
 
 void StatusLine::Show(const Text& lasting) {
+  StopSaying();
+  Keep(lasting);
+}
+
+void StatusLine::StopSaying() {
+  if (!saying_) return;
   KillTimer(hwnd(), kMessageTimer);
   saying_ = false;
-  Keep(lasting);
 }
 
 void StatusLine::Keep(const Text& lasting) {

@@ -13,6 +13,8 @@ class StatusLine : public Panel {
   // What the view shows (the folder's path, or how many entries a search found); the
   // line returns to it after every message.
   void Show(const Text& lasting);
+  // Ends a message being said; the next Keep shows what the view shows.
+  void StopSaying();
   // Changes what the line returns to without cutting short a message being said: the
   // selected entry's target beside the folder.
   void Keep(const Text& lasting);

@@ -1,5 +1,7 @@
 #include "util/wide_text_win.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include <climits>
@@ -57,8 +59,16 @@ std::string Utf8Text(const std::wstring& wide) {
 }
 
 std::string WindowTextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  // One call reads a short text (a search's letters at each keystroke); a text that may
+  // have been cut there is measured and read whole.
+  constexpr int kShortText = 256;
+  std::wstring text(kShortText, L'\0');
+  int length = GetWindowTextW(window, text.data(), kShortText);
+  if (length >= kShortText - 1) {
+    text.assign(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  }
+  text.resize(static_cast<std::size_t>(std::max(length, 0)));
   return Utf8Text(text);
 }
 
