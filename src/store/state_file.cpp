@@ -41,16 +41,24 @@ Text Excerpt(std::string_view line) {
   return at < line.size() ? shown + "..." : shown;
 }
 
-// Where the line starting at start ends: at a CR, an LF or the end of the text. The LF
-// is looked for first and then a CR before it, each with the library's search for one
-// byte, several times faster than a loop over the bytes.
+// Where the line starting at start ends: at a CR, an LF or the end of the text.
 std::size_t LineEnd(std::string_view text, std::size_t start) {
-  const char* const first = text.data() + start;
-  const std::size_t rest = text.size() - start;
-  const auto* lf = static_cast<const char*>(std::memchr(first, '\n', rest));
-  const std::size_t length = lf ? static_cast<std::size_t>(lf - first) : rest;
-  const auto* cr = static_cast<const char*>(std::memchr(first, '\r', length));
-  return start + (cr ? static_cast<std::size_t>(cr - first) : length);
+  // Eight characters at a time, in one pass for both breaks: the window waits for the
+  // lines of a large file, and the system's own search may look at one byte at a time.
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  const char* at = text.data() + start;
+  const char* const last = text.data() + text.size();
+  for (; last - at >= 8; at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    const std::uint64_t lf = word ^ (kOnes * '\n');
+    const std::uint64_t cr = word ^ (kOnes * '\r');
+    // A high bit set where a byte of lf or cr is zero: a break among these eight.
+    if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits) break;
+  }
+  while (at != last && *at != '\n' && *at != '\r') ++at;
+  return static_cast<std::size_t>(at - text.data());
 }
 
 // The name of an item's line, before its "="; empty for a line without one.
