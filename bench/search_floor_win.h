@@ -1,6 +1,6 @@
 // The floor of a search keystroke: a window of the launcher's size with a search field
 // over an owner-data icon-mode list view styled as the launcher's, with an image list of
-// its icon size. Each change of the field's text does only what any search must to show
+// its icon size holding one opaque picture with an alpha channel, as the launcher's are. Each change of the field's text does only what any search must to show
 // its results: redraw off, the new count, redraw on, and the paint. The count for each
 // length of the typed text is given, so that the floor shows as many icons as the
 // launcher does for the same letters.
@@ -9,8 +9,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
+
+#include "util/glyph_painter_win.h"
 
 class SearchFloorWindow {
  public:
@@ -44,18 +47,10 @@ class SearchFloorWindow {
     if (!field_ || !view_) return false;
     ListView_SetExtendedListViewStyle(view_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
     images_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32, 1, 1);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = iconSize;
-    info.bmiHeader.biHeight = -iconSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    for (int i = 0; i < iconSize * iconSize; ++i) static_cast<unsigned*>(bits)[i] = 0xFF336699u;
-    ImageList_Add(images_, picture, nullptr);
-    DeleteObject(picture);
+    const kov::PixelBitmap picture = kov::MakePixelBitmap(iconSize);
+    if (!picture.bitmap) return false;
+    std::fill(picture.pixels, picture.pixels + iconSize * iconSize, 0xFF336699u);
+    ImageList_Add(images_, picture.bitmap.get(), nullptr);
     ListView_SetImageList(view_, images_, LVSIL_NORMAL);
     return true;
   }
