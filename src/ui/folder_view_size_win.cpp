@@ -23,13 +23,26 @@ bool FolderView::ApplyIconSize() {
 
 namespace {
 
-// Whether any of the icon shows in the view.
-bool InSight(HWND view, int index) {
+// Whether any of the icon shows in the view once it has scrolled down by down pixels.
+bool InSight(HWND view, int index, int down = 0) {
   RECT bounds{};
   RECT client{};
   RECT both{};
   GetClientRect(view, &client);
+  OffsetRect(&client, 0, down);
   return ListView_GetItemRect(view, index, &bounds, LVIR_BOUNDS) && IntersectRect(&both, &bounds, &client);
+}
+
+// The scroll down that brings the icon wholly into sight, its row at the top or the
+// bottom, from the view scrolled down by down pixels.
+int DownToShow(HWND view, int index, int down) {
+  RECT bounds{};
+  RECT client{};
+  GetClientRect(view, &client);
+  ListView_GetItemRect(view, index, &bounds, LVIR_BOUNDS);
+  if (bounds.top < client.top + down) return bounds.top - client.top;
+  if (bounds.bottom > client.bottom + down) return std::min<int>(bounds.bottom - client.bottom, bounds.top - client.top);
+  return down;
 }
 
 }  // namespace
@@ -43,22 +56,25 @@ bool FolderView::ShowIconSize(int size) {
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   const bool applied = ApplyIconSize();
   ListView_Arrange(list_, LVA_DEFAULT);
+  int down = 0;
   if (applied && top < Count()) {
-    // The row of the icon that was at the top comes to where the first row stands
-    // when the view is not scrolled; a scroll of nothing is not asked for, as it
-    // costs a scroll of the window.
+    // The row of the icon that was at the top comes to the top, where the first row
+    // stands when the view is not scrolled (the view scrolls by pixels in this mode); a
+    // scroll of nothing is not asked for, as it costs a scroll of the window.
     RECT first{};
     RECT bounds{};
-    POINT origin{};
     ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS);
     ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
-    ListView_GetOrigin(list_, &origin);
-    const int down = bounds.top - (first.top + origin.y);
-    if (down != 0) ListView_Scroll(list_, 0, down);
-    if (focusedInSight && !InSight(list_, focused)) ListView_EnsureVisible(list_, focused, FALSE);
+    down = bounds.top - first.top - GetScrollPos(list_, SB_VERT);
+    // The focused icon, in sight before, stays in sight: one scroll for both, as each
+    // costs a scroll of the window.
+    if (focusedInSight && !InSight(list_, focused, down)) down = DownToShow(list_, focused, down);
   }
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
+  // Scrolled once the view has taken its new size: before, it may keep the old size's
+  // scroll range and stop short. The paint that follows is of the new place.
+  if (down != 0) ListView_Scroll(list_, 0, down);
   return applied;
 }
 

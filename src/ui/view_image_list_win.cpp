@@ -139,19 +139,27 @@ int ViewImageList::ArtImage(int id, const GlyphArt& art) {
   return image;
 }
 
-int ViewImageList::ShellImage(const Text& path, bool isDirectory) {
-  const Text key = IconKey(path, isDirectory);
-  const auto known = shellImages_.find(key);
-  if (known != shellImages_.end()) return known->second;
-  if (!shellList_) return -1;
-  // The index of the icon is the same in the shell's lists of every size.
+int ViewImageList::ShellIconIndex(const Text& key, const Text& path) {
+  const auto known = shellIconIndices_.find(key);
+  if (known != shellIconIndices_.end()) return known->second;
   SHFILEINFOA info{};
   const bool byType = key[0] == '*';
   if (!SHGetFileInfoA(byType ? key.substr(1).c_str() : path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                       SHGFI_SYSICONINDEX | (byType ? SHGFI_USEFILEATTRIBUTES : 0))) {
     return -1;
   }
-  const int image = AppendShellIcon(info.iIcon);
+  shellIconIndices_.emplace(key, info.iIcon);
+  return info.iIcon;
+}
+
+int ViewImageList::ShellImage(const Text& path, bool isDirectory) {
+  const Text key = IconKey(path, isDirectory);
+  const auto known = shellImages_.find(key);
+  if (known != shellImages_.end()) return known->second;
+  if (!shellList_) return -1;
+  const int shellIndex = ShellIconIndex(key, path);
+  if (shellIndex < 0) return -1;
+  const int image = AppendShellIcon(shellIndex);
   if (image >= 0) shellImages_.emplace(key, image);
   return image;
 }

@@ -39,6 +39,8 @@ class ViewImageList {
   int AppendBitmap(HBITMAP bitmap);
   template <typename Draw>
   int AppendDrawn(const Draw& draw);
+  // The shell's index of the icon of the file with this key and path; -1 when it has none.
+  int ShellIconIndex(const Text& key, const Text& path);
 
   ImageListHandle list_;
   // The shell's images of the size shown, or the nearest larger, or its largest.
@@ -53,6 +55,9 @@ class ViewImageList {
   // The image of each shell icon, found once per file type or, for files with icons of
   // their own, once per path.
   std::unordered_map<Text, int> shellImages_;
+  // The shell's index of each of those icons, the same in its lists of every size: kept
+  // when the size changes, so that a new size asks the shell only for the pictures.
+  std::unordered_map<Text, int> shellIconIndices_;
 };
 
 }  // namespace kov

@@ -97,10 +97,13 @@ TEST_F(LookTest, CtrlWheelAndKeysStepTheIconSizeKeepingTheSelectionAndTheSizeIsK
   EXPECT_EQ(ListView_GetItemSpacing(View(), FALSE), static_cast<DWORD>(spacingFor(48)));
   EXPECT_EQ(IconSizeShown(form_->View().Images()), Scaled(48, dpi));
   EXPECT_EQ(form_->View().SelectedIndices(), std::vector<int>{12});
-  RECT shown{};
-  RECT client = ClientOf(View());
-  ListView_GetItemRect(View(), 12, &shown, LVIR_BOUNDS);
-  EXPECT_TRUE(IntersectRect(&shown, &shown, &client)) << "the selected icon went out of sight";
+  const auto selectedInSight = [&] {
+    RECT shown{};
+    RECT client = ClientOf(View());
+    ListView_GetItemRect(View(), 12, &shown, LVIR_BOUNDS);
+    return IntersectRect(&shown, &shown, &client) != FALSE;
+  };
+  EXPECT_TRUE(selectedInSight()) << "the selected icon went out of sight";
   wheel(2 * WHEEL_DELTA);
   EXPECT_EQ(form_->View().IconSize(), 96);
   PressChord({VK_CONTROL, VK_OEM_MINUS});
@@ -113,6 +116,13 @@ TEST_F(LookTest, CtrlWheelAndKeysStepTheIconSizeKeepingTheSelectionAndTheSizeIsK
   wheel(-WHEEL_DELTA / 2);  // half a notch does nothing yet
   EXPECT_EQ(form_->View().IconSize(), 64);
   EXPECT_EQ(form_->View().SelectedIndices(), std::vector<int>{12});
+  // At the largest size the selected icon's row lies below the first screen: the view
+  // scrolls to keep it in sight.
+  for (int step = 0; step < 3; ++step) PressChord({VK_CONTROL, VK_OEM_PLUS});
+  EXPECT_EQ(form_->View().IconSize(), 256);
+  EXPECT_TRUE(selectedInSight()) << "the selected icon went out of sight at 256 pixels";
+  for (int step = 0; step < 3; ++step) PressChord({VK_CONTROL, VK_OEM_MINUS});
+  EXPECT_EQ(form_->View().IconSize(), 64);
 
   CloseWindow();
   EXPECT_NE(ReadBytes(work_.Path() + "kovrant.state").find("icons=64\r\n"), std::string::npos);
