@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "util/child_window_win.h"
+#include "util/dark_button_win.h"
 #include "util/dark_frame_win.h"
 #include "util/dpi_win.h"
 #include "util/fonts_win.h"
@@ -202,8 +203,12 @@ void DialogForm::Place(Placement placement) {
   SetWindowPos(hwnd(), nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool DialogForm::IsResultButton(int id) const {
+  return std::find(resultButtons_.begin(), resultButtons_.end(), id) != resultButtons_.end();
+}
+
 void DialogForm::OnCommand(int id) {
-  if (std::find(resultButtons_.begin(), resultButtons_.end(), id) != resultButtons_.end()) {
+  if (IsResultButton(id)) {
     SetModalResult(id);
   } else if (id == IDCANCEL && cancelResult_ != kResultNone) {
     SetModalResult(cancelResult_);
@@ -247,6 +252,13 @@ LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;
+    case WM_NOTIFY: {
+      const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+      if (colors_.dark && draw.hdr.code == NM_CUSTOMDRAW && IsResultButton(static_cast<int>(draw.hdr.idFrom))) {
+        return DrawDarkPushButton(draw, colors_);
+      }
+      return Window::HandleMessage(message, wParam, lParam);
+    }
     case DM_GETDEFID:
       return defaultResult_ != kResultNone ? MAKELRESULT(defaultResult_, DC_HASDEFID) : 0;
     case WM_CLOSE:

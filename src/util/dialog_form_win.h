@@ -99,6 +99,7 @@ class DialogForm : public Window {
   void PreviewKey(WPARAM key);
   bool BelongsToForm(HWND window) const;
   void OnCommand(int id);
+  bool IsResultButton(int id) const;
   void OnActivate(bool active);
   void Place(Placement placement);
   void UnblockOwnerInput();

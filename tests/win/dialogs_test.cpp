@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "gui_support_win.h"
+#include "util/dialog_form_win.h"
 #include "util/dialogs_win.h"
 #include "util/fonts_win.h"
 #include "util/input_history.h"
@@ -51,6 +52,31 @@ TEST(InputWithHistory, EmptyInitialTextGivesTheNarrowestFieldFocusedWithGlyphedB
   EXPECT_TRUE(okHasGlyph);
   EXPECT_TRUE(comboHasFocus);
   EXPECT_EQ(out, "unchanged");
+}
+
+// In the dark look the dialog draws its push buttons itself: the system's are light
+// whatever the dialog's colours. Read on screen, at a button's left edge below its picture.
+TEST(InputWithHistory, PushButtonsAreDarkInTheDarkLook) {
+  const FormColors before = FormLook();
+  FormLook() = {true, RGB(32, 32, 32), RGB(240, 240, 240), RGB(45, 45, 45), RGB(240, 240, 240)};
+  COLORREF face = 0;
+  DialogAnswerer answer("New Folder", [&](HWND dialog) {
+    HWND cancel = GetDlgItem(dialog, kResultCancel);
+    UpdateWindow(cancel);
+    RECT box{};
+    GetClientRect(cancel, &box);
+    POINT point{4, box.bottom - 5};
+    ClientToScreen(cancel, &point);
+    HDC screen = GetDC(nullptr);
+    face = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    PressKey(dialog, VK_ESCAPE);
+  });
+  Text out;
+  EXPECT_FALSE(InputWithHistory(nullptr, "New Folder", "", out));
+  FormLook() = before;
+  ASSERT_TRUE(answer.Answered());
+  EXPECT_LT(GetRValue(face) + GetGValue(face) + GetBValue(face), 3 * 96) << std::hex << face;
 }
 
 // Opens the input dialog with initialText and returns its field's width, closing it with Esc.
