@@ -17,6 +17,23 @@ bool CanTakeTheKeyboard(HWND candidate) {
   return candidate && IsWindow(candidate) && IsWindowVisible(candidate) && !IsIconic(candidate);
 }
 
+// Whether an X window manager decides which window has the keyboard: only under Wine
+// with its windows managed (its "Managed" setting, yes unless said otherwise). Windows,
+// and Wine without a manager, hand the foreground to the program whose hot key was
+// pressed.
+bool WindowManagerKeepsTheKeyboard() {
+  static const bool keeps = [] {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (!ntdll || !GetProcAddress(ntdll, "wine_get_version")) return false;
+    wchar_t managed[8] = {};
+    DWORD size = sizeof managed;
+    const LSTATUS read = RegGetValueW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", L"Managed", RRF_RT_REG_SZ,
+                                      nullptr, managed, &size);
+    return read != ERROR_SUCCESS || (managed[0] != L'N' && managed[0] != L'n');
+  }();
+  return keeps;
+}
+
 }  // namespace
 
 SummonKey::~SummonKey() {
@@ -51,11 +68,12 @@ void SummonKey::BringForward(HWND window, HWND field) {
   before_ = IsAnotherWindow(front, window) ? front : nullptr;
   if (IsIconic(window)) {
     ShowWindow(window, SW_RESTORE);
-  } else {
+  } else if (WindowManagerKeepsTheKeyboard()) {
     // Under a window manager a window behind another program's does not come forward
     // on SetForegroundWindow alone (the system thinks it is in front, the window
     // manager leaves the keyboard where it was); a window shown anew is given the
-    // keyboard by the window manager as well. Without one, this costs one repaint.
+    // keyboard by the window manager as well. This costs a repaint of the whole window,
+    // most of a summon's time, so it is done only there.
     ShowWindow(window, SW_HIDE);
     ShowWindow(window, SW_SHOW);
   }
