@@ -18,7 +18,17 @@ unset KOVRANT_RECORD
 
 client_xy() { probe | awk -v dx="$1" -v dy="$2" '/^client /{print $2 + dx, $3 + dy}'; }
 client_width() { probe | awk '/^client /{print $4}'; }
-icon_xy() { probe | awk -v name="$1" '$1 == "icon" { text = $0; sub(/^icon [0-9]+ [-0-9]+ [-0-9]+ /, "", text); if (text == name) print $3, $4 }'; }
+# Where the icon captioned $1 is on screen, asked for a few times (one run under load
+# found no coordinates once), and a failure that names the icon rather than a bare stop.
+icon_xy() {
+  local xy
+  for _ in $(seq 10); do
+    xy=$(probe | awk -v name="$1" '$1 == "icon" { text = $0; sub(/^icon [0-9]+ [-0-9]+ [-0-9]+ /, "", text); if (text == name) print $3, $4 }')
+    [ -n "$xy" ] && echo "$xy" && return 0
+    sleep 0.2
+  done
+  fail "no icon \"$1\" on screen: $(captions)"
+}
 label_xy() {
   local index
   index=$(probe | awk -v name="$1" '$1 == "icon" { text = $0; sub(/^icon [0-9]+ [-0-9]+ [-0-9]+ /, "", text); if (text == name) print $2 }')
