@@ -81,7 +81,13 @@ class StateReader {
     for (std::size_t start = 0; start < text.size();) {
       const std::size_t end = LineEnd(text, start);
       ++lineNumber_;
-      ReadLine(text.substr(start, end - start));
+      // A use line as Kovrant writes it is only placed when the other lines are read:
+      // nearly every line of a large file, which the window waits for.
+      if (read_ == LinesRead::Items && text.compare(start, 4, "use=") == 0) {
+        Place(StateLine::Item::Uses);
+      } else {
+        ReadLine(text.substr(start, end - start));
+      }
       start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return std::move(state_);
