@@ -4,6 +4,7 @@
 
 #include "util/colors.h"
 #include "util/handles_win.h"
+#include "util/wide_text_win.h"
 
 namespace kov {
 
@@ -36,12 +37,10 @@ LONG DrawPicture(HWND button, HDC dc, const RECT& box) {
   return left + width + images.margin.right;
 }
 
-void DrawCaption(HWND button, HDC dc, RECT box, COLORREF color) {
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(GetWindowTextW(button, caption.data(), static_cast<int>(caption.size()))));
+void DrawCaption(HWND button, HDC dc, RECT box, COLORREF color, bool hideAccelerators) {
+  const std::wstring caption = WideText(WindowTextOf(button));
   const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
   const SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  const bool hideAccelerators = (SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, color);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
@@ -62,9 +61,12 @@ LRESULT DrawDarkPushButton(const NMCUSTOMDRAW& draw, const FormColors& colors) {
   RECT captionBox = box;
   captionBox.left = DrawPicture(button, draw.hdc, box);
   const bool disabled = (state & CDIS_DISABLED) != 0;
-  DrawCaption(button, draw.hdc, captionBox, disabled ? Mix(colors.field, colors.fieldText, 45) : colors.fieldText);
-  const bool hideFocus = (SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-  if ((state & CDIS_FOCUS) && !hideFocus) {
+  // Underlined keys and the focus are shown once the keyboard has been used, as the
+  // system's buttons do.
+  const LRESULT hidden = SendMessageW(button, WM_QUERYUISTATE, 0, 0);
+  DrawCaption(button, draw.hdc, captionBox, disabled ? Mix(colors.field, colors.fieldText, 45) : colors.fieldText,
+              (hidden & UISF_HIDEACCEL) != 0);
+  if ((state & CDIS_FOCUS) && !(hidden & UISF_HIDEFOCUS)) {
     InflateRect(&box, -4, -4);
     SetTextColor(draw.hdc, colors.fieldText);
     SetBkColor(draw.hdc, Mix(colors.field, colors.fieldText, lift));

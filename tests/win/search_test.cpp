@@ -45,6 +45,20 @@ TEST_F(SearchTest, TypedTextFindsEntriesOfEveryFolderAndEachActsOnItsOwnEntry) {
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Tools", "Notes", "Sub", "Calc"}));
   EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED), 2);
   EXPECT_EQ(ListView_GetSelectedCount(View()), 1u);
+
+  // Every found entry selected with Ctrl+A, the first among them still focused: the next
+  // letter leaves the first selected alone again.
+  PressChord({VK_CONTROL, 'F'});
+  for (WORD key : {'N', 'O', 'T'}) PressChord({key});
+  PressChord({VK_DOWN});
+  PressChord({VK_CONTROL, 'A'});
+  EXPECT_EQ(ListView_GetSelectedCount(View()), 2u);
+  PressChord({VK_CONTROL, 'E'});
+  PressChord({VK_END});
+  PressChord({'E'});
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Notes", "Old notes"}));
+  EXPECT_EQ(ListView_GetSelectedCount(View()), 1u);
+  EXPECT_EQ(ListView_GetNextItem(View(), -1, LVNI_SELECTED | LVNI_FOCUSED), 0);
 }
 
 }  // namespace
