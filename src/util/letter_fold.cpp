@@ -21,14 +21,13 @@ std::vector<std::uint16_t> FoldsInPlane() {
   for (const DiacriticMarks& marks : DiacriticMarkRanges()) {
     for (char32_t letter = marks.first; letter <= marks.last && letter < kPlaneEnd; ++letter) folds[letter] = kMark;
   }
-  const auto entries = LetterFoldEntries();
-  for (std::size_t at = 0; at < entries.size() && entries[at].letter < kPlaneEnd; ++at) {
-    folds[entries[at].letter] = static_cast<std::uint16_t>(at + 1);
-  }
+  const auto entries = PlaneLetterFolds();
+  for (std::size_t at = 0; at < entries.size(); ++at) folds[entries[at].letter] = static_cast<std::uint16_t>(at + 1);
   return folds;
 }
 
-FoldedLetter FoldOf(const LetterFoldEntry& entry) {
+template <typename Letter>
+FoldedLetter FoldOf(const LetterFoldEntry<Letter>& entry) {
   FoldedLetter fold;
   for (char32_t letter : entry.folded) {
     if (letter != 0) fold.letters[fold.count++] = letter;
@@ -42,10 +41,9 @@ FoldedLetter FoldBeyondPlane(char32_t letter) {
   const auto marks = std::upper_bound(ranges.begin(), ranges.end(), letter,
                                       [](char32_t wanted, const DiacriticMarks& some) { return wanted < some.first; });
   if (marks != ranges.begin() && letter <= std::prev(marks)->last) return {};
-  const auto entries = LetterFoldEntries();
-  const auto entry =
-      std::lower_bound(entries.begin(), entries.end(), letter,
-                       [](const LetterFoldEntry& some, char32_t wanted) { return some.letter < wanted; });
+  const auto entries = FarLetterFolds();
+  const auto entry = std::lower_bound(entries.begin(), entries.end(), letter,
+                                      [](const FarLetterFold& some, char32_t wanted) { return some.letter < wanted; });
   if (entry == entries.end() || entry->letter != letter) return {{letter}, 1};
   return FoldOf(*entry);
 }
@@ -58,7 +56,7 @@ FoldedLetter FoldOtherLetter(char32_t upperLetter) {
   const std::uint16_t fold = folds[upperLetter];
   if (fold == kUnfolded) return {{upperLetter}, 1};
   if (fold == kMark) return {};
-  return FoldOf(LetterFoldEntries()[fold - 1]);
+  return FoldOf(PlaneLetterFolds()[fold - 1]);
 }
 
 }  // namespace kov

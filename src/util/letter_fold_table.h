@@ -12,14 +12,20 @@ struct DiacriticMarks {
   char32_t last;
 };
 
-// A letter and the one to three upper-case letters it folds to (0 where unused).
+// A letter and the one to three upper-case letters it folds to (0 where unused). A
+// letter of the Basic Multilingual Plane folds to letters of the plane, one beyond it to
+// letters beyond it; the plane's table, nearly all of it, takes half the room.
+template <typename Letter>
 struct LetterFoldEntry {
-  char32_t letter;
-  char32_t folded[3];
+  Letter letter;
+  Letter folded[3];
 };
+using PlaneLetterFold = LetterFoldEntry<char16_t>;
+using FarLetterFold = LetterFoldEntry<char32_t>;
 
-// Both in code point order.
+// Each in code point order.
 std::span<const DiacriticMarks> DiacriticMarkRanges();
-std::span<const LetterFoldEntry> LetterFoldEntries();
+std::span<const PlaneLetterFold> PlaneLetterFolds();
+std::span<const FarLetterFold> FarLetterFolds();
 
 }  // namespace kov
