@@ -66,23 +66,31 @@ Form1::Form1(MenuFile menuFile, ShellRunner shell)
 
 Form1::~Form1() = default;
 
+// Made where a first start puts it, while the state file is read; moved to where it was
+// closed before it is shown (PlaceAsKept).
 bool Form1::Create(int showCommand) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KOVRANT));
   if (!RegisterClassOnce("TForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon)) return false;
-  // Where it was closed, in proportion at today's DPI, while that is still on a
-  // screen; else centred, as at first.
-  constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  constexpr DWORD kExStyle = WS_EX_ACCEPTFILES;
-  const std::optional<WindowPlace>& kept = keptState_.State().place;
-  const int dpi = DpiOf(nullptr);
-  normalPlace_ = KeptPlace(kept, dpi, LeastWindowSize(kStyle, kExStyle, dpi)).value_or(FirstPlace(661, 525, dpi));
+  normalPlace_ = FirstPlace(661, 525, DpiOf(nullptr));
   if (!CreateBound(kExStyle, "TForm1", kCaption, kStyle, normalPlace_, nullptr, nullptr)) {
     return false;
   }
+  const std::optional<WindowPlace>& kept = keptState_.State().place;
   const bool maximized = kept && kept->maximized && showCommand == SW_SHOWNORMAL;
   ShowWindow(hwnd(), maximized ? SW_SHOWMAXIMIZED : showCommand);
   UpdateWindow(hwnd());
   return true;
+}
+
+// Where it was closed, in proportion at today's DPI, while that is still on a screen;
+// else centred, as at first. Moved before its parts are made, so that they are made where
+// the first layout puts them.
+void Form1::PlaceAsKept() {
+  const int dpi = DpiOf(nullptr);
+  const std::optional<RECT> kept = KeptPlace(keptState_.State().place, dpi, LeastWindowSize(kStyle, kExStyle, dpi));
+  if (!kept) return;
+  SetWindowPos(hwnd(), nullptr, kept->left, kept->top, kept->right - kept->left, kept->bottom - kept->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Every part is made where the first layout puts it, so that the layout moves nothing.
@@ -286,13 +294,15 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   TakeUsesFor(message, lParam);
   switch (message) {
     case WM_CREATE:
+      PlaceAsKept();
       if (!CreateChildren()) return -1;
       FormCreate();
       return 0;
     case WM_SIZE:
     case WM_MOVE:
       if (!IsIconic(hwnd()) && !IsZoomed(hwnd())) GetWindowRect(hwnd(), &normalPlace_);
-      if (message == WM_SIZE) Layout();
+      // Not before its parts are made: the window is moved to its kept place first.
+      if (message == WM_SIZE && view_.hwnd()) Layout();
       return 0;
     case WM_HOTKEY:
       summonKey_.Pressed(hwnd(), toolBar_.Search().hwnd());
@@ -333,6 +343,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SnapToWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam), hwnd());
       return 0;
     case WM_DPICHANGED: {
+      // Moved to its kept place before its parts are made: it keeps that place, and its
+      // parts are made at its DPI.
+      if (!view_.hwnd()) return 0;
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -51,6 +51,10 @@ class Form1 : public Window, private ViewListener {
 
  private:
   LauncherParts Parts() { return {hwnd(), model_, view_, toolBar_.Search(), menuFile_, shell_}; }
+  static constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  static constexpr DWORD kExStyle = WS_EX_ACCEPTFILES;
+
+  void PlaceAsKept();
   [[nodiscard]] bool CreateChildren();
   [[nodiscard]] bool ApplyDpi(int dpi);
   void ApplyPalette();
