@@ -42,8 +42,10 @@ time_to_window() {  # program, window name pattern
   start=$(date +%s%N)
   wine "$1" &
   pid=$!
-  # Polled in a tight loop: xdotool's own --sync waits half a second between looks.
+  # Polled every 2 ms: xdotool's own --sync waits half a second between looks, and a
+  # tight loop would take one of the cores the program starts on.
   until window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) && [ -n "$window" ]; do
+    sleep 0.002
     if (($(date +%s%N) - start > limit_ms * 1000000)); then
       wineserver -k 2>/dev/null || true  # the program in this private prefix, not shown in time
       wait "$pid" 2>/dev/null || true
@@ -71,15 +73,19 @@ for run in $(seq 1 "$runs"); do
   controls=$(time_to_window controls_window.exe '^Controls$')
   times[controls]+="$controls "
   printf '%3d  %17d  %8d' "$run" "$empty" "$controls"
-  for case in "${cases[@]}"; do
+  # Every other run in the reverse order, so that no case always follows another.
+  order=("${cases[@]}")
+  ((run % 2)) || mapfile -t order < <(printf '%s\n' "${cases[@]}" | tac)
+  declare -A took=()
+  for case in "${order[@]}"; do
     rm -f kovrant.ini kovrant.state
     [ "$case" = none ] || cp "${case%-state}.ini" kovrant.ini
     [ "$case" = "${case%-state}" ] || cp "${case%-state}.state" kovrant.state
     sync  # the copies written out now, not while the program starts
-    took=$(time_to_window kovrant.exe '^Kovrant 2024')
-    times[$case]+="$took "
-    printf '  %10d' "$took"
+    took[$case]=$(time_to_window kovrant.exe '^Kovrant 2024')
+    times[$case]+="${took[$case]} "
   done
+  for case in "${cases[@]}"; do printf '  %10d' "${took[$case]}"; done
   printf '\n'
 done
 printf 'median %15d  %8d' "$(echo "${times[empty]}" | median)" "$(echo "${times[controls]}" | median)"
