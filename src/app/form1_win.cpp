@@ -76,7 +76,10 @@ bool Form1::Create(int showCommand) {
     return false;
   }
   const std::optional<WindowPlace>& kept = keptState_.State().place;
-  const bool maximized = kept && kept->maximized && showCommand == SW_SHOWNORMAL;
+  // Maximized again unless the start asked for another show (a shortcut's "Minimized");
+  // a start that asked for none, as from a command line, passes SW_SHOWDEFAULT.
+  const bool asked = showCommand != SW_SHOWNORMAL && showCommand != SW_SHOWDEFAULT;
+  const bool maximized = kept && kept->maximized && !asked;
   ShowWindow(hwnd(), maximized ? SW_SHOWMAXIMIZED : showCommand);
   UpdateWindow(hwnd());
   return true;
@@ -84,13 +87,14 @@ bool Form1::Create(int showCommand) {
 
 // Where it was closed, in proportion at today's DPI, while that is still on a screen;
 // else centred, as at first. Moved before its parts are made, so that they are made where
-// the first layout puts them.
+// the first layout puts them; not snapped to the work area's edges, which only a move by
+// the user is.
 void Form1::PlaceAsKept() {
   const int dpi = DpiOf(nullptr);
   const std::optional<RECT> kept = KeptPlace(keptState_.State().place, dpi, LeastWindowSize(kStyle, kExStyle, dpi));
   if (!kept) return;
   SetWindowPos(hwnd(), nullptr, kept->left, kept->top, kept->right - kept->left, kept->bottom - kept->top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
 }
 
 // Every part is made where the first layout puts it, so that the layout moves nothing.

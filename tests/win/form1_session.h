@@ -35,11 +35,11 @@ class Form1Session : public testing::Test {
     }
     Restart();
   }
-  // A new window on the settings file as it stands.
-  void Restart() {
+  // A new window on the settings file as it stands, started with this show command.
+  void Restart(int show = SW_SHOWNORMAL) {
     if (form_ && form_->hwnd()) DestroyWindow(form_->hwnd());
     form_ = std::make_unique<Form1>(MenuFile(settings_), shell_.Runner());
-    ASSERT_TRUE(form_->Create(SW_SHOWNORMAL));
+    ASSERT_TRUE(form_->Create(show));
     PumpMessages(50);
   }
   void CloseWindow() {

@@ -47,5 +47,28 @@ TEST_F(KeptFilesTest, AReadOnlyHiddenStateFileIsSavedAndKeepsItsAttributes) {
   SetFileAttributesA(state.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// The window is made before the state file is read, and moved to the kept place as it
+// is made: it stands there exactly, its parts laid out for that size, and a window kept
+// maximized comes back maximized from a start that asked for no other show.
+TEST_F(KeptFilesTest, TheWindowStandsWhereItWasKeptAndComesBackMaximized) {
+  const std::string state = StatePathFor(settings_);
+  WriteBytes(state, "window=5,30,760,540\r\n");
+  Start({"*a.exe**A**"});
+  RECT place{};
+  GetWindowRect(form_->hwnd(), &place);
+  EXPECT_EQ(place.left, 5);  // not snapped to the screen's edge
+  EXPECT_EQ(place.top, 30);
+  EXPECT_EQ(place.right - place.left, 760);
+  RECT client{};
+  RECT view{};
+  GetClientRect(form_->hwnd(), &client);
+  GetWindowRect(View(), &view);
+  EXPECT_EQ(view.right - view.left, client.right);
+  DestroyWindow(form_->hwnd());
+  WriteBytes(state, "window=5,30,760,540,maximized\r\n");
+  Restart(SW_SHOWDEFAULT);
+  EXPECT_TRUE(IsZoomed(form_->hwnd()));
+}
+
 }  // namespace
 }  // namespace kov
