@@ -49,7 +49,10 @@ int DownToShow(HWND view, int index, int down) {
 
 bool FolderView::ShowIconSize(int size) {
   if (size == iconSize_) return true;
-  const int top = FirstIconInSight();
+  // A view not scrolled shows the first icon at the top, and keeps it there: the search
+  // for the first icon in sight, a dozen calls into the view, is made only when scrolled.
+  const int scrolled = GetScrollPos(list_, SB_VERT);
+  const int top = scrolled > 0 ? FirstIconInSight() : 0;
   const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
   const bool focusedInSight = focused >= 0 && InSight(list_, focused);
   iconSize_ = size;
@@ -57,7 +60,7 @@ bool FolderView::ShowIconSize(int size) {
   const bool applied = ApplyIconSize();
   ListView_Arrange(list_, LVA_DEFAULT);
   int down = 0;
-  if (applied && top < Count()) {
+  if (applied && scrolled > 0 && top < Count()) {
     // The row of the icon that was at the top comes to the top, where the first row
     // stands when the view is not scrolled (the view scrolls by pixels in this mode); a
     // scroll of nothing is not asked for, as it costs a scroll of the window.
@@ -66,10 +69,10 @@ bool FolderView::ShowIconSize(int size) {
     ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS);
     ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
     down = bounds.top - first.top - GetScrollPos(list_, SB_VERT);
-    // The focused icon, in sight before, stays in sight: one scroll for both, as each
-    // costs a scroll of the window.
-    if (focusedInSight && !InSight(list_, focused, down)) down = DownToShow(list_, focused, down);
   }
+  // The focused icon, in sight before, stays in sight: one scroll for both, as each
+  // costs a scroll of the window.
+  if (applied && focusedInSight && !InSight(list_, focused, down)) down = DownToShow(list_, focused, down);
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
   // Scrolled once the view has taken its new size: before, it may keep the old size's
