@@ -232,8 +232,18 @@ class Ranking {
 }  // namespace
 
 CaptionIndex::CaptionIndex(const EntryTable& table) {
-  captions_.reserve(static_cast<std::size_t>(table.Count()) + 1);
-  for (std::string_view line : table.Lines()) Add(TrimmedCaption(FieldOf(line, 4)));
+  std::vector<std::string_view> captions;
+  captions.reserve(static_cast<std::size_t>(table.Count()));
+  std::size_t bytes = 0;
+  for (std::string_view line : table.Lines()) {
+    captions.push_back(TrimmedCaption(FieldOf(line, 4)));
+    bytes += captions.back().size();
+  }
+  // A caption has no more letters than bytes, but for the rare letter that folds to two
+  // or three: room made at once, the letters are not moved again as they grow.
+  letters_.reserve(bytes);
+  captions_.reserve(captions.size() + 1);
+  for (std::string_view caption : captions) Add(caption);
   captions_.push_back({static_cast<std::uint32_t>(letters_.size()), static_cast<std::uint32_t>(wordStarts_.size()), 0});
 }
 
