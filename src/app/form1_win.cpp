@@ -194,9 +194,9 @@ void Form1::FormCreate() {
 }
 
 void Form1::AfterFirstPaint() {
-  // Read on a thread from now on, so that they take nothing from the start; taken when
-  // they are read, or at once by what needs them (TakeUsesFor).
-  keptState_.StartReadingUses();
+  // Read on a thread from the timer's first tick, so that they take nothing from the
+  // window's first showing; taken when they are read, or at once by what needs them
+  // (TakeUsesFor).
   SetTimer(hwnd(), kUsesTimer, kUsesMilliseconds, nullptr);
   RegisterSummonKey();
   if (menuFile_.ReportLoad(hwnd(), model_.table)) {
@@ -292,6 +292,7 @@ void Form1::OnDragStarted(int index) {
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kUsesTimer) {
+    keptState_.StartReadingUses();
     if (keptState_.UsesReady()) TakeUses();
     return 0;
   }
