@@ -85,6 +85,7 @@ TEST(Search, EveryRuleIgnoresDiacriticsInEveryScript) {
       "\xCE\xA0\xCE\xB1\xCE\xB9\xCF\x87\xCE\xBD\xCE\xAF\xCE\xB4\xCE\xB9\xCE\xB1",  // Παιχνίδια
       "Gar\xC3\xA7on No\xC3\xABl",                                                 // Garçon Noël
       "Cafe\xCC\x81Noir",  // CaféNoir, its accent a letter of its own
+      "\xF0\x91\x82\x9A",  // Kaithi DDDHA, beyond the Basic Multilingual Plane
   });
   EXPECT_EQ(index.Find("creme"), (std::vector<int>{2, 1}));
   EXPECT_EQ(index.Find("CR\xC3\x88ME BRULEE"), std::vector<int>{2});  // CRÈME BRULEE
@@ -105,6 +106,7 @@ TEST(Search, EveryRuleIgnoresDiacriticsInEveryScript) {
   EXPECT_EQ(index.Find("garcoon"), std::vector<int>{7});       // a typo
   EXPECT_EQ(index.Find("caf\xC3\xA9"), std::vector<int>{8});   // café, its accent joined
   EXPECT_TRUE(index.Find("\xCC\x81").empty());                 // an accent alone
+  EXPECT_EQ(index.Find("\xF0\x91\x82\x99"), std::vector<int>{9});  // DDHA, DDDHA without its dot
 }
 
 TEST(Search, StrongThenHeldThenLooseEachByUseThenRuleThenTableOrder) {
