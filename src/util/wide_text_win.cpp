@@ -1,9 +1,8 @@
 #include "util/wide_text_win.h"
 
-#include <algorithm>
-
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace kov {
