@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/list_view_win.h"
+#include "ui/view_drawn_once_win.h"
 #include "util/dpi_win.h"
 
 namespace kov {
@@ -56,28 +57,27 @@ bool FolderView::ShowIconSize(int size) {
   const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
   const bool focusedInSight = focused >= 0 && InSight(list_, focused);
   iconSize_ = size;
-  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  ViewDrawnOnce drawnOnce(list_);
   const bool applied = ApplyIconSize();
   ListView_Arrange(list_, LVA_DEFAULT);
   int down = 0;
   if (applied && scrolled > 0 && top < Count()) {
     // The row of the icon that was at the top comes to the top, where the first row
-    // stands when the view is not scrolled (the view scrolls by pixels in this mode); a
-    // scroll of nothing is not asked for, as it costs a scroll of the window.
+    // stands when the view is not scrolled (the view scrolls by pixels in this mode).
     RECT first{};
     RECT bounds{};
     ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS);
     ListView_GetItemRect(list_, top, &bounds, LVIR_BOUNDS);
     down = bounds.top - first.top - GetScrollPos(list_, SB_VERT);
   }
-  // The focused icon, in sight before, stays in sight: one scroll for both, as each
-  // costs a scroll of the window.
+  // The focused icon, in sight before, stays in sight: one scroll for both.
   if (applied && focusedInSight && !InSight(list_, focused, down)) down = DownToShow(list_, focused, down);
-  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list_, nullptr, TRUE);
-  // Scrolled once the view has taken its new size: before, it may keep the old size's
-  // scroll range and stop short. The paint that follows is of the new place.
-  if (down != 0) ListView_Scroll(list_, 0, down);
+  // Scrolled once the view has taken its new range: before, it may stop short at the old
+  // one, and the new one may have moved it already. A scroll of nothing is not asked for.
+  const int place = GetScrollPos(list_, SB_VERT) + down;
+  drawnOnce.UpdateRange();
+  const int rest = place - GetScrollPos(list_, SB_VERT);
+  if (rest != 0) ListView_Scroll(list_, 0, rest);
   return applied;
 }
 
