@@ -7,6 +7,7 @@
 #include "ui/list_view_win.h"
 #include "ui/view_drawn_once_win.h"
 #include "util/dpi_win.h"
+#include "util/first_passing.h"
 
 namespace kov {
 
@@ -81,21 +82,22 @@ bool FolderView::ShowIconSize(int size) {
   return applied;
 }
 
-// Icons stand in rows in their order, so the rows' bottoms rise with the index.
+// Icons stand in rows in their order, so whether an icon's row reaches into sight goes
+// from no to yes once along the icons. Each look is a call into the view, a quarter of a
+// millisecond under Wine: the search looks first at the icon reckoned from the scroll
+// position, the rows' height and how many icons the view's width takes.
 int FolderView::FirstIconInSight() const {
-  int low = 0;
-  int high = Count();
-  while (low < high) {
-    const int middle = low + (high - low) / 2;
+  const IconSpacing spacing = SpacingFor(iconSize_);
+  const int rowHeight = std::max(1, Scaled(spacing.down, dpi_));
+  RECT client{};
+  GetClientRect(list_, &client);
+  const int perRow = std::max(1, static_cast<int>(client.right) / std::max(1, Scaled(spacing.across, dpi_)));
+  const int guess = GetScrollPos(list_, SB_VERT) / rowHeight * perRow;
+  return FirstPassing(Count(), guess, [this, rowHeight](int index) {
     RECT bounds{};
-    ListView_GetItemRect(list_, middle, &bounds, LVIR_BOUNDS);
-    if (bounds.bottom > 0) {
-      high = middle;
-    } else {
-      low = middle + 1;
-    }
-  }
-  return low;
+    ListView_GetItemRect(list_, index, &bounds, LVIR_BOUNDS);
+    return bounds.top + rowHeight > 0;
+  });
 }
 
 std::pair<Command, int> FolderView::ZoomOfWheel(int delta) {

@@ -5,6 +5,7 @@
 #include "store/file_system.h"
 #include "ui/artwork_win.h"
 #include "ui/list_view_win.h"
+#include "ui/view_drawn_once_win.h"
 #include "ui/command_list.h"
 #include "ui/window_keys_win.h"
 #include "util/child_window_win.h"
@@ -173,8 +174,8 @@ void FolderView::AppendIcons(const EntryTable& table, int firstSlot, const Direc
 void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
   dirs_ = dirs;
   // Drawn once at the end: while the view places the icons it would otherwise mark each
-  // one's place for drawing.
-  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  // one's place for drawing, and draw its scroll bar at each change of it.
+  const ViewDrawnOnce drawnOnce(list_);
   // The count is set over the icons shown before rather than after emptying the view:
   // an empty view hides its scroll bar and the next count shows it again, a change of
   // the frame and a paint of it at every keystroke of a search.
@@ -187,8 +188,6 @@ void FolderView::PlaceIcons(const DirectoryValues& dirs, bool anew) {
   if (!anew && Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
     ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
   }
-  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list_, nullptr, TRUE);
 }
 
 // New icons are seen from the top with the first focused, and selected among found

@@ -165,7 +165,7 @@ class FolderView {
   void StartAtFirstIcon();
   // The image list and the icons' spacing for the size and the DPI.
   [[nodiscard]] bool ApplyIconSize();
-  // The first icon whose row shows at the top of the view; 0 when none does.
+  // The first icon whose row reaches into sight at the top of the view.
   int FirstIconInSight() const;
 
   HWND list_ = nullptr;  // a child window: destroyed with its parent
