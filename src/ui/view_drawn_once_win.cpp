@@ -4,7 +4,8 @@
 
 namespace kov {
 
-ViewDrawnOnce::ViewDrawnOnce(HWND view) : view_(view), before_(ScrollBarsOf(view)) {
+ViewDrawnOnce::ViewDrawnOnce(HWND view)
+    : view_(view), before_(ScrollBarsOf(view)), shown_((GetWindowLongPtrW(view, GWL_STYLE) & WS_VISIBLE) != 0) {
   DefWindowProcW(view_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(view_, WM_SETREDRAW, FALSE, 0);
 }
@@ -18,6 +19,8 @@ void ViewDrawnOnce::UpdateRange() {
 
 ViewDrawnOnce::~ViewDrawnOnce() {
   if (!rangeUpdated_) UpdateRange();
+  // A view hidden before stays hidden.
+  if (!shown_) return;
   DefWindowProcW(view_, WM_SETREDRAW, TRUE, 0);
   // The frame, and the scroll bars in it, are drawn again only when a bar has changed.
   UINT parts = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN;

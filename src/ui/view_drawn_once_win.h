@@ -31,6 +31,7 @@ class ViewDrawnOnce {
 
   HWND view_;
   ScrollBars before_;
+  bool shown_;
   bool rangeUpdated_ = false;
 };
 
