@@ -229,6 +229,15 @@ bool KeepBackup(const Text& settingsPath, const Text& bytes, const LocalTime& wh
   return true;
 }
 
+void KeepSetAsideEdit(const Text& settingsPath, const LocalTime& when) {
+  const Text aside = SetAsideFileFor(settingsPath);
+  const FileRead edit = ReadWholeFile(aside);
+  if (edit.status != ReadStatus::Read) return;
+  const FileRead current = ReadWholeFile(settingsPath);
+  if (current.status == ReadStatus::Read && current.bytes == edit.bytes) return;
+  if (KeepBackup(settingsPath, edit.bytes, when)) RemoveFile(aside);
+}
+
 Text NewestBackup(const Text& settingsPath, const LocalTime& now) {
   const Text name = NewestBackupName(FileNamesIn(BackupFolderFor(settingsPath)), settingsPath, now);
   return name.empty() ? Text() : InBackupFolder(settingsPath, name);

@@ -48,6 +48,12 @@ Text NewestBackupQuestion(const Text& settingsPath, const Text& backupPath);
 // itself is never touched.
 [[nodiscard]] bool KeepBackup(const Text& settingsPath, const Text& bytes, const LocalTime& when);
 
+// A save that found another program's edit written into the file it had set aside, and
+// could not put that file back, leaves the edit there (SetAsideFileFor). When it differs
+// from the settings file it goes to the backups, and leaves its place once kept there;
+// one that is the settings file itself is left for the load to remove.
+void KeepSetAsideEdit(const Text& settingsPath, const LocalTime& when);
+
 // The full path of the settings file's newest backup, as NewestBackupName picks it; ""
 // when it has none.
 Text NewestBackup(const Text& settingsPath, const LocalTime& now);

@@ -31,7 +31,8 @@ bool PutSetAsideFileBack(const std::string& path);
 // writing through Wine, another client of a network share) may have written into the old
 // file while it was compared and moved aside. Its edit goes back in place of the new file
 // (FileChanged), as if the comparison had seen it; the file aside that is still the one
-// expected is removed (Replaced).
+// expected is removed (Replaced). An edit that cannot be put back stays aside, for the
+// next start to keep among the backups (KeepSetAsideEdit).
 ReplaceOutcome SettleSetAsideFile(const std::string& path, const KnownFile& expected);
 
 // Removes the finished temporary file of a save that is not to land.

@@ -54,6 +54,8 @@ MenuFile::ReadMenu MenuFile::Read(const Text& path) {
   // Taken before the reading: a write that comes during it is seen at the first check.
   menu.known.verifiedAt = FileClockNow();
   menu.known.stamp = FileStampOf(path);
+  // Before the load, which removes what a save left behind once the file reads.
+  KeepSetAsideEdit(path, CurrentLocalTime());
   menu.report = LoadEntries(path, menu.table);
   menu.known.hash = menu.report.fileHash;
   CompactEntries(menu.table);

@@ -156,5 +156,21 @@ TEST_F(BackupsTest, BackupThatCannotBeWrittenLeavesTheSettingsFileAlone) {
   EXPECT_EQ(NewestBackup(settings_, kMorning), "");
 }
 
+// Another program's edit that a save left set aside goes to the backups and leaves its
+// place; a file set aside that is the settings file itself adds no backup.
+TEST_F(BackupsTest, AnEditLeftSetAsideIsKeptAmongTheBackups) {
+  const Text edit = "*b.exe**Edited elsewhere**\r\n";
+  std::ofstream(SetAsideFileFor(settings_), std::ios::binary) << edit;
+  KeepSetAsideEdit(settings_, kMorning);
+  ASSERT_EQ(Backups(), std::vector<Text>{"kovrant 2026-12-08 11-47-03.ini"});
+  EXPECT_EQ(ReadWholeFile(InBackups(Backups().front())).bytes, edit);
+  EXPECT_FALSE(FileExists(SetAsideFileFor(settings_)));
+  EXPECT_EQ(ReadWholeFile(settings_).bytes, kMenu);
+
+  std::ofstream(SetAsideFileFor(settings_), std::ios::binary) << kMenu;
+  KeepSetAsideEdit(settings_, {2026, 12, 8, 11, 48, 0});
+  EXPECT_EQ(Backups().size(), 1u);
+}
+
 }  // namespace
 }  // namespace kov
